@@ -1,0 +1,231 @@
+// gl_record.cpp -- the recording OpenGL and GLU entry points.
+#include "app/null/gl_record.h"
+
+#include <algorithm>
+#include <set>
+
+namespace glrec {
+namespace {
+
+struct State {
+    Detail detail = Detail::Full;
+    Recording rec;
+    bool inBatch = false;
+    float color[4] = {1, 1, 1, 1};
+    float texCoord[2] = {0, 0};
+    GLuint boundTexture = 0;
+    GLuint nextTexture = 1;
+    std::set<GLenum> enabled;
+    Batch batch;
+};
+
+State& St() {
+    static State state;
+    return state;
+}
+
+void Log(const char* name, std::initializer_list<double> args) {
+    State& s = St();
+    if (s.detail == Detail::Full) {
+        s.rec.calls.push_back(Call{name, std::vector<double>(args)});
+    }
+}
+
+}  // namespace
+
+void Reset(Detail detail) {
+    St() = State{};
+    St().detail = detail;
+}
+
+void Clear() {
+    St().rec = Recording{};
+}
+
+const Recording& Get() {
+    return St().rec;
+}
+
+std::vector<std::string> CallNames() {
+    std::vector<std::string> names;
+    for (const Call& c : St().rec.calls) {
+        names.push_back(c.name);
+    }
+    return names;
+}
+
+std::vector<Call> CallsNamed(const std::string& name) {
+    std::vector<Call> out;
+    for (const Call& c : St().rec.calls) {
+        if (c.name == name) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+bool IsEnabled(GLenum cap) {
+    return St().enabled.count(cap) != 0;
+}
+
+GLuint BoundTexture() {
+    return St().boundTexture;
+}
+
+GLuint TexturesGenerated() {
+    return St().nextTexture - 1;
+}
+
+}  // namespace glrec
+
+using glrec::Log;
+using glrec::St;
+
+extern "C" {
+
+void APIENTRY glBegin(GLenum mode) {
+    Log("glBegin", {double(mode)});
+    St().inBatch = true;
+    St().batch = glrec::Batch{mode, {}};
+}
+
+void APIENTRY glEnd() {
+    Log("glEnd", {});
+    auto& s = St();
+    s.inBatch = false;
+    ++s.rec.pairs;
+    if (s.detail == glrec::Detail::Full) {
+        s.rec.batches.push_back(std::move(s.batch));
+    }
+    s.batch = glrec::Batch{};
+}
+
+void APIENTRY glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
+    auto& s = St();
+    ++s.rec.vertices;
+    if (s.detail != glrec::Detail::Full) {
+        return;
+    }
+    Log("glVertex3f", {x, y, z});
+    s.batch.vertices.push_back(glrec::Vertex{x, y, z, s.color[0], s.color[1], s.color[2],
+                                             s.color[3], s.texCoord[0], s.texCoord[1],
+                                             s.boundTexture, s.enabled.count(GL_BLEND) != 0});
+}
+
+void APIENTRY glColor3f(GLfloat r, GLfloat g, GLfloat b) {
+    Log("glColor3f", {r, g, b});
+    auto& c = St().color;
+    c[0] = r; c[1] = g; c[2] = b; c[3] = 1.0f;
+}
+
+void APIENTRY glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat a) {
+    Log("glColor4f", {r, g, b, a});
+    auto& c = St().color;
+    c[0] = r; c[1] = g; c[2] = b; c[3] = a;
+}
+
+void APIENTRY glTexCoord2f(GLfloat s, GLfloat t) {
+    Log("glTexCoord2f", {s, t});
+    St().texCoord[0] = s;
+    St().texCoord[1] = t;
+}
+
+void APIENTRY glBindTexture(GLenum target, GLuint name) {
+    Log("glBindTexture", {double(target), double(name)});
+    if (target == GL_TEXTURE_2D) {
+        St().boundTexture = name;
+    }
+}
+
+void APIENTRY glGenTextures(GLsizei n, GLuint* names) {
+    Log("glGenTextures", {double(n)});
+    for (GLsizei i = 0; i < n; ++i) {
+        names[i] = St().nextTexture++;
+    }
+}
+
+void APIENTRY glDeleteTextures(GLsizei n, const GLuint*) {
+    Log("glDeleteTextures", {double(n)});
+}
+
+void APIENTRY glTexParameteri(GLenum target, GLenum pname, GLint param) {
+    Log("glTexParameteri", {double(target), double(pname), double(param)});
+}
+
+void APIENTRY glPixelStorei(GLenum pname, GLint param) {
+    Log("glPixelStorei", {double(pname), double(param)});
+}
+
+void APIENTRY glEnable(GLenum cap) {
+    Log("glEnable", {double(cap)});
+    St().enabled.insert(cap);
+}
+
+void APIENTRY glDisable(GLenum cap) {
+    Log("glDisable", {double(cap)});
+    St().enabled.erase(cap);
+}
+
+void APIENTRY glBlendFunc(GLenum sfactor, GLenum dfactor) {
+    Log("glBlendFunc", {double(sfactor), double(dfactor)});
+}
+
+void APIENTRY glClear(GLbitfield mask) {
+    Log("glClear", {double(mask)});
+}
+
+void APIENTRY glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) {
+    Log("glClearColor", {r, g, b, a});
+}
+
+void APIENTRY glClearDepth(GLclampd depth) {
+    Log("glClearDepth", {depth});
+}
+
+void APIENTRY glDepthFunc(GLenum func) {
+    Log("glDepthFunc", {double(func)});
+}
+
+void APIENTRY glShadeModel(GLenum mode) {
+    Log("glShadeModel", {double(mode)});
+}
+
+void APIENTRY glHint(GLenum target, GLenum mode) {
+    Log("glHint", {double(target), double(mode)});
+}
+
+void APIENTRY glLoadIdentity() {
+    Log("glLoadIdentity", {});
+}
+
+void APIENTRY glMatrixMode(GLenum mode) {
+    Log("glMatrixMode", {double(mode)});
+}
+
+void APIENTRY glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z) {
+    Log("glRotatef", {angle, x, y, z});
+}
+
+void APIENTRY glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
+    Log("glViewport", {double(x), double(y), double(width), double(height)});
+}
+
+void APIENTRY gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
+    Log("gluPerspective", {fovy, aspect, zNear, zFar});
+}
+
+void APIENTRY gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX,
+                        GLdouble centerY, GLdouble centerZ, GLdouble upX, GLdouble upY,
+                        GLdouble upZ) {
+    Log("gluLookAt", {eyeX, eyeY, eyeZ, centerX, centerY, centerZ, upX, upY, upZ});
+}
+
+GLint APIENTRY gluBuild2DMipmaps(GLenum target, GLint components, GLint width, GLint height,
+                                 GLenum format, GLenum type, const void*) {
+    Log("gluBuild2DMipmaps", {double(target), double(components), double(width), double(height),
+                              double(format), double(type)});
+    St().rec.mipmaps.push_back(glrec::TextureImage{St().boundTexture, width, height, format});
+    return 0;
+}
+
+}  // extern "C"

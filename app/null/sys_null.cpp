@@ -1,0 +1,53 @@
+// sys_null.cpp -- the scripted platform services behind game/platform.h.
+#include "app/null/sys_null.h"
+
+#include "game/platform.h"
+
+namespace sysnull {
+namespace {
+
+bool physical[256];
+long pauses;
+long pausedMs;
+long homes;
+int homeX;
+int homeY;
+
+}  // namespace
+
+void SetKeyDown(int vk, bool down) {
+    if (vk >= 0 && vk < 256) {
+        physical[vk] = down;
+    }
+}
+
+long Pauses() { return pauses; }
+long PausedMilliseconds() { return pausedMs; }
+long PointerHomes() { return homes; }
+int LastPointerX() { return homeX; }
+int LastPointerY() { return homeY; }
+
+void Reset() {
+    for (bool& key : physical) {
+        key = false;
+    }
+    pauses = pausedMs = homes = 0;
+    homeX = homeY = 0;
+}
+
+}  // namespace sysnull
+
+bool SysKeyDown(int vk) {
+    return vk >= 0 && vk < 256 && sysnull::physical[vk];
+}
+
+void SysPause(int milliseconds) {
+    ++sysnull::pauses;
+    sysnull::pausedMs += milliseconds;
+}
+
+void SysPointerHome(int x, int y) {
+    ++sysnull::homes;
+    sysnull::homeX = x;
+    sysnull::homeY = y;
+}

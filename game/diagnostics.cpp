@@ -1,0 +1,24 @@
+// diagnostics.cpp -- "lista.txt": two lines appended per frame while space is down.
+#include "game/diagnostics.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "game/platform.h"
+
+void WriteDiagnostics() {
+    if (!SysKeyDown(kVkSpace)) {
+        return;
+    }
+    SysPause(100);
+    // Opened per frame and closed at once, so holding the key never piles up
+    // open streams; an unwritable folder just means no lines.
+    FILE* f = std::fopen("lista.txt", "at");
+    if (f == nullptr) {
+        return;
+    }
+    const float cosine = 0.3077f;
+    std::fprintf(f, "------------------------------------------------------\n");
+    std::fprintf(f, "fok = %f\n", std::acos(static_cast<double>(cosine)) * 180.0 / 3.14159265);
+    std::fclose(f);
+}

@@ -1,0 +1,17 @@
+// input.h -- the key-state table that window messages fill and the game reads.
+#pragma once
+
+constexpr int kVkEscape = 27;
+constexpr int kVkF1 = 112;
+constexpr int kVkE = 69;
+constexpr int kVkS = 83;
+constexpr int kVkW = 87;
+
+// Entry k is 1 while key-down messages say virtual key k is down.
+extern unsigned char keys[256];
+
+// The shells' key messages; codes outside 0..255 are ignored.
+void KeyDown(unsigned code);
+void KeyUp(unsigned code);
+
+void ResetInput();

@@ -1,0 +1,18 @@
+// platform.h -- what the game step asks of the shell that runs it.
+//
+// Each shell (Win32, SDL, the scripted null platform of the tests and the
+// simulator) implements these once. The game never learns which one it is on.
+#pragma once
+
+constexpr int kVkShift = 16;
+constexpr int kVkSpace = 32;
+
+// True while the key with virtual-key code `vk` is physically down right now
+// (read at frame time, not from the message-driven key table).
+bool SysKeyDown(int vk);
+
+// Blocks for `milliseconds`.
+void SysPause(int milliseconds);
+
+// Puts the pointer back on the client point (x, y) of the game window.
+void SysPointerHome(int x, int y);

@@ -1,0 +1,3 @@
+// crates.cpp -- STUB
+#include "render/crates.h"
+void CratePass(int, PlayerCell) {}

@@ -1,0 +1,3 @@
+// floors.cpp -- STUB
+#include "render/floors.h"
+void DrawFloors(int) {}

@@ -1,0 +1,3 @@
+// stairs.cpp -- STUB
+#include "render/stairs.h"
+void DrawStairs(int) {}

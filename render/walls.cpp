@@ -1,0 +1,3 @@
+// walls.cpp -- STUB
+#include "render/walls.h"
+void DrawWalls(int) {}

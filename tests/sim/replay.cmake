@@ -1,0 +1,28 @@
+# replay.cmake -- run one simulator script and diff its output with the
+# expected file beside it. Invoked by CTest with SIM, EMULATOR, SCRIPT, WORKDIR.
+get_filename_component(dir ${SCRIPT} DIRECTORY)
+get_filename_component(name ${SCRIPT} NAME_WE)
+set(expected ${dir}/${name}.expected)
+file(REMOVE_RECURSE ${WORKDIR})
+file(MAKE_DIRECTORY ${WORKDIR})
+if(EMULATOR)
+    set(cmd ${EMULATOR} ${SIM})
+else()
+    set(cmd ${SIM})
+endif()
+execute_process(COMMAND ${cmd}
+                INPUT_FILE ${SCRIPT}
+                OUTPUT_FILE ${WORKDIR}/actual.txt
+                ERROR_VARIABLE err
+                RESULT_VARIABLE rc
+                WORKING_DIRECTORY ${WORKDIR})
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${name}: maze-sim exited with ${rc}: ${err}")
+endif()
+# Byte for byte: both builds of the simulator print the same bytes.
+file(READ ${WORKDIR}/actual.txt actual)
+file(READ ${expected} want)
+if(NOT actual STREQUAL want)
+    execute_process(COMMAND diff -u ${expected} ${WORKDIR}/actual.txt OUTPUT_VARIABLE d)
+    message(FATAL_ERROR "${name}: output differs from ${expected}\n${d}")
+endif()

@@ -1,0 +1,21 @@
+// main.cpp -- maze-sim: runs the game step headless from a script on stdin.
+#include <cstdio>
+#include <iostream>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "tools/sim/script.h"
+
+int main() {
+#ifdef _WIN32
+    // Same bytes as the native build: no CR before each newline.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::ios::sync_with_stdio(false);
+    const int status = RunScript(std::cin, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+}

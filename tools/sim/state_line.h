@@ -1,0 +1,11 @@
+// state_line.h -- the simulator's view of the program-wide variables.
+#pragma once
+
+#include <string>
+
+// Prints "frame=N name=value ... pauses=N" for the given frame count.
+std::string StateLine(long frame, long pauses);
+
+// Sets a variable of the state line (not frame or pauses) from text.
+// Returns false for an unknown name or a value that does not parse.
+bool SetStateVariable(const std::string& name, const std::string& value);
