@@ -13,6 +13,10 @@
 #ifndef WINGDIAPI
 #define WINGDIAPI
 #endif
+#ifndef CALLBACK
+#define CALLBACK __stdcall
+#endif
+#include <stddef.h>  // wchar_t for glu.h in C
 #endif
 
 #include <GL/gl.h>
