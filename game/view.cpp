@@ -1,11 +1,82 @@
-// view.cpp -- STUB
+// view.cpp -- mouse look, the camera, and the view vector for the next frame.
 #include "game/view.h"
+
+#include <cmath>
+
+#include "game/level_change.h"
 #include "game/platform.h"
-float xrot = 0, yrot = 0; int xPos = 0, yPos = 0, CxPos = 0, CyPos = 0;
-float xnew = 0, znew = 0; const float vx = 1.0f, vz = -1.0f, pi = 3.14f; float Mspeed = 3.0f;
-void MouseLook(unsigned, unsigned) {}
-int PointerHomeX() { return CyPos + 72; }
-int PointerHomeY() { return CxPos - 110; }
-void SetCamera() {}
-void EndFrameView() { Mspeed = 1.0f; SysPointerHome(PointerHomeX(), PointerHomeY()); }
-void ResetView() { xrot = yrot = 0; xPos = yPos = 0; xnew = znew = 0; Mspeed = 3.0f; }
+#include "game/player.h"
+#include "render/gl_api.h"
+
+float xrot = 0.0f;
+float yrot = 0.0f;
+int xPos = 0;
+int yPos = 0;
+int CxPos = 0;
+int CyPos = 0;
+float xnew = 0.0f;
+float znew = 0.0f;
+const float vx = 1.0f;
+const float vz = -1.0f;
+const float pi = 3.14f;
+float Mspeed = 3.0f;
+
+namespace {
+
+// One fixed step of 3 degrees toward the side the pointer went, however far.
+float Step(float angle, int difference) {
+    if (difference > 0) {
+        return angle - 3.0f;
+    }
+    if (difference < 0) {
+        return angle + 3.0f;
+    }
+    return angle;
+}
+
+}  // namespace
+
+void MouseLook(unsigned x, unsigned y) {
+    // The names cross over: xPos holds the vertical coordinate, yPos the horizontal.
+    yPos = static_cast<int>(x & 0xFFFFu) - 72;
+    xPos = static_cast<int>(y & 0xFFFFu) + 110;
+    xrot = Step(xrot, CxPos - xPos);
+    yrot = Step(yrot, CyPos - yPos);
+}
+
+// The comparison above reads client (CyPos + 72, CxPos - 110) as no movement,
+// so that is where the pointer goes home; any other point would turn the view
+// by itself on every recentring.
+int PointerHomeX() {
+    return CyPos + 72;
+}
+
+int PointerHomeY() {
+    return CxPos - 110;
+}
+
+void SetCamera() {
+    glRotatef(xrot, 1.0f, 0.0f, 0.0f);
+    const double eyeY = static_cast<double>(centery) + difUpy;
+    gluLookAt(centerx, eyeY, centerz,
+              static_cast<double>(centerx) + xnew, eyeY + difDowny, static_cast<double>(centerz) + znew,
+              0.0, 1.0, 0.0);
+}
+
+void EndFrameView() {
+    Mspeed = 1.0f;
+    const double a = static_cast<double>(yrot) * pi / 180;
+    znew = static_cast<float>(std::cos(a) * vz / 300);
+    xnew = static_cast<float>(std::sin(a) * vx / 300);
+    SysPointerHome(PointerHomeX(), PointerHomeY());
+}
+
+void ResetView() {
+    xrot = 0.0f;
+    yrot = 0.0f;
+    xPos = 0;
+    yPos = 0;
+    xnew = 0.0f;
+    znew = 0.0f;
+    Mspeed = 3.0f;
+}
