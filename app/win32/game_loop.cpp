@@ -1,0 +1,47 @@
+// game_loop.cpp -- the message pump with a game frame on every idle turn.
+#include "app/common/main_loop.h"
+#include "app/common/shell_state.h"
+#include "app/win32/win32_shell.h"
+
+namespace {
+
+// F1: the same window again in the other display mode.
+int ToggleFullscreen() {
+    KillGLWindow();
+    fullscreen = !fullscreen;
+    return CreateGLWindow(kWindowTitle, kWindowWidth, kWindowHeight, kWindowBits, fullscreen);
+}
+
+}  // namespace
+
+int RunGame() {
+    if (!CreateGLWindow(kWindowTitle, kWindowWidth, kWindowHeight, kWindowBits, fullscreen)) {
+        return 0;
+    }
+    // Only the quit message carries an exit code; Escape ends the game normally.
+    int exitCode = 0;
+    bool done = false;
+    MSG msg;
+    while (!done) {
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                exitCode = static_cast<int>(msg.wParam);
+                done = true;
+            } else {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            continue;
+        }
+        const IdleTurn turn = RunIdleTurn();
+        done = turn.done;
+        if (turn.swap) {
+            SwapBuffers(hDC);
+        }
+        if (turn.toggleFullscreen && !ToggleFullscreen()) {
+            return 0;
+        }
+    }
+    KillGLWindow();
+    return exitCode;
+}

@@ -1,0 +1,179 @@
+// gl_window.cpp -- the game window with its GL context: made, and torn down again.
+#include <cstring>
+
+#include "app/common/gl_setup.h"
+#include "app/common/shell_state.h"
+#include "app/win32/win32_shell.h"
+#include "game/view.h"
+
+HDC hDC = nullptr;
+HGLRC hRC = nullptr;
+HWND hWnd = nullptr;
+HINSTANCE hInstance = nullptr;
+
+PIXELFORMATDESCRIPTOR pfd = {
+    sizeof(PIXELFORMATDESCRIPTOR),
+    1,
+    PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER,
+    PFD_TYPE_RGBA,
+    0,                 // colour depth: set by the first CreateGLWindow
+    0, 0, 0, 0, 0, 0,  // colour bits and shifts
+    0, 0,              // alpha
+    0, 0, 0, 0, 0,     // accumulation
+    16,                // depth buffer
+    0,                 // stencil
+    0,                 // auxiliary buffers
+    PFD_MAIN_PLANE,
+    0, 0, 0, 0,
+};
+
+DisplayChangeFunction ShellChangeDisplay = ChangeDisplaySettingsA;
+
+namespace {
+
+constexpr const char* kClassName = "OpenGL";
+
+bool depthChosen = false;
+
+int RegisterGameClass() {
+    WNDCLASSA wc;
+    std::memset(&wc, 0, sizeof wc);
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = hInstance;
+    wc.hIcon = LoadIcon(nullptr, IDI_WINLOGO);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    return RegisterClassA(&wc) != 0;
+}
+
+// 1 when the game may go on: in the new mode, or windowed if the player agrees.
+int EnterFullscreen(int width, int height, int bits) {
+    DEVMODEA mode;
+    std::memset(&mode, 0, sizeof mode);
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = width;
+    mode.dmPelsHeight = height;
+    mode.dmBitsPerPel = bits;
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    if (ShellChangeDisplay(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL) {
+        return 1;
+    }
+    if (ShowBox("The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?",
+                "Vexa GL", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+        fullscreen = 0;
+        return 1;
+    }
+    ShowBox("Program Will Now Close.", "ERROR", MB_OK | MB_ICONSTOP);
+    return 0;
+}
+
+// Sized so that the client area, not the frame, is width x height.
+HWND OpenWindow(const char* title, int width, int height) {
+    DWORD exStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+    DWORD style = WS_OVERLAPPEDWINDOW;
+    if (fullscreen) {
+        exStyle = WS_EX_APPWINDOW;
+        style = WS_POPUP;
+        ShowCursor(FALSE);
+    }
+    RECT rect = {0, 0, width, height};
+    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    return CreateWindowExA(exStyle, kClassName, title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                           rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, hInstance, nullptr);
+}
+
+// Device context, pixel format and a current rendering context for hWnd.
+// Returns what failed, in the player's words, or null.
+const char* AttachContext() {
+    if (!(hDC = GetDC(hWnd))) {
+        return "Can't Create A GL Device Context.";
+    }
+    const int format = ChoosePixelFormat(hDC, &pfd);
+    if (format == 0) {
+        return "Can't Find A Suitable PixelFormat.";
+    }
+    if (!SetPixelFormat(hDC, format, &pfd)) {
+        return "Can't Set The PixelFormat.";
+    }
+    if (!(hRC = wglCreateContext(hDC))) {
+        return "Can't Create A GL Rendering Context.";
+    }
+    if (!wglMakeCurrent(hDC, hRC)) {
+        return "Can't Activate The GL Rendering Context.";
+    }
+    return nullptr;
+}
+
+// Whatever got built is released before the player is told.
+int Fail(const char* text) {
+    KillGLWindow();
+    ShowBox(text, "ERROR", MB_OK | MB_ICONEXCLAMATION);
+    return 0;
+}
+
+void ReportShutdown(const char* text) {
+    ShowBox(text, "SHUTDOWN ERROR", MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+int CreateGLWindow(const char* title, int width, int height, int bits, unsigned char fullscreenflag) {
+    CxPos = width / 2;
+    CyPos = height / 2;
+    fullscreen = fullscreenflag;
+    hInstance = GetModuleHandleA(nullptr);
+    if (!RegisterGameClass()) {
+        ShowBox("Failed To Register The Window Class.", "ERROR", MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+    if (fullscreen && !EnterFullscreen(width, height, bits)) {
+        return 0;
+    }
+    if (!(hWnd = OpenWindow(title, width, height))) {
+        return Fail("Window Creation Error.");
+    }
+    if (!depthChosen) {
+        pfd.cColorBits = static_cast<BYTE>(bits);
+        depthChosen = true;
+    }
+    if (const char* failure = AttachContext()) {
+        return Fail(failure);
+    }
+    ShowWindow(hWnd, SW_SHOW);
+    SetForegroundWindow(hWnd);
+    SetFocus(hWnd);
+    ReSizeGLScene(width, height);
+    if (!InitGL()) {
+        return Fail("Initialization Failed.");
+    }
+    return 1;
+}
+
+void KillGLWindow() {
+    if (fullscreen) {
+        ShellChangeDisplay(nullptr, 0);
+        ShowCursor(TRUE);
+    }
+    if (hRC) {
+        if (!wglMakeCurrent(nullptr, nullptr)) {
+            ReportShutdown("Release Of DC And RC Failed.");
+        }
+        if (!wglDeleteContext(hRC)) {
+            ReportShutdown("Release Rendering Context Failed.");
+        }
+        hRC = nullptr;
+    }
+    if (hDC && !ReleaseDC(hWnd, hDC)) {
+        ReportShutdown("Release Device Context Failed.");
+    }
+    hDC = nullptr;
+    if (hWnd && !DestroyWindow(hWnd)) {
+        ReportShutdown("Could Not Release hWnd.");
+    }
+    hWnd = nullptr;
+    if (!UnregisterClassA(kClassName, hInstance)) {
+        ReportShutdown("Could Not Unregister Class.");
+    }
+    hInstance = nullptr;
+}

@@ -1,0 +1,21 @@
+// sys_win.cpp -- the platform services the game step asks of Windows.
+#include "app/win32/win32_shell.h"
+#include "game/platform.h"
+
+bool SysKeyDown(int vk) {
+    return GetAsyncKeyState(vk) != 0;
+}
+
+void SysPause(int milliseconds) {
+    Sleep(static_cast<DWORD>(milliseconds));
+}
+
+// The game names a client point; the cursor lives in screen coordinates.
+void SysPointerHome(int x, int y) {
+    if (!hWnd) {
+        return;
+    }
+    POINT point = {x, y};
+    ClientToScreen(hWnd, &point);
+    SetCursorPos(point.x, point.y);
+}

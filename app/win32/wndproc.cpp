@@ -1,0 +1,72 @@
+// wndproc.cpp -- window messages turned into the game's keys, flags, projection and mouse look.
+#include "app/common/gl_setup.h"
+#include "app/common/shell_state.h"
+#include "app/win32/win32_shell.h"
+#include "game/input.h"
+#include "game/view.h"
+
+namespace {
+
+// Minimised counts as inactive; losing the focus to another window does not.
+LRESULT OnActivate(WPARAM wParam) {
+    active = HIWORD(wParam) == 0;
+    return 0;
+}
+
+// The screen saver and monitor power-down would interrupt play.
+LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    // The low four bits are the system's own.
+    const WPARAM command = wParam & 0xFFF0;
+    if (command == SC_SCREENSAVE || command == SC_MONITORPOWER) {
+        return 0;
+    }
+    return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+}
+
+// The main loop ends on the quit message; the window goes with KillGLWindow.
+LRESULT OnClose() {
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT OnKey(WPARAM code, bool down) {
+    if (down) {
+        KeyDown(static_cast<unsigned>(code));
+    } else {
+        KeyUp(static_cast<unsigned>(code));
+    }
+    return 0;
+}
+
+LRESULT OnSize(LPARAM lParam) {
+    ReSizeGLScene(LOWORD(lParam), HIWORD(lParam));
+    return 0;
+}
+
+LRESULT OnMouseMove(LPARAM lParam) {
+    MouseLook(LOWORD(lParam), HIWORD(lParam));
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            return OnActivate(wParam);
+        case WM_SYSCOMMAND:
+            return OnSysCommand(window, wParam, lParam);
+        case WM_CLOSE:
+            return OnClose();
+        case WM_KEYDOWN:
+            return OnKey(wParam, true);
+        case WM_KEYUP:
+            return OnKey(wParam, false);
+        case WM_SIZE:
+            return OnSize(lParam);
+        case WM_MOUSEMOVE:
+            return OnMouseMove(lParam);
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
