@@ -1,0 +1,121 @@
+// wndproc_test.cpp -- each window message's effect on the game and the result it returns.
+#include "game/input.h"
+#include "shell_fixture.h"
+
+namespace {
+
+// A plain hidden window whose class procedure is WndProc, so that messages the
+// default procedure sends back come through the table too.
+class WndProcTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = WndProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "WndProcProbe";
+        ASSERT_NE(RegisterClassA(&wc), 0);
+        window = CreateWindowExA(0, "WndProcProbe", "probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                 nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(window, nullptr);
+        glrec::Clear();
+        active = 1;
+    }
+
+    void TearDown() override {
+        DestroyWindow(window);
+        UnregisterClassA("WndProcProbe", GetModuleHandleA(nullptr));
+        ShellTest::TearDown();
+    }
+
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(window, message, wParam, lParam); }
+
+    // The exit code of the pending quit message, or -1 when there is none.
+    static int PendingQuitCode() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                return static_cast<int>(msg.wParam);
+            }
+        }
+        return -1;
+    }
+
+    HWND window = nullptr;
+};
+
+TEST_F(WndProcTest, KeyMessagesSetAndClearTheirEntry) {
+    EXPECT_EQ(Send(WM_KEYDOWN, 'W', 0x00110001), 0);
+    EXPECT_EQ(keys['W'], 1);
+    EXPECT_EQ(Send(WM_KEYDOWN, 'W', 0x40110001), 0);  // auto-repeat
+    EXPECT_EQ(keys['W'], 1);
+    EXPECT_EQ(Send(WM_KEYUP, 'W', 0xC0110001), 0);
+    EXPECT_EQ(keys['W'], 0);
+    EXPECT_EQ(Send(WM_KEYDOWN, 0x1FF, 0), 0);  // no such key: nothing written
+    for (int k = 0; k < 256; ++k) {
+        EXPECT_EQ(keys[k], 0) << k;
+    }
+}
+
+TEST_F(WndProcTest, ActiveFollowsTheMinimisedWordOnly) {
+    EXPECT_EQ(Send(WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 1), 0), 0);
+    EXPECT_EQ(active, 0);
+    EXPECT_EQ(Send(WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0), 0);
+    EXPECT_EQ(active, 1);
+    Send(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0);
+    EXPECT_EQ(active, 0);
+    // Another window taking the focus leaves the game running.
+    Send(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+    EXPECT_EQ(active, 1);
+}
+
+TEST_F(WndProcTest, SizeSetsViewportAndProjectionFromUnsignedWords) {
+    EXPECT_EQ(Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 600)), 0);
+    EXPECT_EQ(glrec::CallsNamed("glViewport").back().args, (std::vector<double>{0, 0, 800, 600}));
+    EXPECT_EQ(glrec::CallsNamed("gluPerspective").back().args[1], 800.0 / 600.0);
+
+    Send(WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(0, 0));
+    EXPECT_EQ(glrec::CallsNamed("glViewport").back().args, (std::vector<double>{0, 0, 0, 1}));
+
+    Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(0xFFFF, 0x8000));
+    EXPECT_EQ(glrec::CallsNamed("glViewport").back().args, (std::vector<double>{0, 0, 65535, 32768}));
+}
+
+TEST_F(WndProcTest, MouseMoveTurnsTheViewAwayFromTheHomePoint) {
+    EXPECT_EQ(Send(WM_MOUSEMOVE, 0, MAKELPARAM(312, 210)), 0);
+    EXPECT_EQ(xrot, 0.0f);
+    EXPECT_EQ(yrot, 0.0f);
+    Send(WM_MOUSEMOVE, 0, MAKELPARAM(400, 210));
+    EXPECT_EQ(xrot, 0.0f);
+    EXPECT_EQ(yrot, 3.0f);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(312, 100));  // up: tilts up
+    EXPECT_EQ(xrot, -3.0f);
+    EXPECT_EQ(yrot, 3.0f);
+}
+
+TEST_F(WndProcTest, CloseAsksTheLoopToEndWithExitCodeZero) {
+    EXPECT_EQ(Send(WM_CLOSE, 0, 0), 0);
+    EXPECT_EQ(PendingQuitCode(), 0);
+    EXPECT_TRUE(IsWindow(window)) << "the window is left for KillGLWindow";
+}
+
+TEST_F(WndProcTest, ScreenSaverAndMonitorPowerDownAreSwallowed) {
+    EXPECT_EQ(Send(WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
+    EXPECT_EQ(Send(WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
+    EXPECT_EQ(Send(WM_SYSCOMMAND, SC_SCREENSAVE | 0x3, 0), 0);  // low bits are the system's
+    EXPECT_EQ(PendingQuitCode(), -1);
+}
+
+TEST_F(WndProcTest, OtherCommandsAndMessagesGoToTheDefaultProcedure) {
+    // The default procedure turns SC_CLOSE into WM_CLOSE, which comes back here.
+    Send(WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(PendingQuitCode(), 0);
+
+    EXPECT_EQ(Send(WM_GETTEXTLENGTH, 0, 0), 5);
+    EXPECT_TRUE(Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Tamblin")));
+    char title[16] = {};
+    EXPECT_EQ(Send(WM_GETTEXT, sizeof title, reinterpret_cast<LPARAM>(title)), 7);
+    EXPECT_STREQ(title, "Tamblin");
+}
+
+}  // namespace
