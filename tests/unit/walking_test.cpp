@@ -1,0 +1,117 @@
+// walking_test.cpp -- keys and speed, the full step, and the slide rules at walls.
+#include "fixture.h"
+#include "game/input.h"
+#include "game/platform.h"
+#include "game/walking.h"
+
+namespace {
+
+class WalkingTest : public GameTest {
+protected:
+    void Step() {
+        const BoxCounts counts = RebuildBoxes();
+        Walk(counts, ComputePlayerCell());
+    }
+    // A view vector pointing into the given quadrant, with `dir` already there
+    // so that no change of quadrant adds a half step.
+    void Head(int quadrant) {
+        const float s = 1.0f / 300;
+        xnew = quadrant == 1 || quadrant == 4 ? s : -s;
+        znew = quadrant == 1 || quadrant == 2 ? s : -s;
+        dir = quadrant;
+        Mspeed = 1.0f;
+        keys[kVkW] = 1;
+    }
+};
+
+TEST_F(WalkingTest, ShiftDoublesTheSpeedEvenStandingStill) {
+    sysnull::SetKeyDown(kVkShift, true);
+    move = 7;
+    Step();
+    EXPECT_EQ(Mspeed, 6.0f);
+    EXPECT_EQ(move, 7);  // no key held: no probe
+    EXPECT_EQ(centerx, 1.5f);
+    EXPECT_EQ(oldcx, 0.0f);
+}
+
+TEST_F(WalkingTest, BothKeysWalkBackwardAndTheVectorComesBackExactly) {
+    xnew = 0.0f;
+    znew = -1.0f / 300;
+    Mspeed = 1.0f;
+    keys[kVkW] = keys[kVkS] = 1;
+    Step();
+    EXPECT_EQ(centerz, static_cast<float>(-7.5 + 2.0 / 300));
+    EXPECT_EQ(znew, -1.0f / 300);
+    EXPECT_FALSE(ActiveMove);
+}
+
+TEST_F(WalkingTest, FullStepIsFormedInDouble) {
+    // The first frame's speed factor is 3; rounding xnew * 3 to float first
+    // would give 0.9908961057662964.
+    centerx = 1.0f;
+    xnew = -0.0015173207502812147f;
+    znew = 0.0f;
+    keys[kVkW] = 1;
+    Step();
+    EXPECT_EQ(centerx, 0.9908960461616516f);
+}
+
+// Near the corner of row 0 and column 0 (level 0, row 1, column 1) the probe
+// refuses every heading; each quadrant meets a different pair of neighbours.
+TEST_F(WalkingTest, SlideFollowsTheNeighboursOnTheHeadingSide) {
+    struct Case {
+        int quadrant;
+        float dx, dz;
+    };
+    const float half = 1.0f / 300;
+    const Case cases[] = {
+        {1, 0.003f, 0},       // row 2 open, column 0 wall: along x
+        {2, 0, 0},            // row 0 and column 0 walls: stopped in the corner
+        {3, 0, -0.003f},      // row 0 wall, column 2 open: along z
+        {4, half, -half},     // both open: the half step
+    };
+    for (const Case& c : cases) {
+        ResetProgramState();
+        centerx = 0.1f;
+        centerz = -5.1f;
+        Head(c.quadrant);
+        Step();
+        EXPECT_NEAR(centerx - 0.1f, c.dx, 1e-6) << "quadrant " << c.quadrant;
+        EXPECT_NEAR(centerz + 5.1f, c.dz, 1e-6) << "quadrant " << c.quadrant;
+        EXPECT_EQ(clash, 1);
+    }
+}
+
+TEST_F(WalkingTest, InsideCornerHoldsUntilTheHeadingTurnsAway) {
+    // Level 0, row 1, column 3 against row 0 and column 4, heading -x -z.
+    centerx = 0.19f;
+    centerz = -19.81f;
+    Head(3);
+    dir = 1;  // a change of quadrant would normally add the half step
+    for (int i = 0; i < 5000; ++i) {
+        Step();
+    }
+    EXPECT_EQ(centerx, 0.19f);
+    EXPECT_EQ(centerz, -19.81f);
+    // Heading -x +z: column 2 is open, so the player slides along row 0.
+    znew = -znew;
+    Step();
+    EXPECT_GT(centerz, -19.81f);
+}
+
+TEST_F(WalkingTest, OffTheGridNeighboursCountAsWalls) {
+    // Inside the outer wall of level 2, row 9: row 10 lies beyond the end of
+    // `map`. Counted as a wall, it makes a corner with the wall of column 2
+    // and the player is not nudged on outward.
+    lvl = 2;
+    centery = 11.5f;
+    centerx = 42.5f;
+    centerz = -7.5f;
+    Head(4);
+    Step();
+    EXPECT_EQ(clash, 1);
+    EXPECT_EQ(centerx, 42.5f);
+    EXPECT_EQ(centerz, -7.5f);
+}
+
+}  // namespace
