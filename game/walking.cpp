@@ -34,7 +34,7 @@ HeadingSide SideOf(int quadrant) {
         case 1: return HeadingSide{+1, -1};
         case 2: return HeadingSide{-1, -1};
         case 3: return HeadingSide{-1, +1};
-        default: return HeadingSide{+1, +1};
+        default: return HeadingSide{+1, +1};  // 4, the only other value dir takes
     }
 }
 
@@ -68,12 +68,15 @@ void ReadMoveKeys() {
     }
 }
 
+// Kept in double to the end: the first frame's factor of 3 would otherwise
+// round the step twice.
 void FullStep() {
     centerx = static_cast<float>(centerx + 2.0 * (static_cast<double>(xnew) * Mspeed));
     centerz = static_cast<float>(centerz + 2.0 * (static_cast<double>(znew) * Mspeed));
 }
 
-// Refused at a wall: push along it, away from the wall the probe found.
+// Refused at a wall: the neighbours on the heading side tell which way runs
+// along the wall; where none does, a half step is taken instead.
 void Slide(PlayerCell cell) {
     const HeadingSide side = SideOf(dir);
     const bool xSideWall = IsWall(cell.row + side.rowStep, cell.column);

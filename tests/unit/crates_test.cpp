@@ -1,7 +1,7 @@
 // crates_test.cpp -- the recorded tile and marker, and collecting a crate.
 #include "fixture.h"
-#include "game/frame.h"
 #include "render/crates.h"
+#include "world/cell_boxes.h"
 #include "world/level_grid.h"
 
 namespace {
@@ -13,14 +13,6 @@ protected:
         CratePass(counts.crateCount, ComputePlayerCell());
     }
 };
-
-int BlendSwitchedOn() {
-    int n = 0;
-    for (const auto& call : glrec::CallsNamed("glEnable")) {
-        n += call.args[0] == GL_BLEND ? 1 : 0;
-    }
-    return n;
-}
 
 TEST_F(CratesTest, EachCrateIsAnOpaqueTileThenABlendedDoublePyramid) {
     Pass();
@@ -65,19 +57,6 @@ TEST_F(CratesTest, ReachIsStrictlyLessThanTwo) {
     Pass();
     EXPECT_EQ(CellAt(0, 5, 2), kOpen);
     EXPECT_EQ(CellAt(0, 5, 7), kCrate);
-}
-
-TEST_F(CratesTest, CollectedCrateShowsToTheEndOfItsFrameOnly) {
-    centerx = 22.5f;
-    centerz = -12.5f;
-    DrawGLScene();
-    EXPECT_EQ(BlendSwitchedOn(), 2);
-    EXPECT_EQ(lastFrameCounts.crateCount, 2);
-    glrec::Clear();
-    DrawGLScene();
-    EXPECT_EQ(BlendSwitchedOn(), 1);
-    EXPECT_EQ(lastFrameCounts.crateCount, 1);
-    EXPECT_EQ(lastFrameCounts.openCount, 343);
 }
 
 }  // namespace

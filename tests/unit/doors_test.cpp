@@ -74,36 +74,4 @@ TEST_F(DoorsTest, OpensOnlyFromInsideTheDoorCellAndWithinThree) {
     EXPECT_EQ(DoorUp, 0.0f);  // the first rise comes next frame
 }
 
-TEST_F(DoorsTest, DescentEndsBelowZeroAndOnlyThenClosesTheDoor) {
-    D[0].open = true;
-    Oldy2 = 5.0f;
-    DoorUpMax = true;
-    DoorUp = 0.001f;
-    StandAt(22.5f, -17.5f);  // 5.1 away
-    Pass();
-    EXPECT_EQ(DoorUp, static_cast<float>(0.001f - 0.002));
-    EXPECT_TRUE(D[0].open);
-    Pass();
-    EXPECT_FALSE(D[0].open);
-    EXPECT_FALSE(DoorUpMax);
-    EXPECT_LT(DoorUp, 0.0f);
-    // The flag lives in the list entry and survives the next rebuild.
-    D[0].open = true;
-    RebuildBoxes();
-    EXPECT_TRUE(D[0].open);
-}
-
-TEST_F(DoorsTest, ComingBackWithinThreeStopsTheDescent) {
-    D[0].open = true;
-    Oldy2 = 5.0f;
-    DoorUpMax = true;
-    DoorUp = 3.0f;
-    StandAt(22.5f, -19.7f);  // 2.97 away
-    Pass();
-    EXPECT_FALSE(DoorUpMax);
-    EXPECT_EQ(DoorUp, 3.0f);
-    Pass();
-    EXPECT_EQ(DoorUp, 3.002f);
-}
-
 }  // namespace
