@@ -69,14 +69,4 @@ TEST_F(IdleTurnTest, F1WithEscapeStillTogglesAsTheLoopEnds) {
     EXPECT_EQ(keys[kVkF1], 0);
 }
 
-TEST_F(IdleTurnTest, KeysOtherThanTheShellKeysDecideNothing) {
-    for (unsigned code : {unsigned(kVkW), unsigned(kVkS), unsigned(kVkE), 113u, 255u}) {
-        KeyDown(code);
-    }
-    const IdleTurn turn = RunIdleTurn();
-    EXPECT_FALSE(turn.done);
-    EXPECT_TRUE(turn.swap);
-    EXPECT_FALSE(turn.toggleFullscreen);
-}
-
 }  // namespace

@@ -62,12 +62,8 @@ TEST_F(GlWindowTest, PixelFormatKeepsTheFirstCallsColourDepth) {
     KillGLWindow();
     ASSERT_EQ(Create(32), 1);
     EXPECT_EQ(pfd.cColorBits, 16);
-    EXPECT_EQ(pfd.nSize, 40);
-    EXPECT_EQ(pfd.nVersion, 1);
     EXPECT_EQ(pfd.dwFlags, 0x25u);
-    EXPECT_EQ(pfd.iPixelType, PFD_TYPE_RGBA);
     EXPECT_EQ(pfd.cDepthBits, 16);
-    EXPECT_EQ(pfd.cAlphaBits + pfd.cAccumBits + pfd.cStencilBits + pfd.cAuxBuffers, 0);
     PIXELFORMATDESCRIPTOR chosen{};
     ASSERT_NE(DescribePixelFormat(hDC, GetPixelFormat(hDC), sizeof chosen, &chosen), 0);
     EXPECT_TRUE(chosen.dwFlags & PFD_DOUBLEBUFFER);
