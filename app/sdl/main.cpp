@@ -1,0 +1,73 @@
+// main.cpp -- the Linux entry point and main loop: the game in an SDL window.
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "app/common/main_loop.h"
+#include "app/common/shell_state.h"
+#include "app/sdl/display.h"
+#include "app/sdl/events.h"
+#include "app/sdl/window.h"
+
+namespace {
+
+int CreateGameWindow() {
+    return CreateGLWindow(kWindowTitle, kWindowWidth, kWindowHeight, kWindowBits, fullscreen);
+}
+
+// Minimised, no frame is drawn; waiting for the next event instead of
+// spinning keeps the machine cool and still sees Escape within a moment.
+void IdleWhileInactive() {
+    if (!active) {
+        SDL_WaitEventTimeout(nullptr, 10);
+    }
+}
+
+// 0 however it ends: closed, Escape, or a window that could not be made
+// (the player has been told why).
+int RunGame() {
+    fullscreen = 0;
+    if (!CreateGameWindow()) {
+        return 0;
+    }
+    for (;;) {
+        if (!PumpEvents()) {
+            break;
+        }
+        const IdleTurn turn = RunIdleTurn();
+        if (turn.swap) {
+            SDL_GL_SwapWindow(GameWindow());
+        }
+        if (turn.toggleFullscreen) {
+            KillGLWindow();
+            fullscreen = !fullscreen;
+            if (!CreateGameWindow()) {
+                return 0;
+            }
+        }
+        if (turn.done) {
+            break;
+        }
+        IdleWhileInactive();
+    }
+    KillGLWindow();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    (void)argc;
+    if (!OpenDisplay()) {
+        const char* display = SDL_getenv("DISPLAY");
+        std::fprintf(stderr,
+                     "maze: no display to open the game window on (DISPLAY=%s); "
+                     "to play without a screen, run it under a virtual X server: xvfb-run -a %s\n",
+                     display ? display : "", argv[0]);
+        return 1;
+    }
+    SDL_StopTextInput();  // keys only; no text entry, no input method
+    const int code = RunGame();
+    SDL_Quit();
+    return code;
+}

@@ -1,0 +1,30 @@
+// sys_sdl.cpp -- the platform services of game/platform.h, on SDL.
+#include <SDL.h>
+
+#include "app/sdl/keymap.h"
+#include "app/sdl/window.h"
+#include "game/platform.h"
+
+// Read from SDL's keyboard state, which the loop brings up to date before every frame.
+bool SysKeyDown(int vk) {
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    for (int scancode = 0; scancode < count; ++scancode) {
+        if (state[scancode] && VirtualKey(SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(scancode))) == vk) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void SysPause(int milliseconds) {
+    SDL_Delay(static_cast<Uint32>(milliseconds));
+}
+
+// Like SetCursorPos, the warp comes back as a motion event; at this point it
+// reads as no movement.
+void SysPointerHome(int x, int y) {
+    if (SDL_Window* window = GameWindow()) {
+        SDL_WarpMouseInWindow(window, x, y);
+    }
+}

@@ -1,0 +1,135 @@
+// window.cpp -- the game window with its GL context: made, and torn down again.
+#include "app/sdl/window.h"
+
+#include <cstdio>
+
+#include "app/common/gl_setup.h"
+#include "app/common/shell_state.h"
+#include "app/sdl/message_box.h"
+#include "game/view.h"
+
+namespace {
+
+SDL_Window* window = nullptr;
+SDL_GLContext context = nullptr;
+
+// The colour depth of the first call holds for the whole run, as on Windows.
+bool formatChosen = false;
+
+void RequestPixelFormat(int bits) {
+    if (!formatChosen) {
+        const int green = bits >= 16 ? 6 : bits / 3;
+        const int redBlue = bits >= 16 ? 5 : bits / 3;
+        SDL_GL_SetAttribute(SDL_GL_RED_SIZE, redBlue);
+        SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, green);
+        SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, redBlue);
+        formatChosen = true;
+    }
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);  // a minimum: more is taken when offered
+}
+
+// Only an exact width x height mode will do; a larger one would show the
+// game in a corner or stretched, which the player did not ask for.
+bool DisplayHasMode(int width, int height) {
+    const int display = 0;
+    const int count = SDL_GetNumDisplayModes(display);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(display, i, &mode) == 0 && mode.w == width && mode.h == height) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// 1 when the game may go on: fullscreen, or windowed if the player agrees.
+int EnterFullscreen(int width, int height) {
+    if (DisplayHasMode(width, height)) {
+        return 1;
+    }
+    if (AskYesNo("The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?",
+                 "Vexa GL")) {
+        fullscreen = 0;
+        return 1;
+    }
+    ShowBox("Program Will Now Close.", "ERROR", SDL_MESSAGEBOX_ERROR);
+    return 0;
+}
+
+SDL_Window* OpenWindow(const char* title, int width, int height) {
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE;
+    if (fullscreen) {
+        flags = SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN;
+        SDL_ShowCursor(SDL_DISABLE);
+    }
+    return SDL_CreateWindow(title, 0, 0, width, height, flags);
+}
+
+// Whatever got built is released before the player is told.
+int Fail(const char* text) {
+    const char* detail = SDL_GetError();
+    KillGLWindow();
+    if (detail[0] != '\0') {
+        std::fprintf(stderr, "(SDL: %s)\n", detail);
+    }
+    ShowBox(text, "ERROR", SDL_MESSAGEBOX_WARNING);
+    return 0;
+}
+
+}  // namespace
+
+int CreateGLWindow(const char* title, int width, int height, int bits, unsigned char fullscreenflag) {
+    CxPos = width / 2;
+    CyPos = height / 2;
+    fullscreen = fullscreenflag;
+    if (fullscreen && !EnterFullscreen(width, height)) {
+        return 0;
+    }
+    RequestPixelFormat(bits);
+    SDL_ClearError();
+    if (!(window = OpenWindow(title, width, height))) {
+        return Fail("Window Creation Error.");
+    }
+    if (!(context = SDL_GL_CreateContext(window))) {
+        return Fail("Can't Create A GL Rendering Context.");
+    }
+    if (SDL_GL_MakeCurrent(window, context) != 0) {
+        return Fail("Can't Activate The GL Rendering Context.");
+    }
+    // Frames run as fast as the loop spins, as the game's speeds assume;
+    // a driver that insists on waiting for the display keeps its way.
+    SDL_GL_SetSwapInterval(0);
+    SDL_RaiseWindow(window);
+    ReSizeGLScene(width, height);
+    SDL_ClearError();
+    if (!InitGL()) {
+        return Fail("Initialization Failed.");
+    }
+    return 1;
+}
+
+void KillGLWindow() {
+    if (fullscreen) {
+        SDL_ShowCursor(SDL_ENABLE);  // SDL puts the display mode back with the window
+    }
+    if (context) {
+        if (SDL_GL_MakeCurrent(window, nullptr) != 0) {
+            ShowBox("Release Of DC And RC Failed.", "SHUTDOWN ERROR", SDL_MESSAGEBOX_INFORMATION);
+        }
+        SDL_GL_DeleteContext(context);
+        context = nullptr;
+    }
+    if (window) {
+        SDL_DestroyWindow(window);
+        window = nullptr;
+    }
+}
+
+SDL_Window* GameWindow() {
+    return window;
+}
+
+Uint32 GameWindowId() {
+    return window ? SDL_GetWindowID(window) : 0;
+}
