@@ -64,35 +64,27 @@ TEST_F(StairsTest, TwoFlightsOfTenStepsWithTheWallTextureAndItsCorner) {
 const float kPale[3] = {0.8f, 0.7f, 0.9f};
 const float kDark[3] = {0.2f, 0.2f, 0.2f};
 
-std::vector<Expected> BackPanel(float x0, float x1, float y0, float y1, float z) {
-    return {{x1, y0, z, 0.5f, 0, 0.2f}, {x0, y0, z, 1, 1, 0.5f},
-            {x0, y1, z, 1, 1, 0.5f}, {x1, y1, z, 1, 1, 0}};
-}
-
+// One step of the ground flight: riser, tread, then the back panel at z = -25.
 std::vector<Expected> Step(float ys, float zs, const float* riser, const float* tread) {
     const float top = ys + 0.5f;
-    std::vector<Expected> v = {
-        {40, ys, zs, riser[0], riser[1], riser[2]},   {35, ys, zs, riser[0], riser[1], riser[2]},
-        {35, top, zs, riser[0], riser[1], riser[2]},  {40, top, zs, riser[0], riser[1], riser[2]},
-        {40, top, zs, tread[0], tread[1], tread[2]},  {35, top, zs, tread[0], tread[1], tread[2]},
-        {35, top, -25, tread[0], tread[1], tread[2]}, {40, top, -25, tread[0], tread[1], tread[2]},
-    };
-    const std::vector<Expected> panel = BackPanel(35, 40, 0, 5, -25);
-    v.insert(v.end(), panel.begin(), panel.end());
-    return v;
+    const float* r = riser;
+    const float* t = tread;
+    return {{40, ys, zs, r[0], r[1], r[2]},   {35, ys, zs, r[0], r[1], r[2]},
+            {35, top, zs, r[0], r[1], r[2]},  {40, top, zs, r[0], r[1], r[2]},
+            {40, top, zs, t[0], t[1], t[2]},  {35, top, zs, t[0], t[1], t[2]},
+            {35, top, -25, t[0], t[1], t[2]}, {40, top, -25, t[0], t[1], t[2]},
+            {40, 0, -25, 0.5f, 0, 0.2f},      {35, 0, -25, 1, 1, 0.5f},
+            {35, 5, -25, 1, 1, 0.5f},         {40, 5, -25, 1, 1, 0}};
 }
 
 // Level 0, row 8, column 4: x 35 to 40, z -25 to -20, y 0 to 5.
-TEST_F(StairsTest, FirstAndLastStepOfTheGroundFlight) {
+TEST_F(StairsTest, FirstAndLastStepOfTheGroundFlightAndTheFootOfTheUpper) {
     DrawFrameStairs();
     const auto& batches = glrec::Get().batches;
     ExpectStep(batches[0], Step(0, -20, kPale, kDark));
     ExpectStep(batches[9], Step(4.5f, -24.5f, kDark, kPale));
-}
-
-TEST_F(StairsTest, UpperFlightStartsOnItsOwnFloor) {
-    DrawFrameStairs();
-    const Vertex& foot = glrec::Get().batches[10].vertices[0];
+    // Level 1, row 8, column 6 starts on its own floor.
+    const Vertex& foot = batches[10].vertices[0];
     EXPECT_EQ((std::vector<float>{foot.x, foot.y, foot.z}), (std::vector<float>{40, 5, -30}));
 }
 

@@ -92,8 +92,9 @@ TEST_F(WallsTest, EmptyListStillBindsTheWallTextureAndSetsWhite) {
 }
 
 // Level 1, row 5, column 4 stands alone on levels 1 and 2: grid level 1 shows
-// all four faces, each in the tabled order, white, with the texture spanning it.
-TEST_F(WallsTest, SideFacesFollowTheTable) {
+// all four faces, each in the tabled order, white, with the texture spanning
+// it; top and bottom are yellow at the (0, 1) the last side face left.
+TEST_F(WallsTest, FacesFollowTheTable) {
     const SHwalls box = WallAt(1, 5, 4);
     W[0] = box;
     DrawWalls(1);
@@ -122,25 +123,15 @@ TEST_F(WallsTest, SideFacesFollowTheTable) {
             EXPECT_EQ((std::vector<float>{v.r, v.g, v.b, v.a}), (std::vector<float>{1, 1, 1, 1}));
         }
     }
-}
-
-// Top then bottom, yellow, with the (0, 1) the last side face left current.
-TEST_F(WallsTest, TopAndBottomAreYellowAtTheInheritedCoordinate) {
-    const SHwalls box = WallAt(1, 5, 4);
-    W[0] = box;
-    DrawWalls(1);
-    const Batch& b = glrec::Get().batches[2];
-    ASSERT_EQ(b.vertices.size(), 8u);
-    const float corners[4][2] = {{box.xmax, box.zmax}, {box.xmin, box.zmax},
-                                 {box.xmin, box.zmin}, {box.xmax, box.zmin}};
+    const Batch& ends = batches[2];
+    ASSERT_EQ(ends.vertices.size(), 8u);
+    const float corners[4][2] = {{x1, z1}, {x0, z1}, {x0, z0}, {x1, z0}};
     for (int i = 0; i < 8; ++i) {
-        const Vertex& v = b.vertices[i];
-        EXPECT_EQ(v.x, corners[i % 4][0]);
-        EXPECT_EQ(v.z, corners[i % 4][1]);
-        EXPECT_EQ(v.y, i < 4 ? box.ymax : box.ymin);
-        EXPECT_EQ((std::vector<float>{v.r, v.g, v.b, v.a}), (std::vector<float>{1, 1, 0, 1}));
-        EXPECT_EQ(v.s, 0.0f);
-        EXPECT_EQ(v.t, 1.0f);
+        const Vertex& v = ends.vertices[i];
+        EXPECT_EQ((std::vector<float>{v.x, v.y, v.z}),
+                  (std::vector<float>{corners[i % 4][0], i < 4 ? y1 : y0, corners[i % 4][1]}));
+        EXPECT_EQ((std::vector<float>{v.r, v.g, v.b, v.a, v.s, v.t}),
+                  (std::vector<float>{1, 1, 0, 1, 0, 1}));
     }
 }
 
