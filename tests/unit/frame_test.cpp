@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fixture.h"
+#include "scratch_folder.h"
 #include "game/frame.h"
 #include "world/textures.h"
 
@@ -79,7 +80,7 @@ TEST_F(FrameTest, EndOfFrameResetsSpeedAndSendsThePointerHome) {
 }
 
 TEST_F(FrameTest, SpaceAppendsTwoLinesPerFrameAndPauses) {
-    std::remove("lista.txt");
+    ScratchFolder folder(false);
     sysnull::SetKeyDown(32, true);
     DrawGLScene();
     DrawGLScene();
@@ -97,10 +98,10 @@ TEST_F(FrameTest, SpaceAppendsTwoLinesPerFrameAndPauses) {
     }
     const std::string pair = "------------------------------------------------------\nfok = 72.079323\n";
     EXPECT_EQ(lf, pair + pair);
-    std::remove("lista.txt");
 }
 
 TEST_F(FrameTest, DiagnosticsAppendToWhatIsThere) {
+    ScratchFolder folder(false);
     {
         std::ofstream old("lista.txt");
         old << "old\n";
@@ -110,18 +111,16 @@ TEST_F(FrameTest, DiagnosticsAppendToWhatIsThere) {
     const std::string text = ReadFile("lista.txt");
     EXPECT_EQ(text.rfind("old", 0), 0u);
     EXPECT_NE(text.find("fok = 72.079323"), std::string::npos);
-    std::remove("lista.txt");
 }
 
 TEST_F(FrameTest, UnwritableDiagnosticFileIsSkippedAndTheGameGoesOn) {
+    ScratchFolder folder(false);
     // A folder named like the file cannot be opened for appending on any system.
-    std::remove("lista.txt");
     ASSERT_TRUE(std::filesystem::create_directory("lista.txt"));
     sysnull::SetKeyDown(32, true);
     EXPECT_EQ(DrawGLScene(), 1);
     EXPECT_EQ(DrawGLScene(), 1);
     EXPECT_EQ(sysnull::Pauses(), 2);
-    std::filesystem::remove("lista.txt");
 }
 
 }  // namespace
