@@ -6,12 +6,14 @@
 #include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/sdl/message_box.h"
+#include "app/sdl/x11_visual.h"
 #include "game/view.h"
 
 namespace {
 
 SDL_Window* window = nullptr;
 SDL_GLContext context = nullptr;
+int fullscreenDisplay = 0;
 
 // The colour depth of the first call holds for the whole run, as on Windows.
 bool formatChosen = false;
@@ -23,29 +25,34 @@ void RequestPixelFormat(int bits) {
         SDL_GL_SetAttribute(SDL_GL_RED_SIZE, redBlue);
         SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, green);
         SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, redBlue);
+        PreferClosestDepthBuffer(16);
         formatChosen = true;
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);  // a minimum: more is taken when offered
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);  // a minimum: more is taken when that is all there is
 }
 
 // Only an exact width x height mode will do; a larger one would show the
-// game in a corner or stretched, which the player did not ask for.
-bool DisplayHasMode(int width, int height) {
-    const int display = 0;
-    const int count = SDL_GetNumDisplayModes(display);
-    for (int i = 0; i < count; ++i) {
-        SDL_DisplayMode mode;
-        if (SDL_GetDisplayMode(display, i, &mode) == 0 && mode.w == width && mode.h == height) {
-            return true;
+// game in a corner or stretched, which the player did not ask for. The first
+// display that offers one takes the fullscreen window; -1 when none does.
+int DisplayWithMode(int width, int height) {
+    const int displays = SDL_GetNumVideoDisplays();
+    for (int display = 0; display < displays; ++display) {
+        const int modes = SDL_GetNumDisplayModes(display);
+        for (int i = 0; i < modes; ++i) {
+            SDL_DisplayMode mode;
+            if (SDL_GetDisplayMode(display, i, &mode) == 0 && mode.w == width && mode.h == height) {
+                return display;
+            }
         }
     }
-    return false;
+    return -1;
 }
 
 // 1 when the game may go on: fullscreen, or windowed if the player agrees.
 int EnterFullscreen(int width, int height) {
-    if (DisplayHasMode(width, height)) {
+    fullscreenDisplay = DisplayWithMode(width, height);
+    if (fullscreenDisplay >= 0) {
         return 1;
     }
     if (AskYesNo("The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?",
@@ -58,12 +65,12 @@ int EnterFullscreen(int width, int height) {
 }
 
 SDL_Window* OpenWindow(const char* title, int width, int height) {
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE;
     if (fullscreen) {
-        flags = SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN;
         SDL_ShowCursor(SDL_DISABLE);
+        const int where = SDL_WINDOWPOS_UNDEFINED_DISPLAY(fullscreenDisplay);
+        return SDL_CreateWindow(title, where, where, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN);
     }
-    return SDL_CreateWindow(title, 0, 0, width, height, flags);
+    return SDL_CreateWindow(title, 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE);
 }
 
 // Whatever got built is released before the player is told.
