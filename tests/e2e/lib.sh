@@ -1,0 +1,167 @@
+# lib.sh -- helpers of the end-to-end harness: X servers, the games, their
+# windows, synthetic input and pictures. Sourced by run.sh; every wait is
+# bounded, and every process started here is recorded for the cleanup.
+
+STARTED_PIDS=()  # games and X servers, killed by PID at exit
+XVFB_PIDS=()
+
+say() { printf '%s\n' "$*" >&2; }
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# wait_until SECONDS COMMAND...: polls COMMAND every 0.1 s; 1 when time ran out.
+wait_until() {
+    local limit_ms=$(( $1 * 1000 )) start
+    shift
+    start=$(now_ms)
+    until "$@"; do
+        (( $(now_ms) - start >= limit_ms )) && return 1
+        sleep 0.1
+    done
+}
+
+# --- processes -------------------------------------------------------------
+
+# A child that has exited but not been reaped still answers kill -0.
+is_running() {
+    local state
+    state=$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) || return 1
+    [ -n "$state" ] && [ "$state" != Z ]
+}
+
+has_ended() { ! is_running "$1"; }
+
+# wait_exit PID SECONDS: sets EXIT_CODE; 1 (and EXIT_CODE=timeout) if it is still running.
+wait_exit() {
+    if ! wait_until "$2" has_ended "$1"; then
+        EXIT_CODE=timeout
+        return 1
+    fi
+    wait "$1"
+    EXIT_CODE=$?
+}
+
+# Asks first, insists after three seconds; reaps the child either way.
+stop_pid() {
+    if is_running "$1"; then
+        kill "$1" 2>/dev/null
+        wait_until 3 has_ended "$1" || kill -KILL "$1" 2>/dev/null
+    fi
+    wait "$1" 2>/dev/null
+}
+
+# --- X servers ---------------------------------------------------------------
+
+# start_xvfb NAME SCREEN: an Xvfb on a display number it picks itself
+# (-displayfd), so that parallel runs never collide; sets DISPLAY_<NAME>.
+start_xvfb() {
+    local name=$1 screen=$2 numfile="$SCRATCH/xvfb-$1.display"
+    : >"$numfile"
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$numfile" 2>"$SCRATCH/xvfb-$name.log" &
+    local pid=$!
+    XVFB_PIDS+=("$pid")
+    if ! wait_until 10 test -s "$numfile"; then
+        say "e2e: Xvfb ($name) did not start; see $SCRATCH/xvfb-$name.log"
+        return 1
+    fi
+    printf -v "DISPLAY_$name" ':%s' "$(tr -d '[:space:]' <"$numfile")"
+}
+
+# --- windows -----------------------------------------------------------------
+
+# Ids of the windows titled exactly TITLE on DISPLAY, from the server's own tree
+# (message boxes without a class are found this way too).
+window_ids() {
+    xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\":" 'index($0, t) { print $1 }'
+}
+
+is_viewable() {
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# The first viewable window titled TITLE, or nothing.
+viewable_window() {
+    local id
+    for id in $(window_ids "$1"); do
+        if is_viewable "$id"; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# find_window TITLE SECONDS: sets WIN; 1 when none became viewable in time.
+find_window() {
+    WIN=""
+    wait_until "$2" viewable_window "$1" >/dev/null || return 1
+    WIN=$(viewable_window "$1")
+}
+
+# "X Y W H" of a window: absolute upper-left corner and size.
+geometry_of() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        /^  Width:/ { w = $NF } /^  Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+# The client area: the window itself, or its one child where the toolkit
+# draws the frame inside its own window (Wine's virtual desktop).
+client_geometry() {
+    local children
+    children=$(xwininfo -children -id "$1" 2>/dev/null | awk '/^     0x/ { print $1 }')
+    if [ "$(printf '%s\n' "$children" | grep -c .)" = 1 ]; then
+        geometry_of "$children"
+    else
+        geometry_of "$1"
+    fi
+}
+
+# --- input ---------------------------------------------------------------------
+
+# hold_key WINDOW KEY [SECONDS]: real key events (XTEST) to the focused window.
+# Held for a while: a tap can go down and up inside one event drain and be
+# missed by a per-frame read.
+hold_key() {
+    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null
+    xdotool keydown "$2"
+    sleep "${3:-0.15}"
+    xdotool keyup "$2"
+}
+
+# Answers a message box with Return, sent to the box itself.
+answer_box() {
+    xdotool key --window "$1" Return
+}
+
+close_window() {
+    "$X_CLOSE" "$1"
+}
+
+# --- pictures ------------------------------------------------------------------
+
+# shot FILE X Y W H: that rectangle of the screen.
+shot() {
+    import -window root -crop "${4}x${5}+${2}+${3}" +repage "$1" 2>/dev/null
+}
+
+# Differing pixels between two pictures of the same size (fuzz in percent).
+pixels_differing() {
+    compare -metric AE -fuzz "${3:-0}%" "$1" "$2" null: 2>&1 >/dev/null | awk '{ print int($1) }'
+}
+
+# settle FILE X Y W H SECONDS: shoots until two pictures in a row are equal.
+settle() {
+    local file=$1 previous="$1.previous.png" start
+    shift
+    start=$(now_ms)
+    shot "$previous" "$1" "$2" "$3" "$4"
+    while :; do
+        sleep 0.2
+        shot "$file" "$1" "$2" "$3" "$4"
+        [ "$(pixels_differing "$file" "$previous")" = 0 ] && break
+        (( $(now_ms) - start >= $5 * 1000 )) && return 1
+        mv "$file" "$previous"
+    done
+    rm -f "$previous"
+}

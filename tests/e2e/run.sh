@@ -1,0 +1,421 @@
+#!/usr/bin/env bash
+# run.sh -- end-to-end checks of both games on virtual X servers: the native
+# SDL build and the 32-bit Windows build under Wine, driven by synthetic X input.
+#
+#   tests/e2e/run.sh LINUX_GAME WINDOWS_GAME     e.g. build/linux/maze build/windows/maze.exe
+#
+# E2E_KEEP=1 keeps the screenshots and logs of a passing run too.
+# A game whose file is missing is skipped with a message. The simulators beside
+# the games (maze-sim, maze-sim.exe) replay long_mixed.script both ways. Prints
+# one line per check and closes with "N passed, M failed"; non-zero on a failure.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=lib.sh
+source "$here/lib.sh"
+
+if [ $# -ne 2 ]; then
+    say "usage: $0 LINUX_GAME WINDOWS_GAME"
+    exit 2
+fi
+absolute() { [ -e "$1" ] && echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")" || echo "$1"; }
+LINUX_GAME=$(absolute "$1")
+WINDOWS_GAME=$(absolute "$2")
+
+TITLE="Tamblin 1.OpenGL_game"
+VEXA_TEXT="The Requested Fullscreen Mode Is Not Supported By"
+# The two games draw with the same GL calls on the same Mesa, but their GLU
+# differs (Mesa's libGLU, Wine's glu32), so the matrices differ in the last
+# bits and a polygon edge or a depth tie can fall one pixel the other way.
+# Measured: no pixel beyond 1% at rest, 4 single edge pixels after the turn.
+# Allowed: 2% per pixel, and 0.1% of the 307200 pixels beyond that. A missing
+# wall, another texture, a turn of 3 degrees (over 300000 pixels) or a depth
+# buffer of other precision (a seam of about 390 pixels) fails.
+FUZZ_PERCENT=2
+MAX_DIFFERING=307
+
+SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/maze-e2e.XXXXXX")
+PASSED=0
+FAILED=0
+KINDS=()
+started_at=$(now_ms)
+
+pass() { PASSED=$((PASSED + 1)); say "PASS  $1"; }
+fail() { FAILED=$((FAILED + 1)); say "FAIL  $1: $2"; }
+
+cleanup() {
+    local pid
+    for pid in "${STARTED_PIDS[@]}"; do stop_pid "$pid"; done
+    # Wine first: its server talks to the X server until it goes.
+    [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && timeout 10 wineserver -k 2>/dev/null
+    for pid in "${XVFB_PIDS[@]}"; do stop_pid "$pid"; done
+    rm -rf "$SCRATCH/wine"
+    if [ "$FAILED" = 0 ] && [ -z "${E2E_KEEP:-}" ]; then
+        rm -rf "$SCRATCH"
+    else
+        say "e2e: screenshots and logs kept in $SCRATCH"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# --- set-up --------------------------------------------------------------------
+
+setup_x() {
+    # A: the desktop, with no 640 x 480 mode (fullscreen is refused there).
+    # B: a screen whose one mode is 640 x 480, where the SDL game's fullscreen is granted.
+    start_xvfb A 1024x768x24 && start_xvfb B 640x480x24 || exit 1
+    export DISPLAY=$DISPLAY_A
+    X_CLOSE="$SCRATCH/x_close"
+    if ! cc -O1 -o "$X_CLOSE" "$here/x_close.c" -lX11 2>"$SCRATCH/x_close.log"; then
+        say "e2e: cannot build the close helper; see $SCRATCH/x_close.log"
+        exit 1
+    fi
+}
+
+# One prefix for the whole run, 32-bit only, without Mono and Gecko.
+setup_wine() {
+    export WINEPREFIX="$SCRATCH/wine" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    if ! timeout 120 wineboot -i >"$SCRATCH/wineboot.log" 2>&1 || ! timeout 60 wineserver -w; then
+        say "e2e: could not make the Wine prefix; see $SCRATCH/wineboot.log"
+        return 1
+    fi
+}
+
+# Data/ beside the game, as the build leaves it; the source tree's otherwise.
+data_for() {
+    local beside
+    beside="$(dirname "$1")/Data"
+    if [ -d "$beside" ]; then echo "$beside"; else echo "$here/../../Data"; fi
+}
+
+# new_run NAME full|empty: a fresh working folder; sets RUN.
+new_run() {
+    RUN="$SCRATCH/$1"
+    mkdir -p "$RUN/Data"
+    if [ "$2" = full ]; then
+        cp "$(data_for "$LINUX_GAME")"/*.bmp "$RUN/Data/" 2>/dev/null ||
+            cp "$(data_for "$WINDOWS_GAME")"/*.bmp "$RUN/Data/"
+    fi
+}
+
+# start_game KIND [WINEDEBUG]: the game in $RUN; sets GAME_PID.
+start_game() {
+    # The pointer off the window, so that nothing moves it but the game and us.
+    xdotool mousemove 1023 767 2>/dev/null
+    case $1 in
+        linux) (cd "$RUN" && exec "$LINUX_GAME") >"$RUN/stdout.txt" 2>"$RUN/stderr.txt" & ;;
+        windows) (cd "$RUN" && WINEDEBUG=${2:-$WINEDEBUG} exec wine "$WINDOWS_GAME") \
+            >"$RUN/stdout.txt" 2>"$RUN/stderr.txt" & ;;
+    esac
+    GAME_PID=$!
+    STARTED_PIDS+=("$GAME_PID")
+}
+
+# find_game LABEL: the game's window within 20 s, or a failed check.
+find_game() {
+    find_window "$TITLE" 20 && return 0
+    fail "$1" "no window titled \"$TITLE\" within 20 s (stderr: $RUN/stderr.txt)"
+    stop_pid "$GAME_PID"
+    return 1
+}
+
+# expect_exit LABEL CODE: the game ends by itself within 15 s with CODE.
+expect_exit() {
+    wait_exit "$GAME_PID" 15
+    if [ "$EXIT_CODE" = "$2" ]; then
+        pass "$1"
+    else
+        fail "$1" "exit code $EXIT_CODE, expected $2 (stderr: $RUN/stderr.txt)"
+        stop_pid "$GAME_PID"
+    fi
+}
+
+expect_client_640x480() {
+    local x y w h
+    read -r x y w h < <(client_geometry "$WIN")
+    if [ "${w}x${h}" = 640x480 ]; then
+        pass "$1"
+    else
+        fail "$1" "client area ${w}x${h} at ($x, $y), expected 640x480"
+    fi
+}
+
+# --- checks: one run of the game each -------------------------------------------
+
+# Title and size, the picture before and after one mouse move, the space
+# bar's lines in lista.txt, and Escape.
+check_play() {
+    local kind=$1 x y w h
+    new_run "$kind-play" full
+    start_game "$kind"
+    find_game "$kind: window \"$TITLE\"" || return
+    pass "$kind: window \"$TITLE\""
+    expect_client_640x480 "$kind: client area 640x480"
+    read -r x y w h < <(client_geometry "$WIN")
+    shoot_pictures "$kind" "$x" "$y" "$w" "$h"
+    check_space "$kind"
+    hold_key "$WIN" Escape
+    expect_exit "$kind: Escape ends the game with exit code 0" 0
+}
+
+# The first frames with no input, then one move right of and below the point
+# that reads as no movement: the view turns right and tilts down by 3 degrees.
+shoot_pictures() {
+    local kind=$1 x=$2 y=$3 w=$4 h=$5
+    if ! settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
+        fail "$kind: picture" "the picture never came to rest ($RUN/still.png)"
+        return
+    fi
+    xdotool mousemove $((x + 400)) $((y + 300))
+    if ! wait_until 10 picture_changed "$RUN/turned.png" "$RUN/still.png" "$x" "$y" "$w" "$h" ||
+        ! settle "$RUN/turned.png" "$x" "$y" "$w" "$h" 15; then
+        fail "$kind: mouse look" "the view did not turn after a mouse move ($RUN/turned.png)"
+        return
+    fi
+    pass "$kind: mouse look turns the view"
+}
+
+picture_changed() {
+    shot "$1" "$3" "$4" "$5" "$6"
+    [ "$(pixels_differing "$1" "$2")" != 0 ]
+}
+
+# Size of lista.txt once it has stopped growing (the last frame may still write).
+settled_size() {
+    local before after
+    after=$(stat -c %s "$1" 2>/dev/null || echo 0)
+    for _ in $(seq 20); do
+        sleep 0.3
+        before=$after
+        after=$(stat -c %s "$1" 2>/dev/null || echo 0)
+        [ "$before" = "$after" ] && break
+    done
+    echo "$after"
+}
+
+check_space() {
+    local kind=$1 list="$RUN/lista.txt" dashes fok other
+    hold_key "$WIN" space 1.0
+    settled_size "$list" >/dev/null
+    if [ ! -s "$list" ]; then
+        fail "$kind: space bar writes lista.txt" "no lines in $list"
+        return
+    fi
+    # Windows writes CRLF; the lines are the same either way.
+    dashes=$(tr -d '\r' <"$list" | grep -cx -- '-\{54\}')
+    fok=$(tr -d '\r' <"$list" | grep -cx 'fok = 72.079323')
+    other=$(tr -d '\r' <"$list" | grep -vcx -e '-\{54\}' -e 'fok = 72.079323')
+    if [ "$dashes" = "$fok" ] && [ "$other" = 0 ] && [ "$fok" -ge 5 ] && [ "$fok" -le 15 ]; then
+        pass "$kind: space bar held 1 s appends $fok pairs to lista.txt"
+    else
+        fail "$kind: space bar writes lista.txt" "$dashes dash lines, $fok fok lines, $other others ($list)"
+    fi
+}
+
+check_close() {
+    local kind=$1
+    new_run "$kind-close" full
+    start_game "$kind"
+    find_game "$kind: close" || return
+    close_window "$WIN"
+    expect_exit "$kind: closing the window ends the game with exit code 0" 0
+}
+
+# Under plain Xvfb there is no 640 x 480 mode: F1 asks, Yes plays on in a
+# window. Twice, and the game still runs and answers Escape.
+check_fullscreen_refused() {
+    local kind=$1 round box asked
+    new_run "$kind-f1-refused" full
+    start_game "$kind" -all,trace+msgbox
+    find_game "$kind: F1 refused" || return
+    for round in 1 2; do
+        hold_key "$WIN" F1
+        if ! find_window "Vexa GL" 15; then
+            fail "$kind: F1 refused" "no \"Vexa GL\" box after F1 number $round (stderr: $RUN/stderr.txt)"
+            stop_pid "$GAME_PID"
+            return
+        fi
+        box=$WIN
+        asked=$(grep -c "$VEXA_TEXT" "$RUN/stderr.txt")
+        answer_box "$box"
+        if [ "$asked" -lt "$round" ] || ! find_game "$kind: F1 refused"; then
+            [ "$asked" -lt "$round" ] && fail "$kind: F1 refused" "box without its text on stderr ($RUN/stderr.txt)"
+            stop_pid "$GAME_PID"
+            return
+        fi
+    done
+    pass "$kind: F1 on a display without 640x480 asks \"Vexa GL\"; Yes plays on in a window"
+    expect_client_640x480 "$kind: after F1 twice the client area is 640x480"
+    hold_key "$WIN" Escape
+    expect_exit "$kind: after F1 twice Escape still ends the game with exit code 0" 0
+}
+
+# new_game_window OLD: waits for a window of the game other than OLD; sets WIN.
+other_window() {
+    local id
+    for id in $(window_ids "$TITLE"); do
+        [ "$id" != "$1" ] && is_viewable "$id" && echo "$id" && return 0
+    done
+    return 1
+}
+new_game_window() {
+    wait_until 15 other_window "$1" >/dev/null || return 1
+    WIN=$(other_window "$1")
+}
+
+# Where a 640 x 480 mode exists: F1 goes fullscreen without asking, F1 comes back.
+check_fullscreen_granted() {
+    local kind=$1 old x y w h
+    new_run "$kind-f1-granted" full
+    start_game "$kind"
+    find_game "$kind: F1 granted" || return
+    old=$WIN
+    hold_key "$WIN" F1
+    if ! new_game_window "$old"; then
+        fail "$kind: F1 granted" "no new window after F1 (stderr: $RUN/stderr.txt)"
+        stop_pid "$GAME_PID"
+        return
+    fi
+    read -r x y w h < <(client_geometry "$WIN")
+    if [ -n "$(window_ids "Vexa GL")" ] || [ "$x $y $w $h" != "0 0 640 480" ]; then
+        fail "$kind: F1 granted" "fullscreen window at ($x, $y) ${w}x${h}; boxes: $(window_ids "Vexa GL")"
+        stop_pid "$GAME_PID"
+        return
+    fi
+    pass "$kind: F1 with a 640x480 mode goes fullscreen without asking"
+    old=$WIN
+    hold_key "$WIN" F1
+    if ! new_game_window "$old"; then
+        fail "$kind: F1 granted" "no window after the second F1"
+        stop_pid "$GAME_PID"
+        return
+    fi
+    expect_client_640x480 "$kind: F1 again comes back to a 640x480 window"
+    hold_key "$WIN" Escape
+    expect_exit "$kind: back from fullscreen Escape ends the game with exit code 0" 0
+}
+
+check_no_bitmap() {
+    local kind=$1 label="$1: no bitmap in Data/"
+    new_run "$kind-no-bitmap" empty
+    start_game "$kind" -all,trace+msgbox
+    if ! find_window "ERROR" 20; then
+        fail "$label" "no \"ERROR\" box within 20 s (stderr: $RUN/stderr.txt)"
+        stop_pid "$GAME_PID"
+        return
+    fi
+    if grep -q "Initialization Failed\." "$RUN/stderr.txt"; then
+        pass "$label: an \"ERROR\" box says \"Initialization Failed.\""
+    else
+        fail "$label" "the box's text is not on stderr ($RUN/stderr.txt)"
+    fi
+    answer_box "$WIN"
+    expect_exit "$label: dismissed, the game ends with exit code 0" 0
+}
+
+# --- checks across the two games ---------------------------------------------------
+
+compare_pictures() {
+    local name a b differing
+    for name in still turned; do
+        a="$SCRATCH/linux-play/$name.png"
+        b="$SCRATCH/windows-play/$name.png"
+        if [ ! -s "$a" ] || [ ! -s "$b" ]; then
+            fail "same picture ($name)" "a picture is missing ($a, $b)"
+            continue
+        fi
+        differing=$(pixels_differing "$a" "$b" "$FUZZ_PERCENT")
+        convert "$a" "$b" +append "$SCRATCH/side-by-side-$name.png"
+        if [ "$differing" -le "$MAX_DIFFERING" ]; then
+            pass "same picture ($name): $differing of 307200 pixels differ by more than $FUZZ_PERCENT%"
+        else
+            compare -fuzz "$FUZZ_PERCENT%" "$a" "$b" "$SCRATCH/difference-$name.png" 2>/dev/null
+            fail "same picture ($name)" "$differing pixels differ by more than $FUZZ_PERCENT% (side by side: $SCRATCH/side-by-side-$name.png, difference: $SCRATCH/difference-$name.png)"
+        fi
+    done
+}
+
+# The simulators beside the games play the same long script to the same bytes.
+check_simulators() {
+    local native win script="$here/long_mixed.script"
+    native="$(dirname "$LINUX_GAME")/maze-sim"
+    win="$(dirname "$WINDOWS_GAME")/maze-sim.exe"
+    if [ ! -x "$native" ] || [ ! -f "$win" ]; then
+        say "SKIP  simulators: $native or $win is missing"
+        return
+    fi
+    mkdir -p "$SCRATCH/sim"
+    (cd "$SCRATCH/sim" && "$native" <"$script" >native.txt 2>native.err)
+    (cd "$SCRATCH/sim" && timeout 120 wine "$win" <"$script" >windows.txt 2>windows.err)
+    local first
+    if [ -s "$SCRATCH/sim/native.txt" ] && cmp -s "$SCRATCH/sim/native.txt" "$SCRATCH/sim/windows.txt"; then
+        pass "maze-sim prints the same $(wc -l <"$SCRATCH/sim/native.txt") lines natively and under Wine"
+    else
+        first=$(cmp "$SCRATCH/sim/native.txt" "$SCRATCH/sim/windows.txt" 2>&1 | head -1)
+        fail "maze-sim same bytes" "${first:-no output} (in $SCRATCH/sim)"
+    fi
+}
+
+# --- the run ------------------------------------------------------------------------
+
+for_each_kind() {
+    local kind
+    for kind in "${KINDS[@]}"; do "$@" "$kind"; done
+}
+
+main() {
+    if [ -f "$LINUX_GAME" ]; then KINDS+=(linux); else say "SKIP  linux: $LINUX_GAME not found"; fi
+    if [ -f "$WINDOWS_GAME" ]; then KINDS+=(windows); else say "SKIP  windows: $WINDOWS_GAME not found"; fi
+    setup_x
+    if [[ " ${KINDS[*]} " == *" windows "* ]] && ! setup_wine; then
+        fail "windows" "no Wine prefix"
+        KINDS=("${KINDS[@]/windows/}")
+    fi
+    for_each_kind check_play
+    for_each_kind check_close
+    for_each_kind check_fullscreen_refused
+    for_each_kind check_no_bitmap
+    for_each_kind check_fullscreen_granted_where_possible
+    if [ "${#KINDS[@]}" = 2 ]; then
+        compare_pictures
+        check_simulators
+    fi
+    say "e2e: $(( ($(now_ms) - started_at) / 1000 )) s"
+    echo "$PASSED passed, $FAILED failed"
+    [ "$FAILED" = 0 ]
+}
+
+# The SDL game gets its granted mode on display B; Wine gets one inside its
+# own virtual desktop, switched on for this check alone.
+check_fullscreen_granted_where_possible() {
+    case $1 in
+        linux)
+            DISPLAY=$DISPLAY_B
+            check_fullscreen_granted linux
+            DISPLAY=$DISPLAY_A
+            ;;
+        windows)
+            wine_desktop on && check_fullscreen_granted windows
+            wine_desktop off
+            ;;
+    esac
+}
+
+wine_desktop() {
+    local key='HKCU\Software\Wine\Explorer'
+    timeout 30 wineserver -k 2>/dev/null
+    if [ "$1" = on ]; then
+        timeout 30 wine reg add "$key" /v Desktop /d Default /f >/dev/null 2>&1 &&
+            timeout 30 wine reg add "$key\\Desktops" /v Default /d 1024x768 /f >/dev/null 2>&1
+    else
+        timeout 30 wine reg delete "$key" /v Desktop /f >/dev/null 2>&1
+    fi
+    local status=$?
+    # The desktop is chosen when the Wine server starts.
+    timeout 30 wineserver -k 2>/dev/null
+    timeout 30 wineserver -w 2>/dev/null
+    return $status
+}
+
+main
