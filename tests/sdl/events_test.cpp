@@ -1,0 +1,93 @@
+// events_test.cpp -- what each SDL event does to the key table, `active` and the view.
+#include "app/sdl/events.h"
+#include "game/input.h"
+#include "unit/fixture.h"
+
+namespace {
+
+class Events : public GameTest {};
+
+SDL_Event Key(Uint32 type, SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
+    SDL_Event event{};
+    event.type = type;
+    event.key.keysym.sym = key;
+    event.key.keysym.mod = modifiers;
+    return event;
+}
+
+SDL_Event Window(Uint8 what, Uint32 windowId = 0) {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = what;
+    event.window.windowID = windowId;
+    return event;
+}
+
+SDL_Event Motion(int x, int y, Uint32 windowId = 0) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.x = x;
+    event.motion.y = y;
+    event.motion.windowID = windowId;
+    return event;
+}
+
+TEST_F(Events, KeysGoDownAndUpInTheTable) {
+    EXPECT_TRUE(HandleEvent(Key(SDL_KEYDOWN, SDLK_w)));
+    EXPECT_EQ(keys[87], 1);
+    HandleEvent(Key(SDL_KEYDOWN, SDLK_w));  // auto-repeat
+    EXPECT_EQ(keys[87], 1);
+    EXPECT_TRUE(HandleEvent(Key(SDL_KEYUP, SDLK_w)));
+    EXPECT_EQ(keys[87], 0);
+}
+
+TEST_F(Events, SystemKeysNeverReachTheTable) {
+    HandleEvent(Key(SDL_KEYDOWN, SDLK_F10));
+    HandleEvent(Key(SDL_KEYDOWN, SDLK_e, KMOD_LALT));
+    HandleEvent(Key(SDL_KEYDOWN, SDLK_AUDIOPLAY));
+    for (int vk = 0; vk < 256; ++vk) {
+        EXPECT_EQ(keys[vk], 0) << vk;
+    }
+}
+
+TEST_F(Events, AKeyLetGoWhileAltIsHeldStopsTheWalk) {
+    HandleEvent(Key(SDL_KEYDOWN, SDLK_w));
+    HandleEvent(Key(SDL_KEYUP, SDLK_w, KMOD_LALT));
+    EXPECT_EQ(keys[87], 0);
+}
+
+TEST_F(Events, MinimisingStopsTheFramesAndRestoringResumesThem) {
+    HandleEvent(Window(SDL_WINDOWEVENT_FOCUS_LOST));
+    EXPECT_EQ(active, 1);  // another window in front still sees the game run
+    HandleEvent(Window(SDL_WINDOWEVENT_MINIMIZED));
+    EXPECT_EQ(active, 0);
+    HandleEvent(Window(SDL_WINDOWEVENT_RESTORED));
+    EXPECT_EQ(active, 1);
+}
+
+TEST_F(Events, ClosingTheWindowOrQuittingEndsTheGame) {
+    EXPECT_FALSE(HandleEvent(Window(SDL_WINDOWEVENT_CLOSE)));
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    EXPECT_FALSE(HandleEvent(quit));
+    EXPECT_TRUE(HandleEvent(Window(SDL_WINDOWEVENT_EXPOSED)));
+}
+
+TEST_F(Events, PointerMotionTurnsByClientCoordinates) {
+    HandleEvent(Motion(312, 210));  // where the pointer goes home: no movement
+    EXPECT_EQ(xrot, 0.0f);
+    EXPECT_EQ(yrot, 0.0f);
+    HandleEvent(Motion(313, 211));
+    EXPECT_EQ(xrot, 3.0f);
+    EXPECT_EQ(yrot, 3.0f);
+}
+
+TEST_F(Events, EventsOfAWindowAlreadyGoneAreIgnored) {
+    HandleEvent(Motion(600, 10, 7));
+    HandleEvent(Window(SDL_WINDOWEVENT_MINIMIZED, 7));
+    EXPECT_TRUE(HandleEvent(Window(SDL_WINDOWEVENT_CLOSE, 7)));
+    EXPECT_EQ(yrot, 0.0f);
+    EXPECT_EQ(active, 1);
+}
+
+}  // namespace
