@@ -91,13 +91,6 @@ viewable_window() {
     return 1
 }
 
-# find_window TITLE SECONDS: sets WIN; 1 when none became viewable in time.
-find_window() {
-    WIN=""
-    wait_until "$2" viewable_window "$1" >/dev/null || return 1
-    WIN=$(viewable_window "$1")
-}
-
 # "X Y W H" of a window: absolute upper-left corner and size.
 geometry_of() {
     xwininfo -id "$1" 2>/dev/null | awk '

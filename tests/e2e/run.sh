@@ -112,10 +112,34 @@ start_game() {
     STARTED_PIDS+=("$GAME_PID")
 }
 
-# find_game LABEL: the game's window within 20 s, or a failed check.
+window_or_end() {
+    viewable_window "$1" >/dev/null || has_ended "$GAME_PID"
+}
+
+# find_shown TITLE: a window of the game titled TITLE within 20 s; sets WIN.
+# Gives up at once when the game has ended instead.
+find_shown() {
+    WIN=""
+    wait_until 20 window_or_end "$1"
+    WIN=$(viewable_window "$1")
+    [ -n "$WIN" ]
+}
+
+# why_missing TITLE: sets REASON, why no window of that title showed.
+why_missing() {
+    if has_ended "$GAME_PID"; then
+        wait "$GAME_PID"
+        REASON="the game ended with exit code $? before a window titled \"$1\" showed (stderr: $RUN/stderr.txt)"
+    else
+        REASON="no window titled \"$1\" within 20 s (stderr: $RUN/stderr.txt)"
+    fi
+}
+
+# find_game LABEL: the game's window, or a failed check.
 find_game() {
-    find_window "$TITLE" 20 && return 0
-    fail "$1" "no window titled \"$TITLE\" within 20 s (stderr: $RUN/stderr.txt)"
+    find_shown "$TITLE" && return 0
+    why_missing "$TITLE"
+    fail "$1" "$REASON"
     stop_pid "$GAME_PID"
     return 1
 }
@@ -231,8 +255,9 @@ check_fullscreen_refused() {
     find_game "$kind: F1 refused" || return
     for round in 1 2; do
         hold_key "$WIN" F1
-        if ! find_window "Vexa GL" 15; then
-            fail "$kind: F1 refused" "no \"Vexa GL\" box after F1 number $round (stderr: $RUN/stderr.txt)"
+        if ! find_shown "Vexa GL"; then
+            why_missing "Vexa GL"
+            fail "$kind: F1 refused" "after F1 number $round: $REASON"
             stop_pid "$GAME_PID"
             return
         fi
@@ -300,8 +325,9 @@ check_no_bitmap() {
     local kind=$1 label="$1: no bitmap in Data/"
     new_run "$kind-no-bitmap" empty
     start_game "$kind" -all,trace+msgbox
-    if ! find_window "ERROR" 20; then
-        fail "$label" "no \"ERROR\" box within 20 s (stderr: $RUN/stderr.txt)"
+    if ! find_shown "ERROR"; then
+        why_missing ERROR
+        fail "$label" "$REASON"
         stop_pid "$GAME_PID"
         return
     fi
