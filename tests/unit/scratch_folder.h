@@ -1,4 +1,4 @@
-// scratch_folder.h -- a throw-away current folder, with or without the game's bitmaps.
+// scratch_folder.h -- test bitmaps, and a throw-away current folder to put them in.
 #pragma once
 
 #include <cstdint>
@@ -7,20 +7,99 @@
 #include <string>
 #include <vector>
 
-// While alive, the current folder is a new empty one; with `withBitmaps`, a
-// Data/ inside holds small valid stand-ins for the three texture files, so that
-// context set-up does not depend on the art in the source tree.
+#ifdef _WIN32
+#include <process.h>
+#define MAZE_GETPID _getpid
+#else
+#include <unistd.h>
+#define MAZE_GETPID getpid
+#endif
+
+namespace testbmp {
+
+using Bytes = std::vector<unsigned char>;
+
+struct Pixel {
+    unsigned char r, g, b;
+    bool operator==(const Pixel& o) const { return r == o.r && g == o.g && b == o.b; }
+};
+
+// Colours of the test pictures; y counts from the bottom row.
+inline Pixel TrueColour(int x, int y) {
+    return {static_cast<unsigned char>(10 + x * 20 + y), static_cast<unsigned char>(100 + y * 30),
+            static_cast<unsigned char>(200 - x * 7 - y)};
+}
+
+inline Pixel PaletteColour(int i) {
+    return {static_cast<unsigned char>(i * 37 + 5), static_cast<unsigned char>(250 - i * 11),
+            static_cast<unsigned char>(i * 3 + 60)};
+}
+
+inline int PaletteIndex(int x, int y, int bitCount) {
+    return (x * 3 + y * 5) % (1 << bitCount);
+}
+
+// A Windows bitmap with a 40-byte header, its row padding filled with junk.
+inline Bytes Bitmap(int width, int height, int bitCount = 24, bool topDown = false, int colours = -1) {
+    if (colours < 0) {
+        colours = bitCount <= 8 ? 1 << bitCount : 0;
+    }
+    const std::uint32_t rowBytes = (width * bitCount + 31) / 32 * 4, offset = 54 + 4 * colours;
+    const std::uint32_t fields[][2] = {
+        {offset + rowBytes * height, 4}, {0, 4}, {offset, 4}, {40, 4}, {std::uint32_t(width), 4},
+        {std::uint32_t(topDown ? -height : height), 4}, {1, 2}, {std::uint32_t(bitCount), 2}, {0, 4},
+        {rowBytes * height, 4}, {2835, 4}, {2835, 4}, {std::uint32_t(colours), 4}, {0, 4}};
+    Bytes b = {'B', 'M'};
+    for (const auto& f : fields) {
+        for (std::uint32_t i = 0; i < f[1]; ++i) {
+            b.push_back(static_cast<unsigned char>(f[0] >> (8 * i)));
+        }
+    }
+    for (int i = 0; i < colours; ++i) {
+        const Pixel p = PaletteColour(i);
+        b.insert(b.end(), {p.b, p.g, p.r, 0});
+    }
+    for (int row = 0; row < height; ++row) {
+        const int y = topDown ? height - 1 - row : row;
+        Bytes data(rowBytes, 0xEE);
+        for (int x = 0; x < width; ++x) {
+            if (bitCount <= 8) {
+                const int perByte = 8 / bitCount, shift = 8 - bitCount * (1 + x % perByte);
+                unsigned char& byte = data[x / perByte];
+                byte = static_cast<unsigned char>((byte & ~(((1 << bitCount) - 1) << shift)) |
+                                                  PaletteIndex(x, y, bitCount) << shift);
+            } else {
+                const Pixel p = TrueColour(x, y);
+                data[x * bitCount / 8] = p.b;
+                data[x * bitCount / 8 + 1] = p.g;
+                data[x * bitCount / 8 + 2] = p.r;
+            }
+        }
+        b.insert(b.end(), data.begin(), data.end());
+    }
+    return b;
+}
+
+inline void WriteFile(const std::filesystem::path& path, const Bytes& b) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
+}
+
+}  // namespace testbmp
+
+// While alive, the current folder is a new one with an empty Data/ inside; with
+// `withBitmaps`, Data/ holds small valid stand-ins for the three texture files,
+// so that context set-up does not depend on the art in the source tree.
 class ScratchFolder {
 public:
     explicit ScratchFolder(bool withBitmaps) : previous_(std::filesystem::current_path()) {
         static int serial = 0;
         path_ = std::filesystem::temp_directory_path() /
-                ("maze-scratch-" + std::to_string(Pid()) + "-" + std::to_string(++serial));
+                ("maze-scratch-" + std::to_string(MAZE_GETPID()) + "-" + std::to_string(++serial));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_ / "Data");
         if (withBitmaps) {
             for (const char* name : {"Crate.bmp", "Land.bmp", "Door.bmp"}) {
-                WriteBitmap(path_ / "Data" / name);
+                testbmp::WriteFile(path_ / "Data" / name, testbmp::Bitmap(8, 8));
             }
         }
         std::filesystem::current_path(path_);
@@ -36,47 +115,6 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
 private:
-    static long Pid();
-
-    // An 8 x 8 24-bit bitmap in the common 40-byte-header layout.
-    static void WriteBitmap(const std::filesystem::path& file) {
-        const std::uint32_t side = 8, rowBytes = side * 3, pixelBytes = rowBytes * side;
-        std::vector<unsigned char> b;
-        auto put = [&b](std::uint32_t value, int bytes) {
-            for (int i = 0; i < bytes; ++i) {
-                b.push_back(static_cast<unsigned char>(value >> (8 * i)));
-            }
-        };
-        b.push_back('B');
-        b.push_back('M');
-        put(54 + pixelBytes, 4);
-        put(0, 4);
-        put(54, 4);
-        put(40, 4);
-        put(side, 4);
-        put(side, 4);
-        put(1, 2);
-        put(24, 2);
-        put(0, 4);
-        put(pixelBytes, 4);
-        put(2835, 4);
-        put(2835, 4);
-        put(0, 4);
-        put(0, 4);
-        for (std::uint32_t i = 0; i < pixelBytes; ++i) {
-            b.push_back(static_cast<unsigned char>(i * 7));
-        }
-        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), b.size());
-    }
-
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };
-
-#ifdef _WIN32
-#include <process.h>
-inline long ScratchFolder::Pid() { return _getpid(); }
-#else
-#include <unistd.h>
-inline long ScratchFolder::Pid() { return static_cast<long>(getpid()); }
-#endif
