@@ -3,7 +3,7 @@
 # Idempotent: when every package is already installed it returns at once.
 set -euo pipefail
 
-PKGS_NATIVE=(cmake g++ make googletest libgtest-dev libsdl2-dev libgl-dev libglu1-mesa-dev
+PKGS_NATIVE=(cmake g++ make googletest libgtest-dev libsdl2-dev libx11-dev libgl-dev libglu1-mesa-dev
              libgl1-mesa-dri libglx-mesa0 libstb-dev xvfb xauth xfonts-base xdotool x11-utils
              imagemagick)
 PKGS_WINDOWS=(g++-mingw-w64-i686-posix wine wine32:i386 libgl1:i386 libglx-mesa0:i386
