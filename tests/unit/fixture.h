@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/common/shell_state.h"
 #include "app/null/gl_record.h"
 #include "app/null/sys_null.h"
@@ -20,3 +22,8 @@ protected:
         CyPos = 240;
     }
 };
+
+// A recorded vertex's position, colour and texture coordinate, to compare in one go.
+inline std::vector<float> XyzRgbaSt(const glrec::Vertex& v) {
+    return {v.x, v.y, v.z, v.r, v.g, v.b, v.a, v.s, v.t};
+}
