@@ -15,21 +15,28 @@ SDL_Window* window = nullptr;
 SDL_GLContext context = nullptr;
 int fullscreenDisplay = 0;
 
+constexpr int kDepthBits = 16;
+
 // The colour depth of the first call holds for the whole run, as on Windows.
 bool formatChosen = false;
 
+// Minimums: GLX gives at least this much colour, usually the display's own.
+void RequestColourBits(int bits) {
+    const int green = bits == 16 ? 6 : bits / 3;  // 16 bits are 5-6-5
+    const int redBlue = bits == 16 ? 5 : bits / 3;
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, redBlue);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, green);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, redBlue);
+}
+
 void RequestPixelFormat(int bits) {
     if (!formatChosen) {
-        const int green = bits >= 16 ? 6 : bits / 3;
-        const int redBlue = bits >= 16 ? 5 : bits / 3;
-        SDL_GL_SetAttribute(SDL_GL_RED_SIZE, redBlue);
-        SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, green);
-        SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, redBlue);
-        PreferClosestDepthBuffer(16);
+        RequestColourBits(bits);
+        PreferClosestDepthBuffer(kDepthBits);
         formatChosen = true;
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);  // a minimum: more is taken when that is all there is
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, kDepthBits);  // more only where that is all there is
 }
 
 // Only an exact width x height mode will do; a larger one would show the
