@@ -1,5 +1,6 @@
 // boxes_test.cpp -- the five box lists rebuilt from the grid every frame.
-#include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
 
 #include "fixture.h"
 #include "world/cell_boxes.h"
@@ -9,41 +10,29 @@ namespace {
 
 class BoxesTest : public GameTest {};
 
-// A box of the square whose larger x is xmax and larger z is zmax, on the
+std::vector<float> Bounds(const SHwalls& b) {
+    return {b.xmin, b.xmax, b.zmin, b.zmax, b.ymin, b.ymax};
+}
+
+// The box of the square whose larger x is xmax and larger z is zmax, on the
 // level whose floor is at ymin.
-void ExpectBox(const SHwalls& box, float xmax, float zmax, float ymin) {
-    EXPECT_EQ(box.xmax, xmax);
-    EXPECT_EQ(box.xmin, xmax - 5);
-    EXPECT_EQ(box.zmax, zmax);
-    EXPECT_EQ(box.zmin, zmax - 5);
-    EXPECT_EQ(box.ymin, ymin);
-    EXPECT_EQ(box.ymax, ymin + 5);
+std::vector<float> Square(float xmax, float zmax, float ymin) {
+    return {xmax - 5, xmax, zmax - 5, zmax, ymin, ymin + 5};
+}
+
+std::vector<int> Counts(const BoxCounts& c) {
+    return {c.wallCount, c.openCount, c.stairCount, c.crateCount, c.doorCount};
 }
 
 TEST_F(BoxesTest, BuiltInGridFilesEveryCellInLevelRowColumnOrder) {
-    const BoxCounts counts = RebuildBoxes();
-    EXPECT_EQ(counts.wallCount, 251);
-    EXPECT_EQ(counts.openCount, 342);
-    EXPECT_EQ(counts.stairCount, 2);
-    EXPECT_EQ(counts.crateCount, 2);
-    EXPECT_EQ(counts.doorCount, 1);
-
-    ExpectBox(W[0], 0, 0, 0);      // level 0, row 0, column 0
-    ExpectBox(A[0], 5, -5, 0);     // level 0, row 1, column 1
-    ExpectBox(S[0], 40, -20, 0);   // level 0, row 8, column 4
-    ExpectBox(S[1], 40, -30, 5);   // level 1, row 8, column 6
-    ExpectBox(D[0], 25, -20, 0);   // level 0, row 5, column 4
-    ExpectBox(C[0], 25, -10, 0);   // level 0, row 5, column 2
-    ExpectBox(C[1], 25, -35, 0);   // level 0, row 5, column 7
-}
-
-TEST_F(BoxesTest, CollectedCrateLeavesTheListsFromTheNextRebuild) {
-    RebuildBoxes();
-    map[CellIndex(0, 5, 2)] = kOpen;
-    const BoxCounts counts = RebuildBoxes();
-    EXPECT_EQ(counts.crateCount, 1);
-    EXPECT_EQ(counts.openCount, 343);
-    ExpectBox(C[0], 25, -35, 0);
+    EXPECT_EQ(Counts(RebuildBoxes()), (std::vector<int>{251, 342, 2, 2, 1}));
+    EXPECT_EQ(Bounds(W[0]), Square(0, 0, 0));     // level 0, row 0, column 0
+    EXPECT_EQ(Bounds(A[0]), Square(5, -5, 0));    // level 0, row 1, column 1
+    EXPECT_EQ(Bounds(S[0]), Square(40, -20, 0));  // level 0, row 8, column 4
+    EXPECT_EQ(Bounds(S[1]), Square(40, -30, 5));  // level 1, row 8, column 6
+    EXPECT_EQ(Bounds(D[0]), Square(25, -20, 0));  // level 0, row 5, column 4
+    EXPECT_EQ(Bounds(C[0]), Square(25, -10, 0));  // level 0, row 5, column 2
+    EXPECT_EQ(Bounds(C[1]), Square(25, -35, 0));  // level 0, row 5, column 7
 }
 
 // The 'f' of row 5, column 18 takes no column position, so the wall of column
@@ -59,13 +48,13 @@ TEST_F(BoxesTest, InertCellShiftsTheRestOfItsRowOnLevelsOneAndTwo) {
             }
         }
         ASSERT_NE(last, nullptr);
-        ExpectBox(*last, 25, -90, ymin);
+        EXPECT_EQ(Bounds(*last), Square(25, -90, ymin));
     }
 }
 
 // A grid changed at run time may hold more crates than the list has room for:
 // the extra crates are left out, later boxes keep their own squares, and the
-// lists beside it are untouched.
+// lists beside it, with the doors' open flags, are untouched.
 TEST_F(BoxesTest, ElevenCratesListTenAndOverflowNothing) {
     for (int column = 1; column <= 9; ++column) {
         map[CellIndex(2, 1, column)] = kCrate;  // with the two built-in ones: 11
@@ -73,18 +62,13 @@ TEST_F(BoxesTest, ElevenCratesListTenAndOverflowNothing) {
     RebuildBoxes();
     D[0].open = true;
     const BoxCounts counts = RebuildBoxes();
-    EXPECT_EQ(counts.crateCount, 10);
-    ExpectBox(C[9], 5, -40, 10);  // level 2, row 1, column 8; column 9 is dropped
-    EXPECT_EQ(counts.doorCount, 1);
+    EXPECT_EQ(Counts(counts), (std::vector<int>{251, 342 - 9, 2, 10, 1}));
+    EXPECT_EQ(Bounds(C[9]), Square(5, -40, 10));  // level 2, row 1, column 8; column 9 is dropped
     EXPECT_TRUE(D[0].open);
-    ExpectBox(D[0], 25, -20, 0);
-    EXPECT_EQ(counts.openCount, 342 - 9);
+    EXPECT_EQ(Bounds(D[0]), Square(25, -20, 0));
     // The open cell after the dropped crate, level 2, row 1, column 10.
-    bool found = false;
-    for (int i = 0; i < counts.openCount; ++i) {
-        found = found || (A[i].ymin == 10 && A[i].xmax == 5 && A[i].zmax == -50);
-    }
-    EXPECT_TRUE(found);
+    EXPECT_TRUE(std::any_of(A, A + counts.openCount,
+                            [](const SHwalls& a) { return Bounds(a) == Square(5, -50, 10); }));
 }
 
 }  // namespace

@@ -23,10 +23,8 @@ TEST_F(CratesTest, EachCrateIsAnOpaqueTileThenABlendedDoublePyramid) {
         SCOPED_TRACE(i);
         const auto& tile = batches[2 * i];
         const auto& marker = batches[2 * i + 1];
-        ASSERT_EQ(tile.mode, GLenum(GL_QUADS));
-        ASSERT_EQ(tile.vertices.size(), 4u);
-        ASSERT_EQ(marker.mode, GLenum(GL_TRIANGLES));
-        ASSERT_EQ(marker.vertices.size(), 24u);
+        ASSERT_TRUE(tile.mode == GL_QUADS && tile.vertices.size() == 4u);
+        ASSERT_TRUE(marker.mode == GL_TRIANGLES && marker.vertices.size() == 24u);
         for (const auto& v : tile.vertices) {
             EXPECT_TRUE(v.r == 0 && v.g == 0.2f && v.b == 0.8f && v.a == 1 && v.y == 0 && !v.blend);
         }

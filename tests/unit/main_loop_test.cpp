@@ -1,72 +1,49 @@
 // main_loop_test.cpp -- what one idle turn decides: draw, swap, end, toggle.
+#include <vector>
+
 #include "app/common/main_loop.h"
 #include "fixture.h"
 #include "game/input.h"
 
 namespace {
 
-class IdleTurnTest : public GameTest {
-protected:
-    // Frames drawn so far: each one clears once.
-    static size_t Frames() { return glrec::CallsNamed("glClear").size(); }
-};
+class IdleTurnTest : public GameTest {};
 
-TEST_F(IdleTurnTest, ActiveTurnDrawsAndSwaps) {
-    const IdleTurn turn = RunIdleTurn();
-    EXPECT_EQ(Frames(), 1u);
-    EXPECT_FALSE(turn.done);
-    EXPECT_TRUE(turn.swap);
-    EXPECT_FALSE(turn.toggleFullscreen);
+// Frames are counted by their one glClear. The frame of a turn that ends is
+// drawn, just never shown; Escape's entry is left to its key-up message, and
+// F1 toggles even on the last turn.
+TEST_F(IdleTurnTest, OneTurnFollowsActiveEscapeAndF1) {
+    const struct {
+        unsigned char active, escape, f1;
+        size_t frames;
+        bool done, swap, toggle;
+    } cases[] = {
+        {1, 0, 0, 1, false, true, false}, {0, 0, 0, 0, false, true, false},
+        {1, 1, 0, 1, true, false, false}, {0, 1, 0, 0, true, false, false},
+        {1, 0, 1, 1, false, true, true},  {1, 1, 1, 1, true, false, true},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        active = c.active;
+        keys[kVkEscape] = c.escape;
+        keys[kVkF1] = c.f1;
+        const IdleTurn turn = RunIdleTurn();
+        SCOPED_TRACE(testing::Message() << "active " << +c.active << " Escape " << +c.escape << " F1 " << +c.f1);
+        EXPECT_EQ(glrec::CallsNamed("glClear").size(), c.frames);
+        EXPECT_EQ((std::vector<bool>{turn.done, turn.swap, turn.toggleFullscreen}),
+                  (std::vector<bool>{c.done, c.swap, c.toggle}));
+        EXPECT_EQ(keys[kVkEscape], c.escape);
+        EXPECT_EQ(keys[kVkF1], 0);
+    }
 }
 
-TEST_F(IdleTurnTest, InactiveTurnDrawsNothingButStillSwaps) {
-    active = 0;
-    const IdleTurn turn = RunIdleTurn();
-    EXPECT_EQ(Frames(), 0u);
-    EXPECT_TRUE(turn.swap);
-    EXPECT_FALSE(turn.done);
-}
-
-TEST_F(IdleTurnTest, EscapeEndsTheLoopWithoutSwapActiveOrNot) {
-    keys[kVkEscape] = 1;
-    IdleTurn turn = RunIdleTurn();
-    EXPECT_TRUE(turn.done);
-    EXPECT_FALSE(turn.swap);
-    EXPECT_EQ(Frames(), 1u);  // the frame is drawn, just never shown
-
-    active = 0;
-    turn = RunIdleTurn();
-    EXPECT_TRUE(turn.done);
-    EXPECT_FALSE(turn.swap);
-    EXPECT_EQ(Frames(), 1u);
-    EXPECT_EQ(keys[kVkEscape], 1) << "Escape's entry is left to its key-up message";
-}
-
-// The toggle happens once per key-down message, not once per turn it is held.
-TEST_F(IdleTurnTest, F1TogglesOncePerPressAndClearsItsEntry) {
-    keys[kVkF1] = 1;
-    IdleTurn turn = RunIdleTurn();
-    EXPECT_TRUE(turn.toggleFullscreen);
-    EXPECT_EQ(keys[kVkF1], 0);
-    EXPECT_TRUE(turn.swap);
-
-    turn = RunIdleTurn();
-    EXPECT_FALSE(turn.toggleFullscreen);
-
+// Once per key-down message, not once per turn the key is held.
+TEST_F(IdleTurnTest, F1TogglesOncePerPress) {
+    KeyDown(kVkF1);
+    EXPECT_TRUE(RunIdleTurn().toggleFullscreen);
+    EXPECT_FALSE(RunIdleTurn().toggleFullscreen);
     KeyDown(kVkF1);  // pressed again: back to the first mode
-    turn = RunIdleTurn();
-    EXPECT_TRUE(turn.toggleFullscreen);
-    EXPECT_EQ(Frames(), 3u);
-}
-
-TEST_F(IdleTurnTest, F1WithEscapeStillTogglesAsTheLoopEnds) {
-    keys[kVkF1] = 1;
-    keys[kVkEscape] = 1;
-    const IdleTurn turn = RunIdleTurn();
-    EXPECT_TRUE(turn.done);
-    EXPECT_FALSE(turn.swap);
-    EXPECT_TRUE(turn.toggleFullscreen);
-    EXPECT_EQ(keys[kVkF1], 0);
+    EXPECT_TRUE(RunIdleTurn().toggleFullscreen);
 }
 
 }  // namespace
