@@ -31,8 +31,7 @@ TEST_F(GameLoopTest, F1RecreatesTheWindowInTheOtherMode) {
     EXPECT_EQ(keys[kVkF1], 0);
     EXPECT_EQ(fullscreen, 1);
     ASSERT_EQ(modeRequests.size(), 2u);
-    EXPECT_FALSE(modeRequests[0].restore);
-    EXPECT_TRUE(modeRequests[1].restore) << "the final KillGLWindow gives the desktop back";
+    EXPECT_TRUE(!modeRequests[0].restore && modeRequests[1].restore) << "the last KillGLWindow restores";
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -49,8 +48,7 @@ TEST_F(GameLoopTest, FailedFirstWindowReturnsZeroWithoutALoop) {
     ScratchFolder empty(false);
     keys[kVkEscape] = 1;
     EXPECT_EQ(RunGame(), 0);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Initialization Failed.");
+    EXPECT_EQ(boxes.size(), 1u);
     EXPECT_EQ(Frames(), 0u);
 }
 
@@ -83,18 +81,14 @@ int RunGameWithMessage(UINT message, WPARAM wParam) {
     return result;
 }
 
-// The last message retrieved is the Escape key's own (wParam 27); the game does
-// not hand that on as if it were an exit code.
-TEST_F(GameLoopTest, EscapeKeyMessageReachesTheTableAndEndsTheGameWithZero) {
-    EXPECT_EQ(RunGameWithMessage(WM_KEYDOWN, VK_ESCAPE), 0);
-    EXPECT_EQ(keys[kVkEscape], 1);
-    EXPECT_EQ(hWnd, nullptr);
-    EXPECT_TRUE(boxes.empty());
-}
-
-// A second KillGLWindow would show "Could Not Unregister Class.".
-TEST_F(GameLoopTest, ClosingTheWindowEndsTheGameAndReleasesOnce) {
+// A second KillGLWindow after closing would show "Could Not Unregister
+// Class.". The last message retrieved for Escape is the key's own (wParam 27);
+// the game does not hand that on as if it were an exit code.
+TEST_F(GameLoopTest, CloseOrEscapeKeyEndsTheGameWithZeroAndReleasesOnce) {
     EXPECT_EQ(RunGameWithMessage(WM_CLOSE, 0), 0);
+    EXPECT_EQ(hWnd, nullptr);
+    EXPECT_EQ(RunGameWithMessage(WM_KEYDOWN, VK_ESCAPE), 0);
+    EXPECT_EQ(keys[kVkEscape], 1) << "the key message went through the table";
     EXPECT_EQ(hWnd, nullptr);
     EXPECT_TRUE(boxes.empty());
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,21 @@ struct ShownBox {
     std::string text;
     std::string caption;
     UINT type;
+    bool operator==(const ShownBox& o) const { return text == o.text && caption == o.caption && type == o.type; }
 };
+
+inline void PrintTo(const ShownBox& b, std::ostream* os) {
+    *os << '"' << b.text << "\" \"" << b.caption << "\" " << b.type;
+}
 
 struct ModeRequest {
     bool restore;  // the call that puts the registry mode back
     DWORD size, fields, width, height, bits;
     DWORD flags;
+    bool operator==(const ModeRequest& o) const {
+        return restore == o.restore && size == o.size && fields == o.fields && width == o.width &&
+               height == o.height && bits == o.bits && flags == o.flags;
+    }
 };
 
 class ShellTest : public GameTest {
@@ -76,8 +86,8 @@ protected:
     static inline LONG modeResult = DISP_CHANGE_BADMODE;
 };
 
-inline SIZE ClientSize(HWND window) {
+inline std::vector<long> ClientSize(HWND window) {
     RECT r;
     GetClientRect(window, &r);
-    return SIZE{r.right - r.left, r.bottom - r.top};
+    return {r.right - r.left, r.bottom - r.top};
 }
