@@ -38,6 +38,14 @@ LRESULT OnKey(WPARAM code, bool down) {
     return 0;
 }
 
+// A key let go while Alt is down arrives as a system key-up: its entry is
+// cleared all the same, or the player would walk on with 'W' released. The
+// message still goes on to the default procedure, which owns Alt.
+LRESULT OnSysKeyUp(HWND window, WPARAM wParam, LPARAM lParam) {
+    KeyUp(static_cast<unsigned>(wParam));
+    return DefWindowProcA(window, WM_SYSKEYUP, wParam, lParam);
+}
+
 LRESULT OnSize(LPARAM lParam) {
     ReSizeGLScene(LOWORD(lParam), HIWORD(lParam));
     return 0;
@@ -62,6 +70,8 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             return OnKey(wParam, true);
         case WM_KEYUP:
             return OnKey(wParam, false);
+        case WM_SYSKEYUP:
+            return OnSysKeyUp(window, wParam, lParam);
         case WM_SIZE:
             return OnSize(lParam);
         case WM_MOUSEMOVE:
