@@ -43,7 +43,8 @@ TEST_F(GlSetupTest, NewContextLoadsTexturesThenSetsTheFixedStateOnly) {
     EXPECT_EQ(glrec::CallsNamed("glClearColor")[0].args, (std::vector<double>{0, 0, 0, 0}));
     EXPECT_EQ(glrec::CallsNamed("glClearDepth")[0].args[0], 1.0);
     EXPECT_EQ(glrec::CallsNamed("glDepthFunc")[0].args[0], double(GL_LEQUAL));
-    EXPECT_EQ(glrec::CallsNamed("glHint")[0].args, (std::vector<double>{GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST}));
+    EXPECT_EQ(glrec::CallsNamed("glHint")[0].args,
+              (std::vector<double>{GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST}));
     for (GLenum cap : {GL_TEXTURE_2D, GL_DEPTH_TEST, GL_LIGHTING, GL_FOG, GL_CULL_FACE, GL_BLEND}) {
         EXPECT_EQ(glrec::IsEnabled(cap), cap == GL_TEXTURE_2D || cap == GL_DEPTH_TEST) << cap;
     }
