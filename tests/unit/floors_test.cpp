@@ -39,21 +39,19 @@ TEST_F(FloorsTest, EveryOpenCellButTheTwoAboveStairsGetsATile) {
     EXPECT_TRUE(TileAt(2, 8, 4));
     EXPECT_TRUE(TileAt(1, 8, 5));
 
-    const float st[4][2] = {{1, 0}, {1, 1}, {0, 1}, {0, 0}};
+    // Corners from (xmax, zmax) on, as the tile of level 0, row 1, column 1
+    // shows first: (5, -5), (0, -5), (0, -10), (5, -10).
+    const float corners[4][4] = {{0, 0, 1, 0}, {-5, 0, 1, 1}, {-5, -5, 0, 1}, {0, -5, 0, 0}};
+    EXPECT_EQ(XyzRgbaSt(rec.batches[0].vertices[0]), (std::vector<float>{5, 0, -5, 1, 1, 1, 1, 1, 0}));
     for (const glrec::Batch& b : rec.batches) {
         ASSERT_EQ(b.vertices.size(), 4u);
+        const float x = b.vertices[0].x, y = b.vertices[0].y, z = b.vertices[0].z;
         for (int i = 0; i < 4; ++i) {
-            const glrec::Vertex& v = b.vertices[i];
-            EXPECT_TRUE(v.texture == 8u && !v.blend);
-            EXPECT_EQ(XyzRgbaSt(v), (std::vector<float>{v.x, v.y, v.z, 1, 1, 1, 1, st[i][0], st[i][1]}));
+            const float* c = corners[i];
+            EXPECT_TRUE(b.vertices[i].texture == 8u && !b.vertices[i].blend);
+            const std::vector<float> expected = {x + c[0], y, z + c[1], 1, 1, 1, 1, c[2], c[3]};
+            EXPECT_EQ(XyzRgbaSt(b.vertices[i]), expected);
         }
-    }
-    // Level 0, row 1, column 1.
-    const auto& first = rec.batches[0].vertices;
-    const float corners[4][3] = {{5, 0, -5}, {0, 0, -5}, {0, 0, -10}, {5, 0, -10}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ((std::vector<float>{first[i].x, first[i].y, first[i].z}),
-                  (std::vector<float>{corners[i][0], corners[i][1], corners[i][2]}));
     }
     // The crates that follow draw at the coordinate the last corner leaves.
     EXPECT_EQ(glrec::CallsNamed("glTexCoord2f").back().args, (std::vector<double>{0, 0}));
