@@ -44,6 +44,13 @@ TEST_F(CratesTest, EachCrateIsAnOpaqueTileThenABlendedDoublePyramid) {
     EXPECT_FALSE(glrec::IsEnabled(GL_BLEND));
 }
 
+// Once both are collected the list is empty: no stale crate may be drawn.
+TEST_F(CratesTest, EmptyListDrawsNothing) {
+    CratePass(0, ComputePlayerCell());
+    EXPECT_TRUE(glrec::Get().batches.empty());
+    EXPECT_FALSE(glrec::IsEnabled(GL_BLEND));
+}
+
 TEST_F(CratesTest, ReachIsStrictlyLessThanTwo) {
     // Eye level with the crate's point, exactly 2 from it along x.
     centery = 1.0f;

@@ -1,4 +1,4 @@
-// frame_test.cpp -- the order of the frame's steps, empty passes, and the diagnostic lines.
+// frame_test.cpp -- the order of the frame's steps and the diagnostic lines.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -9,11 +9,6 @@
 
 #include "fixture.h"
 #include "game/frame.h"
-#include "render/crates.h"
-#include "render/doors.h"
-#include "render/floors.h"
-#include "render/stairs.h"
-#include "render/walls.h"
 #include "scratch_folder.h"
 #include "world/textures.h"
 
@@ -45,18 +40,6 @@ TEST_F(FrameTest, StepsComeInTheFixedOrder) {
                                                "glEnable", "glDisable", "glEnable", "glDisable"}));
     EXPECT_EQ(glrec::CallsNamed("glClear")[0].args[0], double(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
     EXPECT_EQ(sysnull::PointerHomes(), 1);
-}
-
-// A crate list empties during play; the passes must not draw a stale box.
-TEST_F(FrameTest, EmptyListsDrawNothing) {
-    const PlayerCell cell = ComputePlayerCell();
-    DrawWalls(0);
-    DrawStairs(0);
-    DoorPass(0, cell);
-    DrawFloors(0);
-    CratePass(0, cell);
-    EXPECT_TRUE(glrec::Get().batches.empty());
-    EXPECT_FALSE(glrec::IsEnabled(GL_BLEND));
 }
 
 // Without the '\r' that text mode writes on Windows.
