@@ -12,16 +12,6 @@ protected:
         const BoxCounts counts = RebuildBoxes();
         Walk(counts, ComputePlayerCell());
     }
-    // A view vector pointing into the given quadrant, with `dir` already there
-    // so that no change of quadrant adds a half step.
-    void Head(int quadrant) {
-        const float s = 1.0f / 300;
-        xnew = quadrant == 1 || quadrant == 4 ? s : -s;
-        znew = quadrant == 1 || quadrant == 2 ? s : -s;
-        dir = quadrant;
-        Mspeed = 1.0f;
-        keys[kVkW] = 1;
-    }
 };
 
 TEST_F(WalkingTest, ShiftDoublesTheSpeedEvenStandingStill) {
@@ -43,44 +33,41 @@ TEST_F(WalkingTest, FullStepIsFormedInDouble) {
     EXPECT_EQ(centerx, 0.9908960461616516f);
 }
 
-// Near the corner of row 0 and column 0 (level 0, row 1, column 1) the probe
-// refuses every heading; each quadrant meets a different pair of neighbours.
-// Quadrants 1, 3 and 4 meeting one wall, and the half step of a new quadrant,
-// are replayed in tests/sim (wall_slide, inside_corner).
+// Each quadrant meets a different pair of neighbours. Quadrants 1, 3 and 4
+// meeting one wall, and the half step of a new quadrant, are replayed in
+// tests/sim (wall_slide, inside_corner).
 TEST_F(WalkingTest, SlideFollowsTheNeighboursOnTheHeadingSide) {
     const struct {
+        const char* what;
+        int level;
+        float x, z;
         int quadrant, previous;
         float dx, dz;
     } cases[] = {
-        {2, 2, 0, 0},                    // row 0 and column 0 walls: a corner
-        {2, 3, 0, 0},                    // turning into it takes no half step
-        {4, 4, 1.0f / 300, -1.0f / 300},  // both open: the half step alone
+        // Level 0, row 1, column 1, near the corner of row 0 and column 0.
+        {"row 0 and column 0 walls: a corner", 0, 0.1f, -5.1f, 2, 2, 0, 0},
+        {"turning into it takes no half step", 0, 0.1f, -5.1f, 2, 3, 0, 0},
+        {"both open: the half step alone", 0, 0.1f, -5.1f, 4, 4, 1.0f / 300, -1.0f / 300},
+        // Inside the outer wall of level 2, row 9: row 10 lies beyond the end of
+        // `map` and, as a wall, makes a corner with the wall of column 2.
+        {"off the grid counts as a wall", 2, 42.5f, -7.5f, 4, 4, 0, 0},
     };
     for (const auto& c : cases) {
         ResetProgramState();
-        centerx = 0.1f;
-        centerz = -5.1f;
-        Head(c.quadrant);
+        lvl = c.level;
+        centery = c.level * 5 + 1.5f;
+        centerx = c.x;
+        centerz = c.z;
+        const float s = 1.0f / 300;
+        xnew = c.quadrant == 1 || c.quadrant == 4 ? s : -s;
+        znew = c.quadrant == 1 || c.quadrant == 2 ? s : -s;
         dir = c.previous;
+        Mspeed = 1.0f;
+        keys[kVkW] = 1;
         Step();
-        EXPECT_NEAR(centerx - 0.1f, c.dx, 1e-6) << c.quadrant << " after " << c.previous;
-        EXPECT_NEAR(centerz + 5.1f, c.dz, 1e-6) << c.quadrant << " after " << c.previous;
+        EXPECT_NEAR(centerx - c.x, c.dx, 1e-6) << c.what;
+        EXPECT_NEAR(centerz - c.z, c.dz, 1e-6) << c.what;
     }
-}
-
-TEST_F(WalkingTest, OffTheGridNeighboursCountAsWalls) {
-    // Inside the outer wall of level 2, row 9: row 10 lies beyond the end of
-    // `map`. Counted as a wall, it makes a corner with the wall of column 2
-    // and the player is not nudged on outward.
-    lvl = 2;
-    centery = 11.5f;
-    centerx = 42.5f;
-    centerz = -7.5f;
-    Head(4);
-    Step();
-    EXPECT_EQ(clash, 1);
-    EXPECT_EQ(centerx, 42.5f);
-    EXPECT_EQ(centerz, -7.5f);
 }
 
 }  // namespace
