@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/input.h"
+#include "render/box_cell.h"
 #include "render/gl_api.h"
 #include "world/cell_boxes.h"
 #include "world/level_grid.h"
@@ -22,10 +23,7 @@ constexpr double kNear = 3.0;
 // The slab is seen only from the open cell one column lower (its zmax side).
 // That cell is looked up with range checks: a door in column 0 has none.
 bool FacesOpenCell(const SHwalls& door) {
-    const int level = static_cast<int>(door.ymin / 5);
-    const int row = static_cast<int>(door.xmin / 5) + 1;
-    const int column = static_cast<int>(-(door.zmin / 5 + 1)) - 1;
-    return CellAt(level, row, column) == kOpen;
+    return CellAt(BoxLevel(door), BoxRow(door), BoxColumn(door) - 1) == kOpen;
 }
 
 void Panel(const SHwalls& door, float bottom, float top, float z) {
