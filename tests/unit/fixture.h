@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/common/shell_state.h"
@@ -26,4 +28,15 @@ protected:
 // A recorded vertex's position, colour and texture coordinate, to compare in one go.
 inline std::vector<float> XyzRgbaSt(const glrec::Vertex& v) {
     return {v.x, v.y, v.z, v.r, v.g, v.b, v.a, v.s, v.t};
+}
+
+// The recorded calls with their arguments, to compare a whole sequence in one go.
+using CallList = std::vector<std::pair<std::string, std::vector<double>>>;
+
+inline CallList Calls() {
+    CallList calls;
+    for (const glrec::Call& c : glrec::Get().calls) {
+        calls.emplace_back(c.name, c.args);
+    }
+    return calls;
 }

@@ -1,8 +1,4 @@
 // gl_setup_test.cpp -- viewport and projection for a client size, and a new context's fixed state.
-#include <algorithm>
-#include <string>
-#include <vector>
-
 #include "app/common/gl_setup.h"
 #include "fixture.h"
 #include "scratch_folder.h"
@@ -11,8 +7,6 @@ namespace {
 
 class GlSetupTest : public GameTest {};
 
-using Names = std::vector<std::string>;
-
 // A zero height is taken as one; the aspect is the quotient in double, the
 // near plane 0.1f widened, not 0.1.
 TEST_F(GlSetupTest, ProjectionFollowsTheClientSize) {
@@ -20,34 +14,31 @@ TEST_F(GlSetupTest, ProjectionFollowsTheClientSize) {
         glrec::Clear();
         ReSizeGLScene(641, height);
         const double h = height == 0 ? 1 : height;
-        EXPECT_EQ(glrec::CallNames(), (Names{"glViewport", "glMatrixMode", "glLoadIdentity", "gluPerspective",
-                                             "glMatrixMode", "glLoadIdentity"}));
-        EXPECT_EQ(glrec::CallsNamed("glViewport")[0].args, (std::vector<double>{0, 0, 641, h}));
-        const auto modes = glrec::CallsNamed("glMatrixMode");
-        EXPECT_EQ((std::vector<double>{modes[0].args[0], modes[1].args[0]}),
-                  (std::vector<double>{GL_PROJECTION, GL_MODELVIEW}));
-        EXPECT_EQ(glrec::CallsNamed("gluPerspective")[0].args,
-                  (std::vector<double>{45.0, 641.0 / h, 0.10000000149011612, 100.0}));
+        EXPECT_EQ(Calls(), (CallList{{"glViewport", {0, 0, 641, h}},
+                                     {"glMatrixMode", {GL_PROJECTION}},
+                                     {"glLoadIdentity", {}},
+                                     {"gluPerspective", {45.0, 641.0 / h, 0.10000000149011612, 100.0}},
+                                     {"glMatrixMode", {GL_MODELVIEW}},
+                                     {"glLoadIdentity", {}}}));
     }
 }
 
+// Textures come first, then the fixed state and nothing else: no lighting,
+// fog, culling or blending.
 TEST_F(GlSetupTest, NewContextLoadsTexturesThenSetsTheFixedStateOnly) {
     ScratchFolder folder(true);
     EXPECT_EQ(InitGL(), 1);
-    const Names names = glrec::CallNames();
-    const auto lastMipmap = std::find(names.rbegin(), names.rend(), "gluBuild2DMipmaps");
-    ASSERT_NE(lastMipmap, names.rend()) << "textures come first";
-    EXPECT_EQ(Names(lastMipmap.base(), names.end()), (Names{"glEnable", "glShadeModel", "glClearColor",
-                                                            "glClearDepth", "glEnable", "glDepthFunc", "glHint"}));
-    EXPECT_EQ(glrec::CallsNamed("glShadeModel")[0].args[0], double(GL_SMOOTH));
-    EXPECT_EQ(glrec::CallsNamed("glClearColor")[0].args, (std::vector<double>{0, 0, 0, 0}));
-    EXPECT_EQ(glrec::CallsNamed("glClearDepth")[0].args[0], 1.0);
-    EXPECT_EQ(glrec::CallsNamed("glDepthFunc")[0].args[0], double(GL_LEQUAL));
-    EXPECT_EQ(glrec::CallsNamed("glHint")[0].args,
-              (std::vector<double>{GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST}));
-    for (GLenum cap : {GL_TEXTURE_2D, GL_DEPTH_TEST, GL_LIGHTING, GL_FOG, GL_CULL_FACE, GL_BLEND}) {
-        EXPECT_EQ(glrec::IsEnabled(cap), cap == GL_TEXTURE_2D || cap == GL_DEPTH_TEST) << cap;
-    }
+    const CallList calls = Calls();
+    ASSERT_EQ(calls.size(), 3 * 5 + 7u);
+    EXPECT_EQ(calls[3 * 5 - 1].first, "gluBuild2DMipmaps");
+    EXPECT_EQ(CallList(calls.end() - 7, calls.end()),
+              (CallList{{"glEnable", {GL_TEXTURE_2D}},
+                        {"glShadeModel", {GL_SMOOTH}},
+                        {"glClearColor", {0, 0, 0, 0}},
+                        {"glClearDepth", {1}},
+                        {"glEnable", {GL_DEPTH_TEST}},
+                        {"glDepthFunc", {GL_LEQUAL}},
+                        {"glHint", {GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST}}}));
 }
 
 TEST_F(GlSetupTest, NoTextureMeansFailureAndNoStateSet) {

@@ -1,7 +1,4 @@
 // view_test.cpp -- mouse look, the view vector, the pointer's home and the camera.
-#include <string>
-#include <vector>
-
 #include "fixture.h"
 #include "game/level_change.h"
 #include "game/player.h"
@@ -59,12 +56,10 @@ TEST_F(ViewTest, CameraPitchesThenLooksAlongTheVectorWithTheStairOffsets) {
     difUpy = 0.75f;
     difDowny = -0.5f;
     SetCamera();
-    EXPECT_EQ(glrec::CallNames(), (std::vector<std::string>{"glRotatef", "gluLookAt"}));
-    EXPECT_EQ(glrec::CallsNamed("glRotatef")[0].args, (std::vector<double>{6, 1, 0, 0}));
     const double eyeY = double(6.5f) + double(0.75f);
-    EXPECT_EQ(glrec::CallsNamed("gluLookAt")[0].args,
-              (std::vector<double>{12.5, eyeY, -7.25, 12.5 + double(0.001f), eyeY + -0.5,
-                                   -7.25 + double(-0.003f), 0, 1, 0}));
+    EXPECT_EQ(Calls(), (CallList{{"glRotatef", {6, 1, 0, 0}},
+                                 {"gluLookAt", {12.5, eyeY, -7.25, 12.5 + double(0.001f), eyeY + -0.5,
+                                                -7.25 + double(-0.003f), 0, 1, 0}}}));
 }
 
 }  // namespace
