@@ -1,28 +1,20 @@
 // scratch_folder.h -- test bitmaps, and a throw-away current folder to put them in.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <process.h>
-#define MAZE_GETPID _getpid
-#else
-#include <unistd.h>
-#define MAZE_GETPID getpid
-#endif
-
 namespace testbmp {
 
 using Bytes = std::vector<unsigned char>;
 
-struct Pixel {
-    unsigned char r, g, b;
-    bool operator==(const Pixel& o) const { return r == o.r && g == o.g && b == o.b; }
-};
+using Pixel = std::array<unsigned char, 3>;  // r, g, b
 
 // Colours of the test pictures; y counts from the bottom row.
 inline Pixel TrueColour(int x, int y) {
@@ -57,7 +49,7 @@ inline Bytes Bitmap(int width, int height, int bitCount = 24, bool topDown = fal
     }
     for (int i = 0; i < colours; ++i) {
         const Pixel p = PaletteColour(i);
-        b.insert(b.end(), {p.b, p.g, p.r, 0});
+        b.insert(b.end(), {p[2], p[1], p[0], 0});
     }
     for (int row = 0; row < height; ++row) {
         const int y = topDown ? height - 1 - row : row;
@@ -70,9 +62,7 @@ inline Bytes Bitmap(int width, int height, int bitCount = 24, bool topDown = fal
                                                   PaletteIndex(x, y, bitCount) << shift);
             } else {
                 const Pixel p = TrueColour(x, y);
-                data[x * bitCount / 8] = p.b;
-                data[x * bitCount / 8 + 1] = p.g;
-                data[x * bitCount / 8 + 2] = p.r;
+                std::copy(p.rbegin(), p.rend(), &data[x * bitCount / 8]);
             }
         }
         b.insert(b.end(), data.begin(), data.end());
@@ -92,11 +82,12 @@ inline void WriteFile(const std::filesystem::path& path, const Bytes& b) {
 class ScratchFolder {
 public:
     explicit ScratchFolder(bool withBitmaps) : previous_(std::filesystem::current_path()) {
-        static int serial = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("maze-scratch-" + std::to_string(MAZE_GETPID()) + "-" + std::to_string(++serial));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_ / "Data");
+        // Tests run in parallel processes: each takes the first name no other has made.
+        static auto serial = std::chrono::steady_clock::now().time_since_epoch().count();
+        do {
+            path_ = std::filesystem::temp_directory_path() / ("maze-scratch-" + std::to_string(++serial));
+        } while (!std::filesystem::create_directory(path_));
+        std::filesystem::create_directory(path_ / "Data");
         if (withBitmaps) {
             for (const char* name : {"Crate.bmp", "Land.bmp", "Door.bmp"}) {
                 testbmp::WriteFile(path_ / "Data" / name, testbmp::Bitmap(8, 8));
