@@ -21,8 +21,7 @@ TEST_F(ViewTest, EachMessageTurnsByThreeDegreesTowardThePointer) {
     for (const auto& c : cases) {
         ResetView();
         MouseLook(c.x, c.y);
-        EXPECT_EQ(xrot, c.pitch) << c.x << "," << c.y;
-        EXPECT_EQ(yrot, c.yaw) << c.x << "," << c.y;
+        EXPECT_EQ((std::vector<float>{xrot, yrot}), (std::vector<float>{c.pitch, c.yaw})) << c.x << "," << c.y;
     }
 }
 
@@ -39,11 +38,9 @@ TEST_F(ViewTest, ViewVectorFollowsTheYawWithTheGamesPi) {
     for (const auto& c : cases) {
         yrot = c.yaw;
         EndFrameView();
-        EXPECT_EQ(xnew, c.x) << c.yaw;
-        EXPECT_EQ(znew, c.z) << c.yaw;
+        EXPECT_EQ((std::vector<float>{xnew, znew}), (std::vector<float>{c.x, c.z})) << c.yaw;
     }
-    EXPECT_EQ(sysnull::LastPointerX(), 312);
-    EXPECT_EQ(sysnull::LastPointerY(), 210);
+    EXPECT_EQ((std::vector<int>{sysnull::LastPointerX(), sysnull::LastPointerY()}), (std::vector<int>{312, 210}));
 }
 
 TEST_F(ViewTest, CameraPitchesThenLooksAlongTheVectorWithTheStairOffsets) {
