@@ -30,8 +30,9 @@ TEST_F(GameLoopTest, F1RecreatesTheWindowInTheOtherMode) {
     EXPECT_EQ(RunGame(), 0);
     EXPECT_EQ(keys[kVkF1], 0);
     EXPECT_EQ(fullscreen, 1);
-    ASSERT_EQ(modeRequests.size(), 2u);
-    EXPECT_TRUE(!modeRequests[0].restore && modeRequests[1].restore) << "the last KillGLWindow restores";
+    const ModeRequest asked{sizeof(DEVMODEA), DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL, 640, 480, 16,
+                            CDS_FULLSCREEN};
+    EXPECT_EQ(modeRequests, (std::vector<ModeRequest>{asked, {0, 0, 0, 0, 0, 0}})) << "the last KillGLWindow restores";
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -40,7 +41,7 @@ TEST_F(GameLoopTest, FailedRecreationEndsTheGameAtOnceWithZero) {
     keys[kVkF1] = 1;  // no Escape: only the failure can end this loop
     EXPECT_EQ(RunGame(), 0);
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[1].text, "Program Will Now Close.");
+    EXPECT_EQ(boxes[1], (ShownBox{"Program Will Now Close.", "ERROR", MB_OK | MB_ICONSTOP}));
     EXPECT_EQ(Frames(), 1u);
 }
 
@@ -52,33 +53,20 @@ TEST_F(GameLoopTest, FailedFirstWindowReturnsZeroWithoutALoop) {
     EXPECT_EQ(Frames(), 0u);
 }
 
-// Posts `pendingMessage` to the game window a little after it exists, once its
-// first paint and the other start-up messages are through, as the player's
-// keyboard or the close button would.
-UINT pendingMessage;
-WPARAM pendingWParam;
+// Once the loop runs, the timer posts `pending` to the game window, as the
+// player's keyboard or the close button would.
+MSG pending;
 
-void CALLBACK PostPending(HWND window, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(window, timer);
-    PostMessageA(window, pendingMessage, pendingWParam, 0x00010001);
-}
-
-LRESULT CALLBACK PostOnCreate(int code, WPARAM wParam, LPARAM lParam) {
-    char name[16] = {};
-    HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_CREATEWND && GetClassNameA(window, name, sizeof name) && lstrcmpA(name, "OpenGL") == 0) {
-        SetTimer(window, 1, 100, PostPending);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+void CALLBACK PostPending(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostMessageA(hWnd, pending.message, pending.wParam, 0x00010001);
 }
 
 int RunGameWithMessage(UINT message, WPARAM wParam) {
-    pendingMessage = message;
-    pendingWParam = wParam;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, PostOnCreate, nullptr, GetCurrentThreadId());
-    const int result = RunGame();
-    UnhookWindowsHookEx(hook);
-    return result;
+    pending.message = message;
+    pending.wParam = wParam;
+    SetTimer(nullptr, 0, 100, PostPending);
+    return RunGame();
 }
 
 // A second KillGLWindow after closing would show "Could Not Unregister

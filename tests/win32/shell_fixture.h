@@ -2,34 +2,20 @@
 #pragma once
 
 #include <deque>
-#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/win32/win32_shell.h"
 #include "tests/unit/fixture.h"
 #include "tests/unit/scratch_folder.h"
 
-struct ShownBox {
-    std::string text;
-    std::string caption;
-    UINT type;
-    bool operator==(const ShownBox& o) const { return text == o.text && caption == o.caption && type == o.type; }
-};
+// Text, caption and type of a message box shown.
+using ShownBox = std::tuple<std::string, std::string, UINT>;
 
-inline void PrintTo(const ShownBox& b, std::ostream* os) {
-    *os << '"' << b.text << "\" \"" << b.caption << "\" " << b.type;
-}
-
-struct ModeRequest {
-    bool restore;  // the call that puts the registry mode back
-    DWORD size, fields, width, height, bits;
-    DWORD flags;
-    bool operator==(const ModeRequest& o) const {
-        return restore == o.restore && size == o.size && fields == o.fields && width == o.width &&
-               height == o.height && bits == o.bits && flags == o.flags;
-    }
-};
+// Size, fields, width, height and bits of the mode asked for, then the flags;
+// the call that puts the registry mode back has no mode and reads as zeros.
+using ModeRequest = std::vector<DWORD>;
 
 class ShellTest : public GameTest {
 protected:
@@ -61,7 +47,7 @@ protected:
     }
 
     static int WINAPI AnswerBox(HWND, LPCSTR text, LPCSTR caption, UINT type) {
-        boxes.push_back(ShownBox{text, caption, type});
+        boxes.emplace_back(text, caption, type);
         if (answers.empty()) {
             return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
         }
@@ -72,11 +58,11 @@ protected:
 
     static LONG WINAPI FakeChangeDisplay(DEVMODEA* mode, DWORD flags) {
         if (!mode) {
-            modeRequests.push_back(ModeRequest{true, 0, 0, 0, 0, 0, flags});
+            modeRequests.push_back({0, 0, 0, 0, 0, flags});
             return DISP_CHANGE_SUCCESSFUL;
         }
-        modeRequests.push_back(ModeRequest{false, mode->dmSize, mode->dmFields, mode->dmPelsWidth,
-                                           mode->dmPelsHeight, mode->dmBitsPerPel, flags});
+        modeRequests.push_back(
+            {mode->dmSize, mode->dmFields, mode->dmPelsWidth, mode->dmPelsHeight, mode->dmBitsPerPel, flags});
         return modeResult;
     }
 

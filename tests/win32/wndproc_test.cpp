@@ -1,34 +1,23 @@
 // wndproc_test.cpp -- each window message's effect on the game and the result it returns.
+#include <algorithm>
+
 #include "game/input.h"
 #include "shell_fixture.h"
 
 namespace {
 
-// A plain hidden window whose class procedure is WndProc, so that messages the
+// The game's own window: its class procedure is WndProc, so messages the
 // default procedure sends back come through the table too.
 class WndProcTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = WndProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "WndProcProbe";
-        ASSERT_NE(RegisterClassA(&wc), 0);
-        window = CreateWindowExA(0, "WndProcProbe", "probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                                 nullptr, wc.hInstance, nullptr);
-        ASSERT_NE(window, nullptr);
+        ASSERT_EQ(CreateGLWindow("probe", 640, 480, 16, 0), 1);
         glrec::Clear();
         active = 1;
     }
 
-    void TearDown() override {
-        DestroyWindow(window);
-        UnregisterClassA("WndProcProbe", GetModuleHandleA(nullptr));
-        ShellTest::TearDown();
-    }
-
-    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(window, message, wParam, lParam); }
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(hWnd, message, wParam, lParam); }
 
     // The exit code of the pending quit message, or -1 when there is none.
     static int PendingQuitCode() {
@@ -36,7 +25,7 @@ protected:
         return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? int(msg.wParam) : -1;
     }
 
-    HWND window = nullptr;
+    ScratchFolder folder{true};
 };
 
 TEST_F(WndProcTest, KeyMessagesSetAndClearTheirEntry) {
@@ -45,9 +34,7 @@ TEST_F(WndProcTest, KeyMessagesSetAndClearTheirEntry) {
     EXPECT_EQ(Send(WM_KEYUP, 'W', 0xC0110001), 0);
     EXPECT_EQ(keys['W'], 0);
     EXPECT_EQ(Send(WM_KEYDOWN, 0x1FF, 0), 0);  // no such key: nothing written
-    for (int k = 0; k < 256; ++k) {
-        EXPECT_EQ(keys[k], 0) << k;
-    }
+    EXPECT_EQ(std::count(keys, keys + 256, 0), 256);
 }
 
 // Alt combinations never set an entry, but a key released while Alt is down
@@ -87,7 +74,7 @@ TEST_F(WndProcTest, SizeAndMouseMoveReadTheWordsOfTheirPoint) {
 TEST_F(WndProcTest, CloseAsksTheLoopToEndWithExitCodeZero) {
     EXPECT_EQ(Send(WM_CLOSE, 0, 0), 0);
     EXPECT_EQ(PendingQuitCode(), 0);
-    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(IsWindow(hWnd));
     Send(WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(PendingQuitCode(), 0);
 }
