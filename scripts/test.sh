@@ -21,13 +21,16 @@ cmake --build build/asan -j2
 ctest --test-dir build/asan --output-on-failure -j2
 
 step "32-bit Windows build and tests under Wine"
-# One Wine prefix per clone, made once; window tests need an X server.
+# One Wine prefix per clone, made once and before the tests, which would
+# otherwise race to create it; window tests need an X server.
 export WINEPREFIX="$top/build/wine-prefix" WINEDEBUG=-all WINEARCH=win32
 export WINEDLLOVERRIDES="mscoree,mshtml="
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 xvfb-run -a -s "-screen 0 1024x768x24" \
-    bash -c 'status=0; ctest --preset windows || status=$?; wineserver -k 2>/dev/null || true; exit $status'
+    bash -c 'wineboot --init >/dev/null 2>&1 && wineserver --wait
+             status=0; ctest --preset windows || status=$?
+             wineserver -k 2>/dev/null || true; exit $status'
 
 step "end-to-end: both games on a virtual X server"
 tests/e2e/run.sh build/linux/maze build/windows/maze.exe
