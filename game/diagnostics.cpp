@@ -17,6 +17,9 @@ void WriteDiagnostics() {
     if (f == nullptr) {
         return;
     }
+    // The line reports the angle, in degrees, whose cosine is 0.3077: a fixed
+    // reading kept as the game has always printed it. The cosine is a float,
+    // and the digits of "fok = 72.079323" depend on that rounding.
     const float cosine = 0.3077f;
     std::fprintf(f, "------------------------------------------------------\n");
     std::fprintf(f, "fok = %f\n", std::acos(static_cast<double>(cosine)) * 180.0 / 3.14159265);

@@ -1,5 +1,8 @@
 // diagnostics.h -- the lines appended to "lista.txt" while space is held.
 #pragma once
 
-// Frame step 3: pause 100 ms and append the two lines, if space is down.
+// Called by the frame right after clearing the screen. While space is
+// physically down: pauses 100 ms and appends two lines to "lista.txt" in the
+// working folder, so holding it slows the game to about ten frames a second.
+// A file that cannot be opened is skipped.
 void WriteDiagnostics();

@@ -1,44 +1,58 @@
 // frame.cpp -- DrawGLScene: one game step, every part in its fixed order.
+//
+// The order is the game's behaviour: what one step leaves (a lifted door, a
+// collected crate, a stair offset, the view vector) is what the next one
+// reads, so no step may move without changing how the game plays.
 #include "game/frame.h"
 
+#include "game/crates.h"
 #include "game/diagnostics.h"
+#include "game/doors.h"
 #include "game/level_change.h"
 #include "game/player.h"
 #include "game/view.h"
 #include "game/walking.h"
-#include "render/crates.h"
-#include "render/doors.h"
 #include "render/floors.h"
-#include "render/gl_api.h"
+#include "render/scene.h"
 #include "render/stairs.h"
 #include "render/walls.h"
 
 BoxCounts lastFrameCounts{};
 
 int DrawGLScene() {
-    // Changes made to the grid last frame (a collected crate) show from here.
+    // 1. The box lists from the grid: a crate collected last frame is gone now.
     const BoxCounts counts = RebuildBoxes();
     lastFrameCounts = counts;
-
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-
+    // 2. A clear screen and the identity.
+    BeginScene();
+    // 3. While space is down: a pause and two lines in "lista.txt".
     WriteDiagnostics();
-
-    // Taken before walking; the later steps use it even after the player moved.
+    // 4. The player's cell, taken before walking; steps 5, 9, 11 and 12 use it
+    //    even after the player has moved.
     const PlayerCell cell = ComputePlayerCell();
-
+    // 5. Walking, running and sliding.
     Walk(counts, cell);
+    // 6. The camera, from where walking left the player.
     SetCamera();
-
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // 7. The blend function for the crates' markers; blending itself stays off.
+    SetBlendFunction();
+    // 8. Walls, then the stairs with the wall texture still bound.
     DrawWalls(counts.wallCount);
     DrawStairs(counts.stairCount);
+    // 9. Doors: drawn, lifted, opened with 'E'.
     DoorPass(counts.doorCount, cell);
+    // 10. Floors.
     DrawFloors(counts.openCount);
+    // 11. Crates, drawn with the floor texture, and collected.
     CratePass(counts.crateCount, cell);
-
+    // 12. Up and down the stairs, and sinking to the floor.
     ChangeLevel(counts, cell);
+    // 13 and 14. The speed factor back to 1, the next view vector, the pointer home.
     EndFrameView();
+    // 15.
     return 1;
+}
+
+void ResetFrame() {
+    lastFrameCounts = BoxCounts{};
 }

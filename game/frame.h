@@ -3,8 +3,13 @@
 
 #include "world/cell_boxes.h"
 
-// Runs one frame; always returns 1.
+// Called by the idle turn while the window is active; the shell swaps buffers
+// after it. Nothing in the step can fail: it returns 1 always, and the loop's
+// test for 0 stays only because that is how the loop is written.
 int DrawGLScene();
 
 // The box counts of the last frame, kept for tools (the simulator's `counts`).
 extern BoxCounts lastFrameCounts;
+
+// Forgets the last frame's counts, as at program start.
+void ResetFrame();

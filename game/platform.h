@@ -8,11 +8,13 @@ constexpr int kVkShift = 16;
 constexpr int kVkSpace = 32;
 
 // True while the key with virtual-key code `vk` is physically down right now
-// (read at frame time, not from the message-driven key table).
+// (read at frame time, not from the message-driven key table). Walking asks
+// for Shift, the diagnostics for space.
 bool SysKeyDown(int vk);
 
-// Blocks for `milliseconds`.
+// Blocks for `milliseconds`: the diagnostics' pause while space is held.
 void SysPause(int milliseconds);
 
-// Puts the pointer back on the client point (x, y) of the game window.
+// Puts the pointer back on the client point (x, y) of the game window, at the
+// end of every frame, so the next mouse message is measured from there.
 void SysPointerHome(int x, int y);

@@ -12,7 +12,14 @@ struct PlayerCell {
     int column;
 };
 
+// Called by the frame once, before walking; walking, the doors, the crates and
+// the level change all use this cell even after the player has moved.
 // row = trunc(centerx / 5) + 1, column = trunc(-(centerz / 5 + 1)) + 1.
 PlayerCell ComputePlayerCell();
+
+// Distance from the player's eye to the point (x, y, z), all in double, the
+// squares added x, z, y: doors and crates compare it with their reach, and a
+// player exactly at the edge of a reach depends on those last bits.
+double DistanceFromPlayer(double x, double y, double z);
 
 void ResetPlayer();

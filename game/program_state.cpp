@@ -1,15 +1,16 @@
 // program_state.cpp -- one reset for every program-wide variable of the game.
 #include "game/program_state.h"
 
+#include "game/doors.h"
+#include "game/frame.h"
 #include "game/input.h"
 #include "game/level_change.h"
 #include "game/player.h"
 #include "game/view.h"
 #include "game/walking.h"
-#include "render/doors.h"
+#include "render/textures.h"
 #include "world/cell_boxes.h"
 #include "world/level_grid.h"
-#include "world/textures.h"
 
 void ResetProgramState() {
     ResetLevelGrid();
@@ -21,4 +22,5 @@ void ResetProgramState() {
     ResetWalking();
     ResetLevelChange();
     ResetDoors();
+    ResetFrame();
 }

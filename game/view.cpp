@@ -6,7 +6,8 @@
 #include "game/level_change.h"
 #include "game/platform.h"
 #include "game/player.h"
-#include "render/gl_api.h"
+#include "game/walking.h"
+#include "render/scene.h"
 
 float xrot = 0.0f;
 float yrot = 0.0f;
@@ -19,7 +20,6 @@ float znew = 0.0f;
 const float vx = 1.0f;
 const float vz = -1.0f;
 const float pi = 3.14f;
-float Mspeed = 3.0f;
 
 namespace {
 
@@ -55,12 +55,17 @@ int PointerHomeY() {
     return CxPos - 110;
 }
 
+void SetClientCentre(int width, int height) {
+    CxPos = width / 2;
+    CyPos = height / 2;
+}
+
+// The vector is last frame's, with walking's sign flips undone; the stair
+// offsets are last frame's too.
 void SetCamera() {
-    glRotatef(xrot, 1.0f, 0.0f, 0.0f);
     const double eyeY = static_cast<double>(centery) + difUpy;
-    gluLookAt(centerx, eyeY, centerz,
-              static_cast<double>(centerx) + xnew, eyeY + difDowny, static_cast<double>(centerz) + znew,
-              0.0, 1.0, 0.0);
+    LookAt(xrot, centerx, eyeY, centerz, static_cast<double>(centerx) + xnew, eyeY + difDowny,
+           static_cast<double>(centerz) + znew);
 }
 
 void EndFrameView() {
@@ -76,7 +81,8 @@ void ResetView() {
     yrot = 0.0f;
     xPos = 0;
     yPos = 0;
+    CxPos = 0;
+    CyPos = 0;
     xnew = 0.0f;
     znew = 0.0f;
-    Mspeed = 3.0f;
 }

@@ -16,6 +16,8 @@ int dir = 1;
 int olddir = dir;
 int move = 1;
 int clash = 0;
+// Three at start, but the first frame's view vector is zero: it moves nothing.
+float Mspeed = 3.0f;
 
 namespace {
 
@@ -143,4 +145,5 @@ void ResetWalking() {
     olddir = dir;
     move = 1;
     clash = 0;
+    Mspeed = 3.0f;
 }

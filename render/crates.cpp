@@ -1,16 +1,10 @@
-// crates.cpp -- crate tiles with translucent markers; walking into one collects it.
+// crates.cpp -- crate tiles with translucent markers over them.
 #include "render/crates.h"
 
-#include <cmath>
-
 #include "render/gl_api.h"
-#include "world/cell_boxes.h"
-#include "world/level_grid.h"
 
 namespace {
 
-// Drawn with the floor texture and the (0, 0) coordinate the floor pass leaves,
-// so each colour is tinted by that one texel of the floor image.
 void DrawTile(const SHwalls& crate) {
     glBegin(GL_QUADS);
     glColor3f(0.0f, 0.2f, 0.8f);
@@ -55,32 +49,11 @@ void DrawMarker(const SHwalls& crate) {
     glEnd();
 }
 
-// Strictly within 2 of the point 1 above the middle of the crate's floor.
-bool WithinReach(const SHwalls& crate) {
-    const double d = std::sqrt(std::pow(crate.xmax - 2.5 - centerx, 2) +
-                               std::pow(crate.zmax - 2.5 - centerz, 2) +
-                               std::pow(crate.ymin + 1.0 - centery, 2));
-    return d < 2;
-}
-
-// The player stands in the crate's cell when in reach, so his own cell is the
-// one cleared. The lists of this frame keep the crate; the next rebuild drops it.
-void Collect(PlayerCell cell) {
-    if (CellAt(lvl, cell.row, cell.column) != -1) {
-        map[CellIndex(lvl, cell.row, cell.column)] = kOpen;
-    }
-}
-
 }  // namespace
 
-void CratePass(int crateCount, PlayerCell cell) {
-    for (int i = 0; i < crateCount; ++i) {
-        DrawTile(C[i]);
-        glEnable(GL_BLEND);
-        DrawMarker(C[i]);
-        glDisable(GL_BLEND);
-        if (WithinReach(C[i])) {
-            Collect(cell);
-        }
-    }
+void DrawCrate(const SHwalls& crate) {
+    DrawTile(crate);
+    glEnable(GL_BLEND);
+    DrawMarker(crate);
+    glDisable(GL_BLEND);
 }

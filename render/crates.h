@@ -1,7 +1,9 @@
-// crates.h -- crate tiles with translucent markers, collected on contact.
+// crates.h -- a crate as a blue floor tile under a translucent double pyramid.
 #pragma once
 
-#include "game/player.h"
+#include "world/cell_boxes.h"
 
-// Frame step 11: draw each crate, then test whether the player picks it up.
-void CratePass(int crateCount, PlayerCell cell);
+// Draws one crate: the tile, then the marker with blending switched on around
+// it. Binds nothing and gives no texture coordinate, so it shows whatever the
+// floor pass left current: the floor texture at (0, 0).
+void DrawCrate(const SHwalls& crate);

@@ -1,14 +1,11 @@
-// doors.h -- door slabs, their shared lift, and opening them with 'E'.
+// doors.h -- door slabs, drawn at whatever height the game has lifted them to.
 #pragma once
 
-#include "game/player.h"
+#include "world/cell_boxes.h"
 
-extern float DoorUp;     // the lift, shared by every door
-extern bool DoorUpMax;   // at the top, or coming down
-extern float Oldy2;      // ymax of the door opened last
-extern int Oldi;         // its position in D
+// Binds the door texture; the door pass calls it once before its slabs.
+void BindDoorTexture();
 
-// Frame step 9: draw, lift, then the open test.
-void DoorPass(int doorCount, PlayerCell cell);
-
-void ResetDoors();
+// Draws the slab of `door` raised by `lift`, if it can be seen: only from the
+// open cell one column lower. Leaves the texture coordinate at (0, 1).
+void DrawDoor(const SHwalls& door, float lift);

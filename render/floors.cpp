@@ -1,10 +1,10 @@
 // floors.cpp -- a floor tile for every open cell, with an opening above each staircase.
 #include "render/floors.h"
 
-#include "render/box_cell.h"
+#include "world/cell_boxes.h"
 #include "render/gl_api.h"
 #include "world/level_grid.h"
-#include "world/textures.h"
+#include "render/textures.h"
 
 namespace {
 

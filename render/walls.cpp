@@ -1,10 +1,10 @@
 // walls.cpp -- wall boxes: a textured side toward every non-wall, tinted top and bottom.
 #include "render/walls.h"
 
-#include "render/box_cell.h"
+#include "world/cell_boxes.h"
 #include "render/gl_api.h"
 #include "world/level_grid.h"
-#include "world/textures.h"
+#include "render/textures.h"
 
 namespace {
 

@@ -23,8 +23,25 @@ struct BoxCounts {
     int wallCount, openCount, stairCount, crateCount, doorCount;
 };
 
-// Refills the five lists from `map`, in level, row, column order.
+// Called by the frame first of all: refills the five lists from `map`, in
+// level, row, column order, and hands the counts to the frame's later steps.
+// The door flags are left as they are: they stay with their list position.
 BoxCounts RebuildBoxes();
 
 // Zero-fills the five lists (every door closed), as at program start.
 void ResetCellBoxes();
+
+// The grid cell a box stands in, read back from its own bounds. Each quotient
+// is truncated toward zero; the column is that of the square the box covers,
+// which after an inert cell in its row is not the column of its code in `map`.
+inline int BoxLevel(const SHwalls& box) {
+    return static_cast<int>(box.ymin / 5);
+}
+
+inline int BoxRow(const SHwalls& box) {
+    return static_cast<int>(box.xmin / 5) + 1;
+}
+
+inline int BoxColumn(const SHwalls& box) {
+    return static_cast<int>(-(box.zmin / 5 + 1));
+}

@@ -20,7 +20,7 @@ fi
 
 clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -fno-omit-frame-pointer -I"$root" -isystem /usr/include/stb \
-    "$root/tools/fuzz/fuzz_bmp.cpp" "$root/world/texture_image.cpp" -o "$out/fuzz_bmp"
+    "$root/tools/fuzz/fuzz_bmp.cpp" "$root/render/texture_image.cpp" -o "$out/fuzz_bmp"
 
 cd "$out"
 exec ./fuzz_bmp -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 \

@@ -9,7 +9,9 @@ constexpr int kDoorTexture = 2;   // "Data/Door.bmp": doors
 
 extern GLuint texture[3];
 
-// Loads the three bitmaps into mipmapped textures of the current context.
+// Called by InitGL for every new context, with that context current: loads
+// the three bitmaps from Data/ in the working folder into mipmapped textures.
+// A missing or unreadable file leaves its name 0 (the default texture).
 // Returns 1 when at least one could be loaded, 0 when none could.
 int LoadGLTextures();
 

@@ -1,9 +1,9 @@
 // textures.cpp -- the three bitmaps turned into mipmapped textures of the current context.
-#include "world/textures.h"
+#include "render/textures.h"
 
 #include <memory>
 
-#include "world/texture_image.h"
+#include "render/texture_image.h"
 
 GLuint texture[3];
 

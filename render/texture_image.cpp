@@ -5,7 +5,7 @@
 // to red-green-blue is then the separate step convertBGRtoRGB, as on Windows.
 // Decoding is stb_image's; this file checks first what stb_image takes on
 // trust, and turns its top-down RGB output into that layout.
-#include "world/texture_image.h"
+#include "render/texture_image.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,0 +1,9 @@
+// crates.h -- crates collected by walking into them.
+#pragma once
+
+#include "game/player.h"
+
+// Called by the frame after the floors, before the level change. Draws every
+// crate and, for each one within reach, turns the player's own cell into open
+// floor. This frame's lists keep the crate; the next rebuild drops it.
+void CratePass(int crateCount, PlayerCell cell);
