@@ -2,7 +2,7 @@
 #include "app/common/gl_setup.h"
 
 #include "render/gl_api.h"
-#include "world/textures.h"
+#include "render/textures.h"
 
 void ReSizeGLScene(int width, int height) {
     if (height == 0) {

@@ -7,6 +7,7 @@ struct IdleTurn {
     bool toggleFullscreen;  // F1 was down: recreate the window in the other mode
 };
 
-// Draws a frame while active, then reads Escape and F1 (clearing F1's entry).
-// The shell swaps, tears down and re-creates as the result says.
+// Called by each shell's loop whenever no message is pending: draws a frame
+// while active, then reads Escape and F1 (clearing F1's entry). The shell
+// swaps, ends or toggles as the result says.
 IdleTurn RunIdleTurn();

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/common/game_window.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/sdl/display.h"
@@ -10,10 +11,6 @@
 #include "app/sdl/window.h"
 
 namespace {
-
-int CreateGameWindow() {
-    return CreateGLWindow(kWindowTitle, kWindowWidth, kWindowHeight, kWindowBits, fullscreen);
-}
 
 // Minimised, no frame is drawn; waiting for the next event instead of
 // spinning keeps the machine cool and still sees Escape within a moment.
@@ -38,12 +35,8 @@ int RunGame() {
         if (turn.swap) {
             SDL_GL_SwapWindow(GameWindow());
         }
-        if (turn.toggleFullscreen) {
-            KillGLWindow();
-            fullscreen = !fullscreen;
-            if (!CreateGameWindow()) {
-                return 0;
-            }
+        if (turn.toggleFullscreen && !ToggleFullscreen()) {
+            return 0;
         }
         if (turn.done) {
             break;

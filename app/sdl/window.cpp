@@ -4,7 +4,9 @@
 #include <cstdio>
 
 #include "app/common/gl_setup.h"
+#include "app/common/game_window.h"
 #include "app/common/shell_state.h"
+#include "app/common/texts.h"
 #include "app/sdl/message_box.h"
 #include "app/sdl/x11_visual.h"
 #include "game/view.h"
@@ -62,12 +64,11 @@ int EnterFullscreen(int width, int height) {
     if (fullscreenDisplay >= 0) {
         return 1;
     }
-    if (AskYesNo("The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?",
-                 "Vexa GL")) {
+    if (AskYesNo(text::kUseWindowedMode, text::kVexaGl)) {
         fullscreen = 0;
         return 1;
     }
-    ShowBox("Program Will Now Close.", "ERROR", SDL_MESSAGEBOX_ERROR);
+    ShowBox(text::kWillClose, text::kError, SDL_MESSAGEBOX_ERROR);
     return 0;
 }
 
@@ -81,21 +82,20 @@ SDL_Window* OpenWindow(const char* title, int width, int height) {
 }
 
 // Whatever got built is released before the player is told.
-int Fail(const char* text) {
+int Fail(const char* what) {
     const char* detail = SDL_GetError();
     KillGLWindow();
     if (detail[0] != '\0') {
         std::fprintf(stderr, "(SDL: %s)\n", detail);
     }
-    ShowBox(text, "ERROR", SDL_MESSAGEBOX_WARNING);
+    ShowBox(what, text::kError, SDL_MESSAGEBOX_WARNING);
     return 0;
 }
 
 }  // namespace
 
 int CreateGLWindow(const char* title, int width, int height, int bits, unsigned char fullscreenflag) {
-    CxPos = width / 2;
-    CyPos = height / 2;
+    SetClientCentre(width, height);
     fullscreen = fullscreenflag;
     if (fullscreen && !EnterFullscreen(width, height)) {
         return 0;
@@ -103,13 +103,13 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
     RequestPixelFormat(bits);
     SDL_ClearError();
     if (!(window = OpenWindow(title, width, height))) {
-        return Fail("Window Creation Error.");
+        return Fail(text::kWindowCreationError);
     }
     if (!(context = SDL_GL_CreateContext(window))) {
-        return Fail("Can't Create A GL Rendering Context.");
+        return Fail(text::kNoRenderingContext);
     }
     if (SDL_GL_MakeCurrent(window, context) != 0) {
-        return Fail("Can't Activate The GL Rendering Context.");
+        return Fail(text::kCantActivateContext);
     }
     // Frames run as fast as the loop spins, as the game's speeds assume;
     // a driver that insists on waiting for the display keeps its way.
@@ -118,7 +118,7 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
     ReSizeGLScene(width, height);
     SDL_ClearError();
     if (!InitGL()) {
-        return Fail("Initialization Failed.");
+        return Fail(text::kInitializationFailed);
     }
     return 1;
 }
@@ -129,7 +129,7 @@ void KillGLWindow() {
     }
     if (context) {
         if (SDL_GL_MakeCurrent(window, nullptr) != 0) {
-            ShowBox("Release Of DC And RC Failed.", "SHUTDOWN ERROR", SDL_MESSAGEBOX_INFORMATION);
+            ShowBox(text::kReleaseDcAndRcFailed, text::kShutdownError, SDL_MESSAGEBOX_INFORMATION);
         }
         SDL_GL_DeleteContext(context);
         context = nullptr;

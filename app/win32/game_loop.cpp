@@ -1,21 +1,10 @@
 // game_loop.cpp -- the message pump with a game frame on every idle turn.
+#include "app/common/game_window.h"
 #include "app/common/main_loop.h"
-#include "app/common/shell_state.h"
 #include "app/win32/win32_shell.h"
 
-namespace {
-
-// F1: the same window again in the other display mode.
-int ToggleFullscreen() {
-    KillGLWindow();
-    fullscreen = !fullscreen;
-    return CreateGLWindow(kWindowTitle, kWindowWidth, kWindowHeight, kWindowBits, fullscreen);
-}
-
-}  // namespace
-
 int RunGame() {
-    if (!CreateGLWindow(kWindowTitle, kWindowWidth, kWindowHeight, kWindowBits, fullscreen)) {
+    if (!CreateGameWindow()) {
         return 0;
     }
     // Only the quit message carries an exit code; Escape ends the game normally.

@@ -2,7 +2,9 @@
 #include <cstring>
 
 #include "app/common/gl_setup.h"
+#include "app/common/game_window.h"
 #include "app/common/shell_state.h"
+#include "app/common/texts.h"
 #include "app/win32/win32_shell.h"
 #include "game/view.h"
 
@@ -59,12 +61,12 @@ int EnterFullscreen(int width, int height, int bits) {
     if (ShellChangeDisplay(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL) {
         return 1;
     }
-    if (ShowBox("The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?",
-                "Vexa GL", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+    if (ShowBox(text::kUseWindowedMode,
+                text::kVexaGl, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
         fullscreen = 0;
         return 1;
     }
-    ShowBox("Program Will Now Close.", "ERROR", MB_OK | MB_ICONSTOP);
+    ShowBox(text::kWillClose, text::kError, MB_OK | MB_ICONSTOP);
     return 0;
 }
 
@@ -87,51 +89,50 @@ HWND OpenWindow(const char* title, int width, int height) {
 // Returns what failed, in the player's words, or null.
 const char* AttachContext() {
     if (!(hDC = GetDC(hWnd))) {
-        return "Can't Create A GL Device Context.";
+        return text::kNoDeviceContext;
     }
     const int format = ChoosePixelFormat(hDC, &pfd);
     if (format == 0) {
-        return "Can't Find A Suitable PixelFormat.";
+        return text::kNoPixelFormat;
     }
     if (!SetPixelFormat(hDC, format, &pfd)) {
-        return "Can't Set The PixelFormat.";
+        return text::kCantSetPixelFormat;
     }
     if (!(hRC = wglCreateContext(hDC))) {
-        return "Can't Create A GL Rendering Context.";
+        return text::kNoRenderingContext;
     }
     if (!wglMakeCurrent(hDC, hRC)) {
-        return "Can't Activate The GL Rendering Context.";
+        return text::kCantActivateContext;
     }
     return nullptr;
 }
 
 // Whatever got built is released before the player is told.
-int Fail(const char* text) {
+int Fail(const char* what) {
     KillGLWindow();
-    ShowBox(text, "ERROR", MB_OK | MB_ICONEXCLAMATION);
+    ShowBox(what, text::kError, MB_OK | MB_ICONEXCLAMATION);
     return 0;
 }
 
-void ReportShutdown(const char* text) {
-    ShowBox(text, "SHUTDOWN ERROR", MB_OK | MB_ICONINFORMATION);
+void ReportShutdown(const char* what) {
+    ShowBox(what, text::kShutdownError, MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace
 
 int CreateGLWindow(const char* title, int width, int height, int bits, unsigned char fullscreenflag) {
-    CxPos = width / 2;
-    CyPos = height / 2;
+    SetClientCentre(width, height);
     fullscreen = fullscreenflag;
     hInstance = GetModuleHandleA(nullptr);
     if (!RegisterGameClass()) {
-        ShowBox("Failed To Register The Window Class.", "ERROR", MB_OK | MB_ICONEXCLAMATION);
+        ShowBox(text::kRegisterClassFailed, text::kError, MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
     if (fullscreen && !EnterFullscreen(width, height, bits)) {
         return 0;
     }
     if (!(hWnd = OpenWindow(title, width, height))) {
-        return Fail("Window Creation Error.");
+        return Fail(text::kWindowCreationError);
     }
     if (!depthChosen) {
         pfd.cColorBits = static_cast<BYTE>(bits);
@@ -145,7 +146,7 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
     SetFocus(hWnd);
     ReSizeGLScene(width, height);
     if (!InitGL()) {
-        return Fail("Initialization Failed.");
+        return Fail(text::kInitializationFailed);
     }
     return 1;
 }
@@ -157,23 +158,23 @@ void KillGLWindow() {
     }
     if (hRC) {
         if (!wglMakeCurrent(nullptr, nullptr)) {
-            ReportShutdown("Release Of DC And RC Failed.");
+            ReportShutdown(text::kReleaseDcAndRcFailed);
         }
         if (!wglDeleteContext(hRC)) {
-            ReportShutdown("Release Rendering Context Failed.");
+            ReportShutdown(text::kReleaseContextFailed);
         }
         hRC = nullptr;
     }
     if (hDC && !ReleaseDC(hWnd, hDC)) {
-        ReportShutdown("Release Device Context Failed.");
+        ReportShutdown(text::kReleaseDcFailed);
     }
     hDC = nullptr;
     if (hWnd && !DestroyWindow(hWnd)) {
-        ReportShutdown("Could Not Release hWnd.");
+        ReportShutdown(text::kReleaseWindowFailed);
     }
     hWnd = nullptr;
     if (!UnregisterClassA(kClassName, hInstance)) {
-        ReportShutdown("Could Not Unregister Class.");
+        ReportShutdown(text::kUnregisterClassFailed);
     }
     hInstance = nullptr;
 }

@@ -19,14 +19,7 @@ extern PIXELFORMATDESCRIPTOR pfd;
 // The window procedure of class "OpenGL": keys, active flag, resizes, mouse look.
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Registers the class, switches the display for fullscreen, opens the window and
-// its GL context and sets the GL state. 1 when ready; 0 after the failure has
-// been shown to the player and what was built has been torn down.
-int CreateGLWindow(const char* title, int width, int height, int bits, unsigned char fullscreenflag);
-
-// Releases whatever CreateGLWindow acquired, newest first; a failed release is
-// shown and the rest still released.
-void KillGLWindow();
+// CreateGLWindow and KillGLWindow are declared in app/common/game_window.h.
 
 // Creates the window, pumps messages and runs idle turns until the game ends.
 // Returns the exit code: the quit message's, 0 otherwise or when a window

@@ -1,0 +1,35 @@
+// texts.h -- every word the game says to the player, said once for all shells.
+#pragma once
+
+namespace text {
+
+constexpr const char* kWindowTitle = "Tamblin 1.OpenGL_game";
+
+// Box captions.
+constexpr const char* kError = "ERROR";
+constexpr const char* kShutdownError = "SHUTDOWN ERROR";
+constexpr const char* kVexaGl = "Vexa GL";
+
+// Asked when the display has no mode of the window's size; Yes plays on in a window.
+constexpr const char* kUseWindowedMode =
+    "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?";
+constexpr const char* kWillClose = "Program Will Now Close.";
+
+// What failed while making the window and its context, in the order tried.
+constexpr const char* kRegisterClassFailed = "Failed To Register The Window Class.";
+constexpr const char* kWindowCreationError = "Window Creation Error.";
+constexpr const char* kNoDeviceContext = "Can't Create A GL Device Context.";
+constexpr const char* kNoPixelFormat = "Can't Find A Suitable PixelFormat.";
+constexpr const char* kCantSetPixelFormat = "Can't Set The PixelFormat.";
+constexpr const char* kNoRenderingContext = "Can't Create A GL Rendering Context.";
+constexpr const char* kCantActivateContext = "Can't Activate The GL Rendering Context.";
+constexpr const char* kInitializationFailed = "Initialization Failed.";
+
+// What failed while tearing them down; each is told and the rest still released.
+constexpr const char* kReleaseDcAndRcFailed = "Release Of DC And RC Failed.";
+constexpr const char* kReleaseContextFailed = "Release Rendering Context Failed.";
+constexpr const char* kReleaseDcFailed = "Release Device Context Failed.";
+constexpr const char* kReleaseWindowFailed = "Could Not Release hWnd.";
+constexpr const char* kUnregisterClassFailed = "Could Not Unregister Class.";
+
+}  // namespace text
