@@ -3,21 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include "app/null/gl_record.h"
-#include "app/null/sys_null.h"
+#include "app/null/headless.h"
 #include "game/frame.h"
 #include "game/input.h"
-#include "game/program_state.h"
-#include "game/view.h"
 #include "world/cell_boxes.h"
 
 namespace {
 
 void Start() {
-    ResetProgramState();
-    sysnull::Reset();
-    glrec::Reset(glrec::Detail::Counts);
-    CxPos = 320;
-    CyPos = 240;
+    StartHeadless(glrec::Detail::Counts);
 }
 
 // A whole frame standing still at the start: rebuild, every pass, end of frame.

@@ -2,6 +2,7 @@
 #include "app/null/gl_record.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
 
 namespace glrec {
@@ -26,9 +27,27 @@ State& St() {
 
 void Log(const char* name, std::initializer_list<double> args) {
     State& s = St();
-    if (s.detail == Detail::Full) {
+    if (s.detail != Detail::Counts) {
         s.rec.calls.push_back(Call{name, std::vector<double>(args)});
     }
+}
+
+// FNV-1a over the pixels of each row, without the padding that rounds a row
+// up to the default unpack alignment of 4, folded to 24 bits so that it
+// prints whole with nine digits.
+double PixelChecksum(GLint width, GLint height, const void* pixels) {
+    if (pixels == nullptr || width <= 0 || height <= 0) {
+        return 0;
+    }
+    const auto* bytes = static_cast<const unsigned char*>(pixels);
+    const long rowBytes = (long(width) * 3 + 3) / 4 * 4;
+    std::uint32_t hash = 2166136261u;
+    for (long y = 0; y < height; ++y) {
+        for (long i = 0; i < long(width) * 3; ++i) {
+            hash = (hash ^ bytes[y * rowBytes + i]) * 16777619u;
+        }
+    }
+    return double((hash >> 24 ^ hash) & 0xFFFFFFu);
 }
 
 }  // namespace
@@ -40,6 +59,10 @@ void Reset(Detail detail) {
 
 void Clear() {
     St().rec = Recording{};
+}
+
+void SetDetail(Detail detail) {
+    St().detail = detail;
 }
 
 const Recording& Get() {
@@ -103,10 +126,10 @@ void APIENTRY glEnd() {
 void APIENTRY glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
     auto& s = St();
     ++s.rec.vertices;
+    Log("glVertex3f", {x, y, z});
     if (s.detail != glrec::Detail::Full) {
         return;
     }
-    Log("glVertex3f", {x, y, z});
     s.batch.vertices.push_back(glrec::Vertex{x, y, z, s.color[0], s.color[1], s.color[2],
                                              s.color[3], s.texCoord[0], s.texCoord[1],
                                              s.boundTexture, s.enabled.count(GL_BLEND) != 0});
@@ -221,9 +244,9 @@ void APIENTRY gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble ce
 }
 
 GLint APIENTRY gluBuild2DMipmaps(GLenum target, GLint components, GLint width, GLint height,
-                                 GLenum format, GLenum type, const void*) {
+                                 GLenum format, GLenum type, const void* pixels) {
     Log("gluBuild2DMipmaps", {double(target), double(components), double(width), double(height),
-                              double(format), double(type)});
+                              double(format), double(type), glrec::PixelChecksum(width, height, pixels)});
     St().rec.mipmaps.push_back(glrec::TextureImage{St().boundTexture, width, height, format});
     return 0;
 }

@@ -40,10 +40,13 @@ struct TextureImage {
 };
 
 enum class Detail {
-    Counts,  // only count pairs and vertices: for the simulator and benchmarks
-    Full,    // keep every call, batch and vertex: for the tests
+    Counts,  // only count pairs and vertices: for the simulator's long runs and benchmarks
+    Calls,   // also keep every call with its arguments: for the simulator's dumps
+    Full,    // also gather batches of stamped vertices: for the tests
 };
 
+// gluBuild2DMipmaps is recorded with one more argument than it takes: a
+// 24-bit checksum of the pixels, so an image given to the wrong texture shows.
 struct Recording {
     std::vector<Call> calls;
     std::vector<Batch> batches;
@@ -57,6 +60,9 @@ void Reset(Detail detail = Detail::Full);
 
 // Forgets what was recorded but keeps the GL state (start of a new frame).
 void Clear();
+
+// Changes how much is kept from the next call on.
+void SetDetail(Detail detail);
 
 const Recording& Get();
 

@@ -1,10 +1,13 @@
 # replay.cmake -- run one simulator script and diff its output with the
-# expected file beside it. Invoked by CTest with SIM, EMULATOR, SCRIPT, WORKDIR.
+# expected file beside it. Invoked by CTest with SIM, EMULATOR, SCRIPT, WORKDIR
+# and DATA, the game's Data/ folder, which the simulator's context loads from
+# its working folder as the game does.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 set(expected ${dir}/${name}.expected)
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
+file(COPY ${DATA} DESTINATION ${WORKDIR})
 if(EMULATOR)
     set(cmd ${EMULATOR} ${SIM})
 else()

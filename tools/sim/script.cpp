@@ -2,6 +2,7 @@
 #include "tools/sim/script.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <istream>
 #include <ostream>
@@ -9,11 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "app/common/game_window.h"
+#include "app/common/gl_setup.h"
 #include "app/null/gl_record.h"
+#include "app/null/headless.h"
 #include "app/null/sys_null.h"
 #include "game/frame.h"
 #include "game/input.h"
-#include "game/program_state.h"
 #include "game/view.h"
 #include "tools/sim/state_line.h"
 #include "world/level_grid.h"
@@ -75,11 +78,14 @@ bool CmdFrames(Sim& sim, const Args& a) {
     if (a.size() != 2 || !ToLong(a[1], 0, 100000000L, n)) {
         return false;
     }
+    // Only the last frame keeps its calls, for `calls`: the others just count.
     for (long i = 0; i < n; ++i) {
+        glrec::SetDetail(i == n - 1 ? glrec::Detail::Calls : glrec::Detail::Counts);
         glrec::Clear();
         DrawGLScene();
         ++sim.frame;
     }
+    glrec::SetDetail(glrec::Detail::Counts);
     return true;
 }
 
@@ -123,6 +129,29 @@ bool CmdGl(Sim& sim, const Args& a) {
     return true;
 }
 
+// One call a line, arguments as %.9g: exact for every float argument.
+void PrintCall(std::ostream& out, const glrec::Call& call) {
+    out << call.name;
+    char number[32];
+    for (double arg : call.args) {
+        std::snprintf(number, sizeof number, " %.9g", arg);
+        out << number;
+    }
+    out << '\n';
+}
+
+bool CmdCalls(Sim& sim, const Args& a) {
+    if (a.size() > 2) {
+        return false;
+    }
+    for (const glrec::Call& call : glrec::Get().calls) {
+        if (a.size() == 1 || call.name == a[1]) {
+            PrintCall(sim.out, call);
+        }
+    }
+    return true;
+}
+
 struct Command {
     const char* name;
     bool (*run)(Sim&, const Args&);
@@ -131,7 +160,7 @@ struct Command {
 const Command kCommands[] = {
     {"key", CmdKey},     {"async", CmdAsync}, {"mouse", CmdMouse},   {"frames", CmdFrames},
     {"set", CmdSet},     {"state", CmdState}, {"cell", CmdCell},     {"counts", CmdCounts},
-    {"gl", CmdGl},
+    {"gl", CmdGl},       {"calls", CmdCalls},
 };
 
 Args Split(const std::string& line) {
@@ -146,12 +175,13 @@ Args Split(const std::string& line) {
 }  // namespace
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
-    ResetProgramState();
-    sysnull::Reset();
-    glrec::Reset(glrec::Detail::Counts);
-    // The pointer's home is that of the 640 x 480 window.
-    CxPos = 320;
-    CyPos = 240;
+    // The game as CreateGLWindow leaves it, in a recorded context: the
+    // projection, then the textures from Data/ in the working folder, if any,
+    // and the fixed state. `calls` before the first frame prints these.
+    StartHeadless(glrec::Detail::Calls);
+    ReSizeGLScene(kWindowWidth, kWindowHeight);
+    InitGL();
+    glrec::SetDetail(glrec::Detail::Counts);
 
     Sim sim{0, out};
     std::string line;

@@ -9,7 +9,7 @@
 #include "game/player.h"
 #include "game/view.h"
 #include "game/walking.h"
-#include "render/doors.h"
+#include "game/doors.h"
 
 namespace {
 

@@ -1,0 +1,16 @@
+// headless.cpp -- one start for every display-less run of the game.
+#include "app/null/headless.h"
+
+#include "app/common/game_window.h"
+#include "app/common/shell_state.h"
+#include "app/null/sys_null.h"
+#include "game/program_state.h"
+#include "game/view.h"
+
+void StartHeadless(glrec::Detail detail) {
+    ResetProgramState();
+    ResetShellState();
+    sysnull::Reset();
+    glrec::Reset(detail);
+    SetClientCentre(kWindowWidth, kWindowHeight);
+}
