@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# check_includes.sh -- every #include of the game's layers points down or stays home.
+#
+#   tests/layers/check_includes.sh [SOURCE_ROOT]
+#
+# world includes only world; render only render and world; game only game,
+# render and world; a shell (app/common, app/null, app/sdl, app/win32, ...)
+# only itself, app/common and the layers, never another shell. GL is drawing's:
+# only render/ and the shells reach it, and no layer touches a platform header
+# (windows.h, SDL, X11). Project headers are named from the root ("world/x.h").
+# Prints file:line and the rule for each offending line; exit 1 if there is any.
+set -uo pipefail
+root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
+cd "$root" || exit 2
+
+allowed_for() {
+    case "$1" in
+        world/*) echo "world" ;;
+        render/*) echo "render world" ;;
+        game/*) echo "game render world" ;;
+        app/common/*) echo "app/common game render world" ;;
+        app/*/*) local shell=${1#app/}; echo "app/${shell%%/*} app/common game render world" ;;
+        *) echo "" ;;
+    esac
+}
+
+platform_header='^(windows\.h|SDL[^/]*\.h|SDL2/.*|X11/.*|GL/glx\.h)$'
+status=0
+complain() {
+    echo "$1:$2: $3 -- $4"
+    status=1
+}
+
+while IFS= read -r file; do
+    allowed=$(allowed_for "$file")
+    [ -n "$allowed" ] || continue
+    layer=${file%%/*}
+    [ "$layer" = app ] && layer=shell
+    number=0
+    while IFS= read -r line; do
+        number=$((number + 1))
+        [[ $line =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*([\"\<])([^\"\>]+) ]] || continue
+        kind=${BASH_REMATCH[1]}
+        header=${BASH_REMATCH[2]}
+        if [ "$kind" = '<' ]; then
+            if [ "$layer" != shell ] && [[ $header =~ $platform_header ]]; then
+                complain "$file" "$number" "$line" "$layer/ never includes a platform header"
+            elif [[ $header == GL/* ]] && [ "$layer" != render ] && [ "$layer" != shell ]; then
+                complain "$file" "$number" "$line" "only render/ and the shells include GL"
+            fi
+            continue
+        fi
+        ok=0
+        for dir in $allowed; do
+            [[ $header == "$dir"/* ]] && ok=1
+        done
+        if [ "$ok" = 0 ]; then
+            complain "$file" "$number" "$line" "${file%/*}/ includes only: $allowed"
+        elif [[ $header == render/gl_api.h ]] && [ "$layer" != render ] && [ "$layer" != shell ]; then
+            complain "$file" "$number" "$line" "only render/ and the shells include GL"
+        fi
+    done <"$file"
+done < <(find world render game app -type f \( -name '*.c' -o -name '*.cpp' -o -name '*.h' \) | sort)
+
+if [ "$status" = 0 ]; then
+    echo "check_includes: every include of world, render, game and the shells points down"
+fi
+exit "$status"
