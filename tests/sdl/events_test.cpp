@@ -1,8 +1,10 @@
 // events_test.cpp -- what each SDL event does to the key table, `active` and the view.
 #include <algorithm>
 
+#include "app/common/shell_state.h"
 #include "app/sdl/events.h"
 #include "game/input.h"
+#include "game/view.h"
 #include "unit/fixture.h"
 
 namespace {
@@ -70,11 +72,13 @@ TEST_F(Events, ClosingTheWindowOrQuittingEndsTheGame) {
     EXPECT_TRUE(HandleEvent(Window(SDL_WINDOWEVENT_EXPOSED)));
 }
 
-TEST_F(Events, PointerMotionTurnsByClientCoordinates) {
-    HandleEvent(Motion(312, 210));  // where the pointer goes home: no movement
-    EXPECT_EQ((std::vector<float>{xrot, yrot}), (std::vector<float>{0, 0}));
-    HandleEvent(Motion(313, 211));
-    EXPECT_EQ((std::vector<float>{xrot, yrot}), (std::vector<float>{3, 3}));
+// The point reaches mouse look as a Windows message carries it: x, then y.
+TEST_F(Events, PointerMotionReachesMouseLook) {
+    HandleEvent(Motion(400, 100));
+    const std::vector<float> turned = {xrot, yrot};
+    xrot = yrot = 0;
+    MouseLook(400, 100);
+    EXPECT_EQ(turned, (std::vector<float>{xrot, yrot}));
 }
 
 TEST_F(Events, EventsOfAWindowAlreadyGoneAreIgnored) {

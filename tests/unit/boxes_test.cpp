@@ -1,4 +1,5 @@
-// boxes_test.cpp -- the five box lists rebuilt from the grid every frame.
+// boxes_test.cpp -- the box lists of a grid that overfills one. The boxes of
+// the built-in grid are drawn, one by one, in tests/sim/first_frame.expected.
 #include <algorithm>
 #include <vector>
 
@@ -22,30 +23,6 @@ std::vector<float> Square(float xmax, float zmax, float ymin) {
 
 std::vector<int> Counts(const BoxCounts& c) {
     return {c.wallCount, c.openCount, c.stairCount, c.crateCount, c.doorCount};
-}
-
-// Where the stairs, the door and the crates stand is replayed in tests/sim.
-TEST_F(BoxesTest, BuiltInGridFilesEveryCellInLevelRowColumnOrder) {
-    EXPECT_EQ(Counts(RebuildBoxes()), (std::vector<int>{251, 342, 2, 2, 1}));
-    EXPECT_EQ(Bounds(W[0]), Square(0, 0, 0));   // level 0, row 0, column 0
-    EXPECT_EQ(Bounds(A[0]), Square(5, -5, 0));  // level 0, row 1, column 1
-}
-
-// The 'f' of row 5, column 18 takes no column position, so the wall of column
-// 19 lands in the square of column 18 and the square of column 19 stays empty.
-TEST_F(BoxesTest, InertCellShiftsTheRestOfItsRowOnLevelsOneAndTwo) {
-    const BoxCounts counts = RebuildBoxes();
-    for (float ymin : {5.0f, 10.0f}) {
-        const SHwalls* last = nullptr;
-        for (int i = 0; i < counts.wallCount; ++i) {
-            if (W[i].xmax == 25 && W[i].ymin == ymin) {
-                EXPECT_NE(W[i].zmax, -95) << "level floor " << ymin;
-                last = &W[i];
-            }
-        }
-        ASSERT_NE(last, nullptr);
-        EXPECT_EQ(Bounds(*last), Square(25, -90, ymin));
-    }
 }
 
 // A grid changed at run time may hold more crates than the list has room for:

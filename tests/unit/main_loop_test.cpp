@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "app/common/main_loop.h"
+#include "app/common/shell_state.h"
 #include "fixture.h"
 #include "game/input.h"
 

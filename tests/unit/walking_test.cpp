@@ -2,6 +2,7 @@
 #include "fixture.h"
 #include "game/input.h"
 #include "game/platform.h"
+#include "game/view.h"
 #include "game/walking.h"
 
 namespace {
@@ -53,7 +54,7 @@ TEST_F(WalkingTest, SlideFollowsTheNeighboursOnTheHeadingSide) {
         {"off the grid counts as a wall", 2, 42.5f, -7.5f, 4, 4, 0, 0},
     };
     for (const auto& c : cases) {
-        ResetProgramState();
+        SetUp();
         lvl = c.level;
         centery = c.level * 5 + 1.5f;
         centerx = c.x;

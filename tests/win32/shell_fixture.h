@@ -6,7 +6,10 @@
 #include <tuple>
 #include <vector>
 
+#include "app/common/game_window.h"
+#include "app/common/shell_state.h"
 #include "app/win32/win32_shell.h"
+#include "game/view.h"
 #include "tests/unit/fixture.h"
 #include "tests/unit/scratch_folder.h"
 

