@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "world/texture_image.h"
+#include "render/texture_image.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     AUX_RGBImageRec image(nullptr);
