@@ -33,6 +33,7 @@ constexpr Bound kYmax = &SHwalls::ymax;
 constexpr Bound kZmin = &SHwalls::zmin;
 constexpr Bound kZmax = &SHwalls::zmax;
 
+// clang-format off
 constexpr SideFace kSideFaces[4] = {
     {-kColumns, {{0, 0, {kXmin, kYmin, kZmax}}, {1, 0, {kXmin, kYmin, kZmin}},
                  {1, 1, {kXmin, kYmax, kZmin}}, {0, 1, {kXmin, kYmax, kZmax}}}},
@@ -48,6 +49,7 @@ constexpr Corner kTop[4] = {
     {kXmax, kYmax, kZmax}, {kXmin, kYmax, kZmax}, {kXmin, kYmax, kZmin}, {kXmax, kYmax, kZmin}};
 constexpr Corner kBottom[4] = {
     {kXmax, kYmin, kZmax}, {kXmin, kYmin, kZmax}, {kXmin, kYmin, kZmin}, {kXmax, kYmin, kZmin}};
+// clang-format on
 
 void Vertex(const SHwalls& box, const Corner& c) {
     glVertex3f(box.*c.x, box.*c.y, box.*c.z);

@@ -15,6 +15,7 @@ namespace {
 
 // The list, its count and its capacity for a cell code; null for an inert code.
 SHwalls* ListFor(int code, BoxCounts& counts, int*& count, int& capacity) {
+    // clang-format off
     switch (code) {
         case kWall: count = &counts.wallCount; capacity = kWallCapacity; return W;
         case kOpen: count = &counts.openCount; capacity = kOpenCapacity; return A;
@@ -23,6 +24,7 @@ SHwalls* ListFor(int code, BoxCounts& counts, int*& count, int& capacity) {
         case kDoor: count = &counts.doorCount; capacity = kDoorCapacity; return D;
         default: return nullptr;
     }
+    // clang-format on
 }
 
 }  // namespace

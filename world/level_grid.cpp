@@ -6,6 +6,7 @@
 namespace {
 
 // One string a row, columns 0 to 19; '_' stands for the open cell ' '.
+// clang-format off
 constexpr const char* kBuiltInRows[kLevels * kRows] = {
     "wwwwwwwwwwwwwwwwwwww",  // level 0
     "w___wwww___________w",
@@ -38,6 +39,7 @@ constexpr const char* kBuiltInRows[kLevels * kRows] = {
     "w_____________w____w",
     "wwwwwwwwwwwwwwwwwwww",
 };
+// clang-format on
 
 constexpr int CountCode(char code) {
     int n = 0;

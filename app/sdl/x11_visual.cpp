@@ -17,10 +17,12 @@ int Attribute(Display* display, GLXFBConfig config, int name) {
 
 // 0 when there is none. Among configs of equal depth GLX's own order decides.
 int ClosestDepthVisual(Display* display, int depthBits) {
+    // clang-format off
     const int wanted[] = {
         GLX_X_RENDERABLE, True,    GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT,   GLX_RENDER_TYPE, GLX_RGBA_BIT,
         GLX_DOUBLEBUFFER, True,    GLX_DEPTH_SIZE,    depthBits,        None,
     };
+    // clang-format on
     int count = 0;
     GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), wanted, &count);
     int visual = 0;

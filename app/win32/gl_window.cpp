@@ -13,6 +13,7 @@ HGLRC hRC = nullptr;
 HWND hWnd = nullptr;
 HINSTANCE hInstance = nullptr;
 
+// clang-format off
 PIXELFORMATDESCRIPTOR pfd = {
     sizeof(PIXELFORMATDESCRIPTOR),
     1,
@@ -28,6 +29,7 @@ PIXELFORMATDESCRIPTOR pfd = {
     PFD_MAIN_PLANE,
     0, 0, 0, 0,
 };
+// clang-format on
 
 DisplayChangeFunction ShellChangeDisplay = ChangeDisplaySettingsA;
 
