@@ -33,10 +33,14 @@ struct HeadingSide {
 
 HeadingSide SideOf(int quadrant) {
     switch (quadrant) {
-        case 1: return HeadingSide{+1, -1};
-        case 2: return HeadingSide{-1, -1};
-        case 3: return HeadingSide{-1, +1};
-        default: return HeadingSide{+1, +1};  // 4, the only other value dir takes
+        case 1:
+            return HeadingSide{+1, -1};
+        case 2:
+            return HeadingSide{-1, -1};
+        case 3:
+            return HeadingSide{-1, +1};
+        default:
+            return HeadingSide{+1, +1};  // 4, the only other value dir takes
     }
 }
 

@@ -9,10 +9,10 @@ extern float znewDirWS;
 extern bool ActiveMove;
 extern float oldcx;
 extern float oldcz;
-extern int dir;      // heading quadrant 1..4 of the last move
+extern int dir;  // heading quadrant 1..4 of the last move
 extern int olddir;
-extern int move;     // the probe's result, 1 = clear
-extern int clash;    // the probe's hit flag, sticky
+extern int move;      // the probe's result, 1 = clear
+extern int clash;     // the probe's hit flag, sticky
 extern float Mspeed;  // speed factor: doubled by Shift, back to 1 at the end of each frame
 
 // Called by the frame after the player's cell is taken and before the camera:

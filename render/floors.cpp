@@ -1,10 +1,10 @@
 // floors.cpp -- a floor tile for every open cell, with an opening above each staircase.
 #include "render/floors.h"
 
-#include "world/cell_boxes.h"
 #include "render/gl_api.h"
-#include "world/level_grid.h"
 #include "render/textures.h"
+#include "world/cell_boxes.h"
+#include "world/level_grid.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ constexpr TileCorner kTile[4] = {
 // The flight from the level below rises through this cell.
 bool AboveStair(const SHwalls& box) {
     const int level = BoxLevel(box);
-    return level >= 1 &&
-           CellAtIndex(CellIndex(level - 1, BoxRow(box), BoxColumn(box))) == kStair;
+    return level >= 1 && CellAtIndex(CellIndex(level - 1, BoxRow(box), BoxColumn(box))) == kStair;
 }
 
 void DrawTile(const SHwalls& box) {

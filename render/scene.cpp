@@ -12,8 +12,7 @@ void SetBlendFunction() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
-void LookAt(float pitch, double eyeX, double eyeY, double eyeZ, double centreX, double centreY,
-            double centreZ) {
+void LookAt(float pitch, double eyeX, double eyeY, double eyeZ, double centreX, double centreY, double centreZ) {
     glRotatef(pitch, 1.0f, 0.0f, 0.0f);
     gluLookAt(eyeX, eyeY, eyeZ, centreX, centreY, centreZ, 0.0, 1.0, 0.0);
 }

@@ -10,5 +10,4 @@ void SetBlendFunction();
 
 // Tilts the view by `pitch` degrees about x, then looks from the eye toward
 // the centre with y up.
-void LookAt(float pitch, double eyeX, double eyeY, double eyeZ, double centreX, double centreY,
-            double centreZ);
+void LookAt(float pitch, double eyeX, double eyeY, double eyeZ, double centreX, double centreY, double centreZ);

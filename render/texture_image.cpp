@@ -28,8 +28,7 @@ constexpr std::size_t kFileHeaderBytes = 14;
 
 // The largest file worth reading: a 32-bit image of the largest size, its
 // headers and a full palette, with room to spare. Anything bigger is refused.
-constexpr std::size_t kMaxFileBytes =
-    std::size_t(kMaxImageSide) * kMaxImageSide * 4 + 64 * 1024;
+constexpr std::size_t kMaxFileBytes = std::size_t(kMaxImageSide) * kMaxImageSide * 4 + 64 * 1024;
 
 std::uint32_t Le16(const unsigned char* p) {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8;
@@ -87,9 +86,13 @@ bool SizeAndFormatAreSane(const BitmapHeader& h) {
         return false;
     }
     switch (h.bitCount) {
-        case 1: case 4: case 8: case 24:
+        case 1:
+        case 4:
+        case 8:
+        case 24:
             return h.compression == 0;
-        case 16: case 32:
+        case 16:
+        case 32:
             return h.compression == 0 || h.compression == 3;  // plain or bit fields
         default:
             return false;  // run-length, JPEG and PNG payloads are not taken
@@ -206,8 +209,7 @@ bool AUX_RGBImageRec::loadMemory(const unsigned char* bytes, std::size_t size) {
     int h = 0;
     int channels = 0;
     using StbPixels = std::unique_ptr<stbi_uc, void (*)(void*)>;
-    StbPixels rgb(stbi_load_from_memory(bytes, static_cast<int>(size), &w, &h, &channels, 3),
-                  stbi_image_free);
+    StbPixels rgb(stbi_load_from_memory(bytes, static_cast<int>(size), &w, &h, &channels, 3), stbi_image_free);
     if (!rgb || w < 1 || w > kMaxImageSide || h < 1 || h > kMaxImageSide) {
         return loaded;
     }

@@ -1,10 +1,10 @@
 // walls.cpp -- wall boxes: a textured side toward every non-wall, tinted top and bottom.
 #include "render/walls.h"
 
-#include "world/cell_boxes.h"
 #include "render/gl_api.h"
-#include "world/level_grid.h"
 #include "render/textures.h"
+#include "world/cell_boxes.h"
+#include "world/level_grid.h"
 
 namespace {
 

@@ -7,11 +7,8 @@ namespace {
 // them to float would move the edge of the margin by up to half an ulp.
 bool Hits(const SHwalls& box, float x, float z, float y) {
     const double margin = 0.2;
-    return static_cast<double>(x) + margin > box.xmin &&
-           box.xmax > static_cast<double>(x) - margin &&
-           static_cast<double>(z) + margin > box.zmin &&
-           box.zmax > static_cast<double>(z) - margin &&
-           y > box.ymin &&
+    return static_cast<double>(x) + margin > box.xmin && box.xmax > static_cast<double>(x) - margin &&
+           static_cast<double>(z) + margin > box.zmin && box.zmax > static_cast<double>(z) - margin && y > box.ymin &&
            box.ymax > y;
 }
 

@@ -83,8 +83,7 @@ int CellAtIndex(int index) {
 }
 
 int CellAt(int level, int row, int column) {
-    if (level < 0 || level >= kLevels || row < 0 || row >= kRows || column < 0 ||
-        column >= kColumns) {
+    if (level < 0 || level >= kLevels || row < 0 || row >= kRows || column < 0 || column >= kColumns) {
         return -1;
     }
     return map[CellIndex(level, row, column)];

@@ -130,21 +130,26 @@ void APIENTRY glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
     if (s.detail != glrec::Detail::Full) {
         return;
     }
-    s.batch.vertices.push_back(glrec::Vertex{x, y, z, s.color[0], s.color[1], s.color[2],
-                                             s.color[3], s.texCoord[0], s.texCoord[1],
-                                             s.boundTexture, s.enabled.count(GL_BLEND) != 0});
+    s.batch.vertices.push_back(glrec::Vertex{x, y, z, s.color[0], s.color[1], s.color[2], s.color[3], s.texCoord[0],
+                                             s.texCoord[1], s.boundTexture, s.enabled.count(GL_BLEND) != 0});
 }
 
 void APIENTRY glColor3f(GLfloat r, GLfloat g, GLfloat b) {
     Log("glColor3f", {r, g, b});
     auto& c = St().color;
-    c[0] = r; c[1] = g; c[2] = b; c[3] = 1.0f;
+    c[0] = r;
+    c[1] = g;
+    c[2] = b;
+    c[3] = 1.0f;
 }
 
 void APIENTRY glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat a) {
     Log("glColor4f", {r, g, b, a});
     auto& c = St().color;
-    c[0] = r; c[1] = g; c[2] = b; c[3] = a;
+    c[0] = r;
+    c[1] = g;
+    c[2] = b;
+    c[3] = a;
 }
 
 void APIENTRY glTexCoord2f(GLfloat s, GLfloat t) {
@@ -237,16 +242,15 @@ void APIENTRY gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLd
     Log("gluPerspective", {fovy, aspect, zNear, zFar});
 }
 
-void APIENTRY gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX,
-                        GLdouble centerY, GLdouble centerZ, GLdouble upX, GLdouble upY,
-                        GLdouble upZ) {
+void APIENTRY gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX, GLdouble centerY,
+                        GLdouble centerZ, GLdouble upX, GLdouble upY, GLdouble upZ) {
     Log("gluLookAt", {eyeX, eyeY, eyeZ, centerX, centerY, centerZ, upX, upY, upZ});
 }
 
-GLint APIENTRY gluBuild2DMipmaps(GLenum target, GLint components, GLint width, GLint height,
-                                 GLenum format, GLenum type, const void* pixels) {
-    Log("gluBuild2DMipmaps", {double(target), double(components), double(width), double(height),
-                              double(format), double(type), glrec::PixelChecksum(width, height, pixels)});
+GLint APIENTRY gluBuild2DMipmaps(GLenum target, GLint components, GLint width, GLint height, GLenum format, GLenum type,
+                                 const void* pixels) {
+    Log("gluBuild2DMipmaps", {double(target), double(components), double(width), double(height), double(format),
+                              double(type), glrec::PixelChecksum(width, height, pixels)});
     St().rec.mipmaps.push_back(glrec::TextureImage{St().boundTexture, width, height, format});
     return 0;
 }

@@ -21,11 +21,21 @@ void SetKeyDown(int vk, bool down) {
     }
 }
 
-long Pauses() { return pauses; }
-long PausedMilliseconds() { return pausedMs; }
-long PointerHomes() { return homes; }
-int LastPointerX() { return homeX; }
-int LastPointerY() { return homeY; }
+long Pauses() {
+    return pauses;
+}
+long PausedMilliseconds() {
+    return pausedMs;
+}
+long PointerHomes() {
+    return homes;
+}
+int LastPointerX() {
+    return homeX;
+}
+int LastPointerY() {
+    return homeY;
+}
 
 void Reset() {
     for (bool& key : physical) {

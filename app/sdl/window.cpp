@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "app/common/gl_setup.h"
 #include "app/common/game_window.h"
+#include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/sdl/message_box.h"

@@ -1,8 +1,8 @@
 // x11_visual.cpp -- choosing the GLX visual by the closest depth buffer.
 #include "app/sdl/x11_visual.h"
 
-#include <SDL.h>
 #include <GL/glx.h>
+#include <SDL.h>
 
 #include <cstdio>
 #include <cstring>

@@ -1,8 +1,8 @@
 // gl_window.cpp -- the game window with its GL context: made, and torn down again.
 #include <cstring>
 
-#include "app/common/gl_setup.h"
 #include "app/common/game_window.h"
+#include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/win32/win32_shell.h"
@@ -63,8 +63,7 @@ int EnterFullscreen(int width, int height, int bits) {
     if (ShellChangeDisplay(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL) {
         return 1;
     }
-    if (ShowBox(text::kUseWindowedMode,
-                text::kVexaGl, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+    if (ShowBox(text::kUseWindowedMode, text::kVexaGl, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
         fullscreen = 0;
         return 1;
     }

@@ -40,8 +40,7 @@ TEST_F(BoxesTest, ElevenCratesListTenAndOverflowNothing) {
     EXPECT_TRUE(D[0].open);
     EXPECT_EQ(Bounds(D[0]), Square(25, -20, 0));
     // The open cell after the dropped crate, level 2, row 1, column 10.
-    EXPECT_TRUE(std::any_of(A, A + counts.openCount,
-                            [](const SHwalls& a) { return Bounds(a) == Square(5, -50, 10); }));
+    EXPECT_TRUE(std::any_of(A, A + counts.openCount, [](const SHwalls& a) { return Bounds(a) == Square(5, -50, 10); }));
 }
 
 }  // namespace

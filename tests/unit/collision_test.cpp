@@ -19,14 +19,19 @@ TEST(CollisionTest, ProbeRefusesInsideTheMarginAndFlagsTheHit) {
     } cases[] = {
         // A float ulp or so inside the margin: rounded to float, 4.8f + 0.2
         // and the like land exactly on the edge and would miss.
-        {"margin -x", 1, 4.8f, -7.5f, 1.5f, 0, 1}, {"margin +x", 1, 10.2f, -7.5f, 1.5f, 0, 1},
-        {"margin +z", 1, 7.5f, -4.8f, 1.5f, 0, 1}, {"margin -z", 1, 7.5f, -10.2f, 1.5f, 0, 1},
+        {"margin -x", 1, 4.8f, -7.5f, 1.5f, 0, 1},
+        {"margin +x", 1, 10.2f, -7.5f, 1.5f, 0, 1},
+        {"margin +z", 1, 7.5f, -4.8f, 1.5f, 0, 1},
+        {"margin -z", 1, 7.5f, -10.2f, 1.5f, 0, 1},
         // The height is not widened and its bounds are open.
-        {"on the top", 1, 7.5f, -7.5f, 5.0f, 1, 7}, {"on the floor", 1, 7.5f, -7.5f, 0.0f, 1, 7},
+        {"on the top", 1, 7.5f, -7.5f, 5.0f, 1, 7},
+        {"on the floor", 1, 7.5f, -7.5f, 0.0f, 1, 7},
         {"just below the top", 1, 7.5f, -7.5f, 4.99f, 0, 1},
-        {"empty list", 0, 20.0f, -7.5f, 1.5f, 0, 7}, {"negative count", -3, 20.0f, -7.5f, 1.5f, 0, 7},
+        {"empty list", 0, 20.0f, -7.5f, 1.5f, 0, 7},
+        {"negative count", -3, 20.0f, -7.5f, 1.5f, 0, 7},
         // A scan that went on past the hit would end on the clear second box.
-        {"first of two", 2, 7.5f, -7.5f, 1.5f, 0, 1}, {"clear of both", 2, 20.0f, -7.5f, 1.5f, 1, 7},
+        {"first of two", 2, 7.5f, -7.5f, 1.5f, 0, 1},
+        {"clear of both", 2, 20.0f, -7.5f, 1.5f, 1, 7},
     };
     for (const auto& c : cases) {
         int canMove = -1, hit = 7;

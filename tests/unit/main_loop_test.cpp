@@ -19,9 +19,8 @@ TEST_F(IdleTurnTest, OneTurnFollowsActiveEscapeAndF1) {
         size_t frames;
         bool done, swap, toggle;
     } cases[] = {
-        {1, 0, 0, 1, false, true, false}, {0, 0, 0, 0, false, true, false},
-        {1, 1, 0, 1, true, false, false}, {0, 1, 0, 0, true, false, false},
-        {1, 0, 1, 1, false, true, true},  {1, 1, 1, 1, true, false, true},
+        {1, 0, 0, 1, false, true, false}, {0, 0, 0, 0, false, true, false}, {1, 1, 0, 1, true, false, false},
+        {0, 1, 0, 0, true, false, false}, {1, 0, 1, 1, false, true, true},  {1, 1, 1, 1, true, false, true},
     };
     for (const auto& c : cases) {
         SetUp();

@@ -37,10 +37,20 @@ inline Bytes Bitmap(int width, int height, int bitCount = 24, bool topDown = fal
         colours = bitCount <= 8 ? 1 << bitCount : 0;
     }
     const std::uint32_t rowBytes = (width * bitCount + 31) / 32 * 4, offset = 54 + 4 * colours;
-    const std::uint32_t fields[][2] = {
-        {offset + rowBytes * height, 4}, {0, 4}, {offset, 4}, {40, 4}, {std::uint32_t(width), 4},
-        {std::uint32_t(topDown ? -height : height), 4}, {1, 2}, {std::uint32_t(bitCount), 2}, {0, 4},
-        {rowBytes * height, 4}, {2835, 4}, {2835, 4}, {std::uint32_t(colours), 4}, {0, 4}};
+    const std::uint32_t fields[][2] = {{offset + rowBytes * height, 4},
+                                       {0, 4},
+                                       {offset, 4},
+                                       {40, 4},
+                                       {std::uint32_t(width), 4},
+                                       {std::uint32_t(topDown ? -height : height), 4},
+                                       {1, 2},
+                                       {std::uint32_t(bitCount), 2},
+                                       {0, 4},
+                                       {rowBytes * height, 4},
+                                       {2835, 4},
+                                       {2835, 4},
+                                       {std::uint32_t(colours), 4},
+                                       {0, 4}};
     Bytes b = {'B', 'M'};
     for (const auto& f : fields) {
         for (std::uint32_t i = 0; i < f[1]; ++i) {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "fixture.h"
-#include "scratch_folder.h"
 #include "render/texture_image.h"
 #include "render/textures.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -79,12 +79,18 @@ TEST(TextureImageTest, LyingOrImpossibleHeadersAreRefused) {
         size_t at;
         std::uint32_t value;
     } lies[] = {
-        {"pixels past the end", 10, 54 + 64}, {"pixels inside the header", 10, 20},
-        {"no magic", 0, 0x4141},              {"unknown header size", 14, 41},
-        {"zero width", 18, 0},                {"negative width", 18, std::uint32_t(-5)},
-        {"zero height", 22, 0},               {"most negative height", 22, 0x80000000u},
-        {"huge width", 18, 0x7FFFFFFF},       {"huge height", 22, 0x7FFFFFFF},
-        {"two planes", 26, 0x00180002},       {"odd bit count", 28, 7},
+        {"pixels past the end", 10, 54 + 64},
+        {"pixels inside the header", 10, 20},
+        {"no magic", 0, 0x4141},
+        {"unknown header size", 14, 41},
+        {"zero width", 18, 0},
+        {"negative width", 18, std::uint32_t(-5)},
+        {"zero height", 22, 0},
+        {"most negative height", 22, 0x80000000u},
+        {"huge width", 18, 0x7FFFFFFF},
+        {"huge height", 22, 0x7FFFFFFF},
+        {"two planes", 26, 0x00180002},
+        {"odd bit count", 28, 7},
         {"run-length", 30, 1},
     };
     for (const auto& lie : lies) {
@@ -133,10 +139,10 @@ TEST_F(LoadTexturesTest, EachContextGetsWhatIsReadableNow) {
     CallList calls = Calls();
     calls.back().second.pop_back();  // the recorder's checksum of the pixels
     EXPECT_EQ(calls, (CallList{{"glGenTextures", {1}},
-                                 {"glBindTexture", {GL_TEXTURE_2D, 1}},
-                                 {"glTexParameteri", {GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR}},
-                                 {"glTexParameteri", {GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST}},
-                                 {"gluBuild2DMipmaps", {GL_TEXTURE_2D, 3, 6, 4, GL_RGB, GL_UNSIGNED_BYTE}}}));
+                               {"glBindTexture", {GL_TEXTURE_2D, 1}},
+                               {"glTexParameteri", {GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR}},
+                               {"glTexParameteri", {GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST}},
+                               {"gluBuild2DMipmaps", {GL_TEXTURE_2D, 3, 6, 4, GL_RGB, GL_UNSIGNED_BYTE}}}));
 
     WriteFile("Data/Crate.bmp", Bytes{'B', 'M', 'x'});
     Bytes cut = Bitmap(8, 8);

@@ -14,9 +14,8 @@ TEST_F(ViewTest, EachMessageTurnsByThreeDegreesTowardThePointer) {
         unsigned x, y;
         float pitch, yaw;
     } cases[] = {
-        {312, 210, 0, 0}, {313, 210, 0, 3},  {311, 210, 0, -3}, {312, 211, 3, 0},
-        {312, 209, -3, 0}, {600, 10, -3, 3}, {0, 479, 3, -3},
-        {320, 240, 3, 3},  // fullscreen: the home point reads as client (320, 240)
+        {312, 210, 0, 0}, {313, 210, 0, 3}, {311, 210, 0, -3}, {312, 211, 3, 0}, {312, 209, -3, 0},
+        {600, 10, -3, 3}, {0, 479, 3, -3},  {320, 240, 3, 3},  // fullscreen: the home point reads as client (320, 240)
     };
     for (const auto& c : cases) {
         xrot = yrot = 0;

@@ -109,9 +109,10 @@ TEST_F(GlWindowTest, FullscreenAsksForTheModeAndRestoresItOnKill) {
 }
 
 TEST_F(GlWindowTest, RefusedModeGoesWindowedOnlyWithThePlayersConsent) {
-    const ShownBox ask{"The Requested Fullscreen Mode Is Not Supported By\n"
-                       "Your Video Card. Use Windowed Mode Instead?",
-                       "Vexa GL", MB_YESNO | MB_ICONEXCLAMATION};
+    const ShownBox ask{
+        "The Requested Fullscreen Mode Is Not Supported By\n"
+        "Your Video Card. Use Windowed Mode Instead?",
+        "Vexa GL", MB_YESNO | MB_ICONEXCLAMATION};
     answers = {IDYES};
     ASSERT_EQ(Create(16, 1), 1);
     EXPECT_EQ(boxes, Boxes{ask});

@@ -52,8 +52,10 @@ TEST_F(WndProcTest, ActiveFollowsTheMinimisedWordOnly) {
     const struct {
         WPARAM wParam;
         unsigned char active;
-    } cases[] = {{MAKEWPARAM(WA_ACTIVE, 1), 0}, {MAKEWPARAM(WA_ACTIVE, 0), 1},
-                 {MAKEWPARAM(WA_INACTIVE, 1), 0}, {MAKEWPARAM(WA_INACTIVE, 0), 1}};
+    } cases[] = {{MAKEWPARAM(WA_ACTIVE, 1), 0},
+                 {MAKEWPARAM(WA_ACTIVE, 0), 1},
+                 {MAKEWPARAM(WA_INACTIVE, 1), 0},
+                 {MAKEWPARAM(WA_INACTIVE, 0), 1}};
     for (const auto& c : cases) {
         EXPECT_EQ(Send(WM_ACTIVATE, c.wParam, 0), 0);
         EXPECT_EQ(active, c.active) << std::hex << c.wParam;

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    if (image.width < 1 || image.width > kMaxImageSide || image.height < 1 ||
-        image.height > kMaxImageSide || image.pixels == nullptr) {
+    if (image.width < 1 || image.width > kMaxImageSide || image.height < 1 || image.height > kMaxImageSide ||
+        image.pixels == nullptr) {
         __builtin_trap();
     }
     // Read every byte the game and OpenGL would read: a short buffer shows up

@@ -158,9 +158,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"key", CmdKey},     {"async", CmdAsync}, {"mouse", CmdMouse},   {"frames", CmdFrames},
-    {"set", CmdSet},     {"state", CmdState}, {"cell", CmdCell},     {"counts", CmdCounts},
-    {"gl", CmdGl},       {"calls", CmdCalls},
+    {"key", CmdKey},     {"async", CmdAsync}, {"mouse", CmdMouse},   {"frames", CmdFrames}, {"set", CmdSet},
+    {"state", CmdState}, {"cell", CmdCell},   {"counts", CmdCounts}, {"gl", CmdGl},         {"calls", CmdCalls},
 };
 
 Args Split(const std::string& line) {
@@ -201,8 +200,8 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
         }
         if (found == nullptr || !found->run(sim, args)) {
             out.flush();
-            err << "maze-sim: line " << number << ": "
-                << (found == nullptr ? "unknown command" : "malformed") << ": " << line << '\n';
+            err << "maze-sim: line " << number << ": " << (found == nullptr ? "unknown command" : "malformed") << ": "
+                << line << '\n';
             return 2;
         }
     }

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/doors.h"
 #include "game/level_change.h"
 #include "game/player.h"
 #include "game/view.h"
 #include "game/walking.h"
-#include "game/doors.h"
 
 namespace {
 
@@ -23,14 +23,14 @@ struct Field {
 
 // In the order the line prints them; scripts and expected files rely on it.
 const Field kFields[] = {
-    {"centerx", Kind::Float, &centerx},   {"centery", Kind::Float, &centery},
-    {"centerz", Kind::Float, &centerz},   {"lvl", Kind::Int, &lvl},
-    {"xrot", Kind::Float, &xrot},         {"yrot", Kind::Float, &yrot},
-    {"xnew", Kind::Float, &xnew},         {"znew", Kind::Float, &znew},
-    {"Mspeed", Kind::Float, &Mspeed},     {"difUpy", Kind::Float, &difUpy},
-    {"difDowny", Kind::Float, &difDowny}, {"Bcentery", Kind::Float, &Bcentery},
-    {"Dspeed", Kind::Float, &Dspeed},     {"dir", Kind::Int, &dir},
-    {"clash", Kind::Int, &clash},         {"DoorUp", Kind::Float, &DoorUp},
+    {"centerx", Kind::Float, &centerx},    {"centery", Kind::Float, &centery},
+    {"centerz", Kind::Float, &centerz},    {"lvl", Kind::Int, &lvl},
+    {"xrot", Kind::Float, &xrot},          {"yrot", Kind::Float, &yrot},
+    {"xnew", Kind::Float, &xnew},          {"znew", Kind::Float, &znew},
+    {"Mspeed", Kind::Float, &Mspeed},      {"difUpy", Kind::Float, &difUpy},
+    {"difDowny", Kind::Float, &difDowny},  {"Bcentery", Kind::Float, &Bcentery},
+    {"Dspeed", Kind::Float, &Dspeed},      {"dir", Kind::Int, &dir},
+    {"clash", Kind::Int, &clash},          {"DoorUp", Kind::Float, &DoorUp},
     {"DoorUpMax", Kind::Bool, &DoorUpMax},
 };
 

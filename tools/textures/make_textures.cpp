@@ -153,9 +153,8 @@ constexpr int kBrickLength = 64;
 constexpr float kMortarHalf = 2.2f;
 
 Rgb BrickColour(int id) {
-    static const Rgb kBricks[] = {{0.63f, 0.26f, 0.18f}, {0.70f, 0.33f, 0.22f},
-                                  {0.56f, 0.23f, 0.17f}, {0.67f, 0.39f, 0.27f},
-                                  {0.50f, 0.21f, 0.17f}, {0.74f, 0.43f, 0.30f}};
+    static const Rgb kBricks[] = {{0.63f, 0.26f, 0.18f}, {0.70f, 0.33f, 0.22f}, {0.56f, 0.23f, 0.17f},
+                                  {0.67f, 0.39f, 0.27f}, {0.50f, 0.21f, 0.17f}, {0.74f, 0.43f, 0.30f}};
     const Rgb base = kBricks[Hash(std::uint32_t(id), 3, 11) % 6];
     return base * (0.9f + 0.2f * Random01(id, 5, 12));
 }
