@@ -6,8 +6,9 @@
 #
 # E2E_KEEP=1 keeps the screenshots and logs of a passing run too.
 # A game whose file is missing is skipped with a message. The simulators beside
-# the games (maze-sim, maze-sim.exe) replay long_mixed.script both ways. Prints
-# one line per check and closes with "N passed, M failed"; non-zero on a failure.
+# the games (maze-sim, maze-sim.exe) replay tests/sim/long_mixed.script both
+# ways. Prints one line per check and closes with "N passed, M failed";
+# non-zero on a failure.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -364,7 +365,7 @@ compare_pictures() {
 
 # The simulators beside the games play the same long script to the same bytes.
 check_simulators() {
-    local native win script="$here/long_mixed.script"
+    local native win script="$here/../sim/long_mixed.script"
     native="$(dirname "$LINUX_GAME")/maze-sim"
     win="$(dirname "$WINDOWS_GAME")/maze-sim.exe"
     if [ ! -x "$native" ] || [ ! -f "$win" ]; then
