@@ -23,7 +23,7 @@ protected:
 
 // Seen only from an open cell one column lower; unseen, it still lifts.
 TEST_F(DoorsTest, HiddenDoorStillLifts) {
-    map[CellIndex(0, 5, 3)] = kWall;
+    map[CellIndex(0, 5, 3)] = kCrate;  // anything but open floor hides it
     D[0].open = true;
     Oldy2 = 5.0f;
     Pass();
