@@ -138,9 +138,16 @@ shot() {
     import -window root -crop "${4}x${5}+${2}+${3}" +repage "$1" 2>/dev/null
 }
 
-# Differing pixels between two pictures of the same size (fuzz in percent).
+# Differing pixels between two pictures (fuzz in percent). Prints nothing and
+# returns 1 when one is unreadable or their sizes differ: compare itself counts
+# 0 differing pixels then, and a missing picture would read as its error text.
 pixels_differing() {
-    compare -metric AE -fuzz "${3:-0}%" "$1" "$2" null: 2>&1 >/dev/null | awk '{ print int($1) }'
+    local first second count
+    read -r first second < <(identify -format '%wx%h ' "$1" "$2" 2>/dev/null)
+    [ -n "$second" ] && [ "$first" = "$second" ] || return 1
+    count=$(compare -metric AE -fuzz "${3:-0}%" "$1" "$2" null: 2>&1 >/dev/null)
+    [ $? -le 1 ] || return 1
+    awk '{ print int($1) }' <<<"$count"
 }
 
 # settle FILE X Y W H SECONDS: shoots until two pictures in a row are equal.

@@ -202,8 +202,9 @@ shoot_pictures() {
 }
 
 picture_changed() {
+    local differing
     shot "$1" "$3" "$4" "$5" "$6"
-    [ "$(pixels_differing "$1" "$2")" != 0 ]
+    differing=$(pixels_differing "$1" "$2") && [ "$differing" != 0 ]
 }
 
 # Size of lista.txt once it has stopped growing (the last frame may still write).
@@ -343,23 +344,31 @@ check_no_bitmap() {
 
 # --- checks across the two games ---------------------------------------------------
 
+# expect_alike LABEL PICTURE OTHER DIFFERENCE [NOTE]: passes when at most
+# MAX_DIFFERING pixels differ by more than FUZZ_PERCENT; a failure leaves the
+# difference image at DIFFERENCE.
+expect_alike() {
+    local label=$1 a=$2 b=$3 difference=$4 note=${5:+, $5} differing
+    if [ ! -s "$a" ] || [ ! -s "$b" ]; then
+        fail "$label" "a picture is missing ($a, $b)"
+    elif ! differing=$(pixels_differing "$a" "$b" "$FUZZ_PERCENT"); then
+        fail "$label" "unreadable, or the sizes differ ($a: $(identify -format '%wx%h' "$a" 2>&1), $b: $(identify -format '%wx%h' "$b" 2>&1))"
+    elif [ "$differing" -le "$MAX_DIFFERING" ]; then
+        pass "$label: $differing of 307200 pixels differ by more than $FUZZ_PERCENT%"
+    else
+        compare -fuzz "$FUZZ_PERCENT%" "$a" "$b" "$difference" 2>/dev/null
+        fail "$label" "$differing pixels differ by more than $FUZZ_PERCENT% (difference: $difference$note)"
+    fi
+}
+
 compare_pictures() {
-    local name a b differing
+    local name a b
     for name in still turned; do
         a="$SCRATCH/linux-play/$name.png"
         b="$SCRATCH/windows-play/$name.png"
-        if [ ! -s "$a" ] || [ ! -s "$b" ]; then
-            fail "same picture ($name)" "a picture is missing ($a, $b)"
-            continue
-        fi
-        differing=$(pixels_differing "$a" "$b" "$FUZZ_PERCENT")
-        convert "$a" "$b" +append "$SCRATCH/side-by-side-$name.png"
-        if [ "$differing" -le "$MAX_DIFFERING" ]; then
-            pass "same picture ($name): $differing of 307200 pixels differ by more than $FUZZ_PERCENT%"
-        else
-            compare -fuzz "$FUZZ_PERCENT%" "$a" "$b" "$SCRATCH/difference-$name.png" 2>/dev/null
-            fail "same picture ($name)" "$differing pixels differ by more than $FUZZ_PERCENT% (side by side: $SCRATCH/side-by-side-$name.png, difference: $SCRATCH/difference-$name.png)"
-        fi
+        [ -s "$a" ] && [ -s "$b" ] && convert "$a" "$b" +append "$SCRATCH/side-by-side-$name.png"
+        expect_alike "same picture ($name)" "$a" "$b" "$SCRATCH/difference-$name.png" \
+            "side by side: $SCRATCH/side-by-side-$name.png"
     done
 }
 
