@@ -131,11 +131,18 @@ close_window() {
     "$X_CLOSE" "$1"
 }
 
+# pointer_at X Y: the pointer is at that point of the screen.
+pointer_at() {
+    [ "$(xdotool getmouselocation 2>/dev/null | awk '{ print $1, $2 }')" = "x:$1 y:$2" ]
+}
+
 # --- pictures ------------------------------------------------------------------
 
-# shot FILE X Y W H: that rectangle of the screen.
-shot() {
-    import -window root -crop "${4}x${5}+${2}+${3}" +repage "$1" 2>/dev/null
+# raw_shot FILE X Y W H: that rectangle of the screen as bare RGB bytes, for
+# telling frames apart with cmp; a PNG of the game's textures takes up to a
+# second to encode on a busy machine.
+raw_shot() {
+    import -window root -crop "${4}x${5}+${2}+${3}" +repage -depth 8 "rgb:$1" 2>/dev/null
 }
 
 # Differing pixels between two pictures (fuzz in percent). Prints nothing and
@@ -150,18 +157,24 @@ pixels_differing() {
     awk '{ print int($1) }' <<<"$count"
 }
 
-# settle FILE X Y W H SECONDS: shoots until two pictures in a row are equal.
+# settle FILE X Y W H SECONDS: shoots until two pictures in a row are equal;
+# FILE is the last, as PNG.
 settle() {
-    local file=$1 previous="$1.previous.png" start
+    local file=$1 raw="$1.rgb" previous="$1.previous.rgb" start status=0
     shift
     start=$(now_ms)
-    shot "$previous" "$1" "$2" "$3" "$4"
+    raw_shot "$previous" "$1" "$2" "$3" "$4"
     while :; do
         sleep 0.2
-        shot "$file" "$1" "$2" "$3" "$4"
-        [ "$(pixels_differing "$file" "$previous")" = 0 ] && break
-        (( $(now_ms) - start >= $5 * 1000 )) && return 1
-        mv "$file" "$previous"
+        raw_shot "$raw" "$1" "$2" "$3" "$4"
+        cmp -s "$raw" "$previous" && break
+        if (( $(now_ms) - start >= $5 * 1000 )); then
+            status=1
+            break
+        fi
+        mv "$raw" "$previous"
     done
-    rm -f "$previous"
+    convert -size "${3}x${4}" -depth 8 "rgb:$raw" "$file" 2>/dev/null
+    rm -f "$raw" "$previous"
+    return $status
 }

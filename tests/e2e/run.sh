@@ -5,6 +5,9 @@
 #   tests/e2e/run.sh LINUX_GAME WINDOWS_GAME     e.g. build/linux/maze build/windows/maze.exe
 #
 # E2E_KEEP=1 keeps the screenshots and logs of a passing run too.
+# Each game takes four pictures: at rest, after one mouse move, and two views
+# reached by exact numbers of mouse moves (the game under Wine gets those as
+# messages posted to its window by post_mouse.c, built with MinGW-w64).
 # A game whose file is missing is skipped with a message. The simulators beside
 # the games (maze-sim, maze-sim.exe) replay tests/sim/long_mixed.script both
 # ways. Prints one line per check and closes with "N passed, M failed";
@@ -28,12 +31,20 @@ VEXA_TEXT="The Requested Fullscreen Mode Is Not Supported By"
 # The two games draw with the same GL calls on the same Mesa, but their GLU
 # differs (Mesa's libGLU, Wine's glu32), so the matrices differ in the last
 # bits and a polygon edge or a depth tie can fall one pixel the other way.
-# Measured: no pixel beyond 1% at rest, 4 single edge pixels after the turn.
+# Measured: no pixel beyond 1% at rest, 4 single edge pixels after the turn,
+# 1 at the stairs, none at the crate.
 # Allowed: 2% per pixel, and 0.1% of the 307200 pixels beyond that. A missing
 # wall, another texture, a turn of 3 degrees (over 300000 pixels) or a depth
 # buffer of other precision (a seam of about 390 pixels) fails.
 FUZZ_PERCENT=2
 MAX_DIFFERING=307
+# The client point the game reads as no movement: a mouse move anywhere else
+# turns (x) and tilts (y) the view by 3 degrees toward that side, however far.
+HOME_X=312
+HOME_Y=210
+# Every game's pictures, in the order taken: at rest, after one mouse move, and
+# down the corridor on the player's right, the stairs and a crate.
+VIEWS=(still turned stairs crate)
 
 SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/maze-e2e.XXXXXX")
 PASSED=0
@@ -80,6 +91,11 @@ setup_wine() {
     if ! timeout 120 wineboot -i >"$SCRATCH/wineboot.log" 2>&1 || ! timeout 60 wineserver -w; then
         say "e2e: could not make the Wine prefix; see $SCRATCH/wineboot.log"
         return 1
+    fi
+    POST_MOUSE="$SCRATCH/post_mouse.exe"
+    if ! i686-w64-mingw32-gcc -O1 -o "$POST_MOUSE" "$here/post_mouse.c" 2>"$SCRATCH/post_mouse.log"; then
+        say "e2e: cannot build the mouse-move helper; see $SCRATCH/post_mouse.log"
+        POST_MOUSE=""
     fi
 }
 
@@ -186,25 +202,122 @@ check_play() {
 
 # The first frames with no input, then one move right of and below the point
 # that reads as no movement: the view turns right and tilts down by 3 degrees.
+# From there, yaw 66 and pitch 0 has the stairs at the far end of the corridor
+# on the player's right in the middle of the picture, yaw 75 and pitch 6 (down)
+# the crate in it, with the stairs and the door.
 shoot_pictures() {
     local kind=$1 x=$2 y=$3 w=$4 h=$5
+    RESENT=0
     if ! settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
         fail "$kind: picture" "the picture never came to rest ($RUN/still.png)"
         return
     fi
-    xdotool mousemove $((x + 400)) $((y + 300))
-    if ! wait_until 10 picture_changed "$RUN/turned.png" "$RUN/still.png" "$x" "$y" "$w" "$h" ||
-        ! settle "$RUN/turned.png" "$x" "$y" "$w" "$h" 15; then
+    if ! look "$x" "$y" "$w" "$h" 1 1 1 || ! settle "$RUN/turned.png" "$x" "$y" "$w" "$h" 15; then
         fail "$kind: mouse look" "the view did not turn after a mouse move ($RUN/turned.png)"
         return
     fi
     pass "$kind: mouse look turns the view"
+    shoot_view "$kind" stairs "$x" "$y" "$w" "$h" "1 0 21" "0 -1 1" &&
+        shoot_view "$kind" crate "$x" "$y" "$w" "$h" "1 0 3" "0 1 2" || return
+    if [ "$kind" = windows ]; then
+        pass "$kind: 27 more mouse-move messages posted to the window turn the view"
+    else
+        pass "$kind: 27 more mouse moves, each a new picture ($RESENT sent again)"
+    fi
 }
 
-picture_changed() {
-    local differing
-    shot "$1" "$3" "$4" "$5" "$6"
-    differing=$(pixels_differing "$1" "$2") && [ "$differing" != 0 ]
+# shoot_view KIND NAME X Y W H "RIGHT DOWN COUNT"...: those turns, then NAME.png
+# once the picture is at rest. The native game gets pointer motion (see look).
+# Wine, reading pointer motion while the game warps the pointer home every
+# frame, now and then drops a move or turns twice for one: over 27 moves a
+# wrong picture every few runs. So the game under Wine gets the messages the
+# motion would make, posted to its window, one turn each.
+shoot_view() {
+    local kind=$1 name=$2 x=$3 y=$4 w=$5 h=$6 turn
+    shift 6
+    if [ "$kind" = windows ]; then
+        if ! post_moves "$x" "$y" "$w" "$h" "$@"; then
+            fail "$kind: $name view" "$LOOK_TROUBLE"
+            return 1
+        fi
+    else
+        for turn in "$@"; do
+            # shellcheck disable=SC2086 # "RIGHT DOWN COUNT" splits on purpose
+            if ! look "$x" "$y" "$w" "$h" $turn; then
+                fail "$kind: $name view" "mouse move $((LOOKED + 1)) of \"$turn\": $LOOK_TROUBLE"
+                return 1
+            fi
+        done
+    fi
+    if ! settle "$RUN/$name.png" "$x" "$y" "$w" "$h" 15; then
+        fail "$kind: $name view" "the picture never came to rest ($RUN/$name.png)"
+        return 1
+    fi
+}
+
+# look X Y W H RIGHT DOWN COUNT: COUNT mouse moves to the right or left (RIGHT
+# 1 or -1) and down or up (DOWN 1 or -1), each seen to change the picture
+# before the next goes: two moves read in one go may turn only once. Sets
+# LOOKED to the moves done, LOOK_TROUBLE to why it stopped short.
+look() {
+    local x=$1 y=$2 w=$3 h=$4 right=$5 down=$6 count=$7 try offset
+    raw_shot "$RUN/look.rgb" "$x" "$y" "$w" "$h"
+    for ((LOOKED = 0; LOOKED < count; LOOKED++)); do
+        # 80 and 160 pixels off in turn: every move is a motion, even one that
+        # comes before the game has taken the pointer home.
+        offset=$((80 * (1 + LOOKED % 2)))
+        for try in 1 2 3; do
+            xdotool mousemove $((x + HOME_X + right * offset)) $((y + HOME_Y + down * offset))
+            frame_changes 10 "$RUN/look" "$x" "$y" "$w" "$h" && break
+            # A move Wine dropped: the pointer is home and the picture as it
+            # was. Sent again while the game still had it, it would turn twice.
+            if ! pointer_at $((x + HOME_X)) $((y + HOME_Y)); then
+                LOOK_TROUBLE="no new picture in 10 s and the pointer not back home"
+                return 1
+            fi
+            if [ "$try" = 3 ]; then
+                LOOK_TROUBLE="no new picture after three tries"
+                return 1
+            fi
+            RESENT=$((RESENT + 1))
+        done
+        mv "$RUN/look.new.rgb" "$RUN/look.rgb"
+    done
+}
+
+# post_moves X Y W H "RIGHT DOWN COUNT"...: as many mouse-move messages as look
+# would make, posted to the game's window by post_mouse.exe (client points, at
+# 80 pixels off home), then a new picture within 10 s. Sets LOOK_TROUBLE.
+post_moves() {
+    local x=$1 y=$2 w=$3 h=$4 turn right down count points=()
+    shift 4
+    if [ -z "${POST_MOUSE:-}" ]; then
+        LOOK_TROUBLE="no mouse-move helper (see $SCRATCH/post_mouse.log)"
+        return 1
+    fi
+    for turn in "$@"; do
+        read -r right down count <<<"$turn"
+        points+=($((HOME_X + 80 * right)) $((HOME_Y + 80 * down)) "$count")
+    done
+    raw_shot "$RUN/look.rgb" "$x" "$y" "$w" "$h"
+    if ! timeout 30 wine "$POST_MOUSE" "$TITLE" "${points[@]}" >"$RUN/post_mouse.txt" 2>&1; then
+        LOOK_TROUBLE="post_mouse.exe ${points[*]} failed ($RUN/post_mouse.txt)"
+        return 1
+    fi
+    if ! frame_changes 10 "$RUN/look" "$x" "$y" "$w" "$h"; then
+        LOOK_TROUBLE="no new picture in 10 s after the posted moves ${points[*]}"
+        return 1
+    fi
+}
+
+# frame_changes SECONDS BASE X Y W H: BASE.new.rgb, shot again and again, comes
+# to differ from BASE.rgb within SECONDS. No pause between shots: one takes
+# about 0.1 s, and a turn shows in a frame or two.
+frame_changes() {
+    local until_ms=$(( $(now_ms) + $1 * 1000 ))
+    until raw_shot "$2.new.rgb" "$3" "$4" "$5" "$6" && ! cmp -s "$2.new.rgb" "$2.rgb"; do
+        if (( $(now_ms) >= until_ms )); then return 1; fi
+    done
 }
 
 # Size of lista.txt once it has stopped growing (the last frame may still write).
@@ -363,7 +476,7 @@ expect_alike() {
 
 compare_pictures() {
     local name a b
-    for name in still turned; do
+    for name in "${VIEWS[@]}"; do
         a="$SCRATCH/linux-play/$name.png"
         b="$SCRATCH/windows-play/$name.png"
         [ -s "$a" ] && [ -s "$b" ] && convert "$a" "$b" +append "$SCRATCH/side-by-side-$name.png"
