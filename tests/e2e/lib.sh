@@ -114,11 +114,12 @@ client_geometry() {
 
 # hold_key WINDOW KEY [SECONDS]: real key events (XTEST) to the focused window.
 # Held for a while: a tap can go down and up inside one event drain and be
-# missed by a per-frame read.
+# missed by a per-frame read, and under Wine on a busy machine a frame can take
+# longer than 0.15 s. Below X's auto-repeat delay (660 ms), so one press.
 hold_key() {
     timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null
     xdotool keydown "$2"
-    sleep "${3:-0.15}"
+    sleep "${3:-0.4}"
     xdotool keyup "$2"
 }
 
