@@ -6,24 +6,24 @@
 #include "app/common/game_window.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
+#include "app/web/gl_context.h"
 #include "app/web/page.h"
-#include "app/web/webgl_draw.h"
 
 namespace {
 
 int pauseMs = 0;
 unsigned frameCount = 0;
 
-// Frames as fast as the page allows, as the game's speeds assume: not tied to
-// the display's refresh, as an animation frame would be. Hidden, the page
-// idles in steps of 10 ms, and the pause the last frame asked for comes first.
+// One frame per display refresh, when the browser is about to show one: the
+// most a page can present, as a driver that waits for the display allows,
+// and what keeps the browser's own drawing from starving behind the game's.
+// A pause the last frame asked for comes first. Hidden, the page gets no
+// refreshes and the game waits, as when minimised.
 void ScheduleNextTurn() {
     if (pauseMs > 0) {
         emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, pauseMs);
-    } else if (!active) {
-        emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, 10);
     } else {
-        emscripten_set_main_loop_timing(EM_TIMING_SETIMMEDIATE, 0);
+        emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
     }
     pauseMs = 0;
 }
@@ -36,13 +36,11 @@ void EndGame(bool release) {
     TellGameEnded();
 }
 
-// The browser shows the canvas when the task returns: drawing what is still
-// waiting is this shell's buffer swap.
 void Turn() {
     ++frameCount;
     const IdleTurn turn = RunIdleTurn();
     if (turn.swap) {
-        webgl::Flush();
+        webgl::PresentFrame();
     }
     if (turn.toggleFullscreen && !ToggleFullscreen()) {
         EndGame(false);

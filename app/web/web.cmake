@@ -5,6 +5,7 @@
 # point and the platform services, as with the other shells.
 add_library(maze_web STATIC
     app/web/events.cpp
+    app/web/frame_target.cpp
     app/web/gl_context.cpp
     app/web/gl_immediate.cpp
     app/web/gl_matrices.cpp

@@ -67,24 +67,6 @@ GLuint Compile(GLenum kind, const char* source) {
     return shader;
 }
 
-GLuint Link(GLuint vertexShader, GLuint fragmentShader) {
-    const GLuint program = emscripten_glCreateProgram();
-    emscripten_glAttachShader(program, vertexShader);
-    emscripten_glAttachShader(program, fragmentShader);
-    emscripten_glBindAttribLocation(program, kPosition, "aPosition");
-    emscripten_glBindAttribLocation(program, kColour, "aColour");
-    emscripten_glBindAttribLocation(program, kTexCoord, "aTexCoord");
-    emscripten_glLinkProgram(program);
-    GLint ok = 0;
-    emscripten_glGetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (!ok) {
-        std::fprintf(stderr, "web GL: shader program not linked\n");
-        emscripten_glDeleteProgram(program);
-        return 0;
-    }
-    return program;
-}
-
 void Pointer(GLuint attribute, int size, std::size_t offset) {
     emscripten_glEnableVertexAttribArray(attribute);
     emscripten_glVertexAttribPointer(attribute, size, GL_FLOAT, GL_FALSE, sizeof(Vertex),
@@ -93,15 +75,36 @@ void Pointer(GLuint attribute, int size, std::size_t offset) {
 
 }  // namespace
 
-bool StartDrawing() {
-    const GLuint vertexShader = Compile(GL_VERTEX_SHADER, kVertexShader);
-    const GLuint fragmentShader = Compile(GL_FRAGMENT_SHADER, kFragmentShader);
-    drawing = Drawing{};
+unsigned MakeProgram(const char* vertexSource, const char* fragmentSource,
+                     std::initializer_list<const char*> attributes) {
+    const GLuint vertexShader = Compile(GL_VERTEX_SHADER, vertexSource);
+    const GLuint fragmentShader = Compile(GL_FRAGMENT_SHADER, fragmentSource);
+    GLuint program = 0;
     if (vertexShader != 0 && fragmentShader != 0) {
-        drawing.program = Link(vertexShader, fragmentShader);
+        program = emscripten_glCreateProgram();
+        emscripten_glAttachShader(program, vertexShader);
+        emscripten_glAttachShader(program, fragmentShader);
+        GLuint location = 0;
+        for (const char* name : attributes) {
+            emscripten_glBindAttribLocation(program, location++, name);
+        }
+        emscripten_glLinkProgram(program);
+        GLint ok = 0;
+        emscripten_glGetProgramiv(program, GL_LINK_STATUS, &ok);
+        if (!ok) {
+            std::fprintf(stderr, "web GL: shader program not linked\n");
+            emscripten_glDeleteProgram(program);
+            program = 0;
+        }
     }
     emscripten_glDeleteShader(vertexShader);
     emscripten_glDeleteShader(fragmentShader);
+    return program;
+}
+
+bool StartDrawing() {
+    drawing = Drawing{};
+    drawing.program = MakeProgram(kVertexShader, kFragmentShader, {"aPosition", "aColour", "aTexCoord"});
     if (drawing.program == 0) {
         return false;
     }
@@ -112,16 +115,20 @@ bool StartDrawing() {
     emscripten_glDepthFunc(GL_LESS);
     emscripten_glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     emscripten_glClearDepthf(1.0f);
-    emscripten_glUseProgram(drawing.program);
     drawing.transformAt = emscripten_glGetUniformLocation(drawing.program, "uTransform");
     drawing.texturedAt = emscripten_glGetUniformLocation(drawing.program, "uTextured");
     emscripten_glUniform1i(emscripten_glGetUniformLocation(drawing.program, "uTexture"), 0);
     emscripten_glGenBuffers(1, &drawing.buffer);
+    ResumeDrawing();
+    return true;
+}
+
+void ResumeDrawing() {
+    emscripten_glUseProgram(drawing.program);
     emscripten_glBindBuffer(GL_ARRAY_BUFFER, drawing.buffer);
     Pointer(kPosition, 3, offsetof(Vertex, x));
     Pointer(kColour, 4, offsetof(Vertex, r));
     Pointer(kTexCoord, 2, offsetof(Vertex, s));
-    return true;
 }
 
 void StopDrawing() {

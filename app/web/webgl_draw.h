@@ -1,6 +1,8 @@
 // webgl_draw.h -- the WebGL 1 end of the web GL: one shader, one stream of triangles.
 #pragma once
 
+#include <initializer_list>
+
 namespace webgl {
 
 struct Vertex {
@@ -14,6 +16,14 @@ struct Vertex {
 bool StartDrawing();
 // Called before the context goes: releases what StartDrawing made.
 void StopDrawing();
+
+// After other drawing (the copy of the frame): the game's shader and vertex stream in use again.
+void ResumeDrawing();
+
+// A shader program with the named attributes at locations 0, 1, ...; 0 when
+// WebGL refuses it (the reason goes to standard error).
+unsigned MakeProgram(const char* vertexSource, const char* fragmentSource,
+                     std::initializer_list<const char*> attributes);
 
 // Triangles wait here, to be drawn together: the game gives over two thousand
 // small batches a frame, far too many draw calls for a browser. Anything that

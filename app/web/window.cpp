@@ -30,12 +30,13 @@ int EnterFullscreen() {
 }
 
 // What the game's pixel format asks: double buffered (the browser presents
-// each frame whole), a depth buffer, no alpha, stencil or multisampling.
+// each frame whole), no alpha, stencil or multisampling. The depth buffer is
+// the frame target's own.
 EMSCRIPTEN_WEBGL_CONTEXT_HANDLE MakeContext() {
     EmscriptenWebGLContextAttributes attributes;
     emscripten_webgl_init_context_attributes(&attributes);
     attributes.alpha = EM_FALSE;
-    attributes.depth = EM_TRUE;
+    attributes.depth = EM_FALSE;
     attributes.stencil = EM_FALSE;
     attributes.antialias = EM_FALSE;
     attributes.majorVersion = 1;
@@ -67,7 +68,7 @@ int CreateGLWindow(const char* title, int width, int height, int, unsigned char 
     if (emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS) {
         return Fail(text::kCantActivateContext);
     }
-    if (!webgl::OpenGlState()) {
+    if (!webgl::OpenGlState(width, height)) {
         return Fail(text::kNoRenderingContext);
     }
     ReSizeGLScene(width, height);
