@@ -1,4 +1,5 @@
 // gl_immediate.cpp -- glBegin to glEnd: the game's quads and triangles handed to WebGL as triangles.
+#include <cstddef>
 #include <vector>
 
 #include "app/web/gl_context.h"
@@ -24,8 +25,8 @@ void ToTriangles() {
     if (batchMode == GL_TRIANGLES) {
         triangles.assign(batch.begin(), batch.begin() + batch.size() / 3 * 3);
     } else if (batchMode == GL_QUADS) {
-        for (size_t q = 0; q + 4 <= batch.size(); q += 4) {
-            for (size_t corner : {0, 1, 2, 0, 2, 3}) {
+        for (std::size_t q = 0; q + 4 <= batch.size(); q += 4) {
+            for (std::size_t corner : {0, 1, 2, 0, 2, 3}) {
                 triangles.push_back(batch[q + corner]);
             }
         }

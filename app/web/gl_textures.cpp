@@ -3,6 +3,7 @@
 
 #include <webgl/webgl1.h>
 
+#include <cstddef>
 #include <set>
 
 #include "app/web/gl_context.h"
@@ -80,7 +81,7 @@ GLint gluBuild2DMipmaps(GLenum target, GLint components, GLint width, GLint heig
     const std::vector<webgl::RgbImage> levels =
         webgl::BuildMipmaps(width, height, static_cast<const unsigned char*>(pixels));
     emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    for (size_t level = 0; level < levels.size(); ++level) {
+    for (std::size_t level = 0; level < levels.size(); ++level) {
         const webgl::RgbImage& image = levels[level];
         emscripten_glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), GL_RGB, image.width, image.height, 0, GL_RGB,
                                 GL_UNSIGNED_BYTE, image.pixels.data());

@@ -1,6 +1,8 @@
 // mipmaps.cpp -- resampling to powers of two and the box-filtered mipmap chain.
 #include "app/web/mipmaps.h"
 
+#include <cstddef>
+
 namespace webgl {
 namespace {
 
@@ -9,7 +11,7 @@ RgbImage Unpack(int width, int height, const unsigned char* pixels) {
     image.width = width;
     image.height = height;
     const long rowBytes = (long(width) * 3 + 3) / 4 * 4;
-    image.pixels.reserve(static_cast<size_t>(width) * height * 3);
+    image.pixels.reserve(static_cast<std::size_t>(width) * height * 3);
     for (long y = 0; y < height; ++y) {
         const unsigned char* row = pixels + y * rowBytes;
         image.pixels.insert(image.pixels.end(), row, row + long(width) * 3);
@@ -23,7 +25,7 @@ RgbImage Resample(const RgbImage& from, int width, int height) {
     RgbImage to;
     to.width = width;
     to.height = height;
-    to.pixels.resize(static_cast<size_t>(width) * height * 3);
+    to.pixels.resize(static_cast<std::size_t>(width) * height * 3);
     for (int y = 0; y < height; ++y) {
         const int y0 = static_cast<int>(long(y) * from.height / height);
         const int y1 = static_cast<int>(long(y + 1) * from.height / height);
@@ -36,11 +38,11 @@ RgbImage Resample(const RgbImage& from, int width, int height) {
                 long sum = 0;
                 for (int sy = y0; sy < yEnd; ++sy) {
                     for (int sx = x0; sx < xEnd; ++sx) {
-                        sum += from.pixels[(static_cast<size_t>(sy) * from.width + sx) * 3 + c];
+                        sum += from.pixels[(static_cast<std::size_t>(sy) * from.width + sx) * 3 + c];
                     }
                 }
                 const long count = long(yEnd - y0) * (xEnd - x0);
-                to.pixels[(static_cast<size_t>(y) * width + x) * 3 + c] =
+                to.pixels[(static_cast<std::size_t>(y) * width + x) * 3 + c] =
                     static_cast<unsigned char>((sum + count / 2) / count);
             }
         }
