@@ -7,8 +7,8 @@ Serves BUILD_DIR (index.html, page.js, maze.js, maze.wasm, Data/) on 127.0.0.1
 with Python's http.server and plays the page: it loads with no console error;
 its pictures at rest, after one mouse move and facing the stairs match
 tests/e2e/reference/ as the native games' do; 'W' held moves the view; space
-held appends pairs to "lista.txt" (read back through the page); Escape ends
-the game and "Play again" starts another; without Data/ the page shows the
+held appends pairs to "lista.txt" (read back through the page); F1 goes
+fullscreen and back; Escape ends the game and "Play again" starts another; without Data/ the page shows the
 game's "ERROR" / "Initialization Failed." box. Prints one line per check and
 closes with "N passed, M failed"; exit status 1 on a failure. WEB_KEEP=DIR
 keeps the pictures in DIR. Run with Debian's python3 (python3-selenium).
@@ -240,6 +240,20 @@ def check_space(driver, seconds=2.0):
           % (seconds, pairs, held_frames), ok, "%d dash lines, %d fok lines, %d others" % (dashes, pairs, others))
 
 
+def fullscreen_element(driver):
+    return driver.execute_script("return document.fullscreenElement && document.fullscreenElement.id")
+
+
+def check_fullscreen(driver):
+    hold(driver, Keys.F1, 1.0)
+    shown = wait_until(5, lambda: fullscreen_element(driver) == "canvas")
+    hold(driver, Keys.F1, 1.0)
+    back = wait_until(5, lambda: fullscreen_element(driver) is None)
+    going = next_frames(driver, 2) and not driver.execute_script("return mazePage.ended")
+    check("F1 shows the canvas alone fullscreen, F1 again brings the page back, the game goes on",
+          shown and back and going, "fullscreen %s, back %s, frames going on %s" % (shown, back, going))
+
+
 def check_escape(driver):
     # Held until the game ends: the game reads its key table once a frame, and
     # a frame of SwiftShader on a busy machine can outlast a short press.
@@ -304,6 +318,7 @@ def play(driver, build, scratch):
         check_space(driver)
         errors = console_errors(driver)
         check("no console error", not errors, "; ".join(errors))
+        check_fullscreen(driver)
         check_escape(driver)
     finally:
         server.stop()
