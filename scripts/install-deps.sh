@@ -8,12 +8,14 @@ PKGS_NATIVE=(cmake g++ make googletest libgtest-dev libsdl2-dev libx11-dev libgl
              imagemagick clang-format)
 PKGS_WINDOWS=(g++-mingw-w64-i686-posix wine wine32:i386 libgl1:i386 libglx-mesa0:i386
               libgl1-mesa-dri:i386)
+# The web build (emscripten) and its browser test (headless Chromium driven by Selenium).
+PKGS_WEB=(emscripten chromium chromium-driver python3-selenium)
 
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 
 missing=()
-for p in "${PKGS_NATIVE[@]}" "${PKGS_WINDOWS[@]}"; do
+for p in "${PKGS_NATIVE[@]}" "${PKGS_WINDOWS[@]}" "${PKGS_WEB[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$p")
     fi

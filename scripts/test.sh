@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # test.sh -- install what is missing, build both presets and run every test:
 # unit tests and replays natively, under AddressSanitizer, and as 32-bit
-# Windows programs under Wine, then the end-to-end checks of both real games.
+# Windows programs under Wine, then the end-to-end checks of both real games,
+# then the web build: its simulator and unit tests under node, its page in a browser.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -34,3 +35,10 @@ xvfb-run -a -s "-screen 0 1024x768x24" \
 
 step "end-to-end: both games on a virtual X server"
 tests/e2e/run.sh build/linux/maze build/windows/maze.exe
+
+step "web: maze-sim and the unit tests under node, the page in headless Chromium"
+cmake --preset web >/dev/null
+cmake --build --preset web
+ctest --preset web
+# Debian's python3, which has python3-selenium.
+/usr/bin/python3 tests/web/browser_test.py build/web

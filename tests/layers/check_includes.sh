@@ -7,7 +7,7 @@
 # render and world; a shell (app/common, app/null, app/sdl, app/win32, ...)
 # only itself, app/common and the layers, never another shell. GL is drawing's:
 # only render/ and the shells reach it, and no layer touches a platform header
-# (windows.h, SDL, X11). Project headers are named from the root ("world/x.h").
+# (windows.h, SDL, X11, emscripten, WebGL). Project headers are named from the root ("world/x.h").
 # Prints file:line and the rule for each offending line; exit 1 if there is any.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -24,7 +24,7 @@ allowed_for() {
     esac
 }
 
-platform_header='^(windows\.h|SDL[^/]*\.h|SDL2/.*|X11/.*|GL/glx\.h)$'
+platform_header='^(windows\.h|SDL[^/]*\.h|SDL2/.*|X11/.*|GL/glx\.h|emscripten\.h|emscripten/.*|webgl/.*|GLES2/.*)$'
 status=0
 complain() {
     echo "$1:$2: $3 -- $4"

@@ -1,0 +1,30 @@
+// gl_context.cpp -- one WebGL context's worth of web GL state, opened and closed together.
+#include "app/web/gl_context.h"
+
+#include "app/web/frame_target.h"
+#include "app/web/webgl_draw.h"
+
+namespace webgl {
+
+bool OpenGlState(int width, int height) {
+    if (!OpenFrameTarget(width, height) || !StartDrawing()) {
+        return false;
+    }
+    ResetMatrices();
+    ResetCurrentVertex();
+    ResetTextures();
+    return true;
+}
+
+void CloseGlState() {
+    ResetTextures();
+    StopDrawing();
+    CloseFrameTarget();
+}
+
+void PresentFrame() {
+    Flush();
+    ShowFrame();
+}
+
+}  // namespace webgl

@@ -1,0 +1,96 @@
+// page.js -- the page around the game: Data/ fetched into its files, the game's boxes, its end, lista.txt.
+"use strict";
+
+var Module = (function () {
+    var canvas = document.getElementById("canvas");
+    var status = document.getElementById("status");
+    var ended = document.getElementById("ended");
+    var bitmaps = ["Data/Crate.bmp", "Data/Land.bmp", "Data/Door.bmp"];
+
+    // Each bitmap lies beside the page as beside the program on disk; one that
+    // is not there is simply missing from the game's files, as it would be.
+    function fetchOrNothing(path) {
+        return fetch(path)
+            .then(function (response) { return response.ok ? response.arrayBuffer() : null; })
+            .catch(function () { return null; });
+    }
+
+    function loadData() {
+        Module.addRunDependency("Data");
+        Promise.all(bitmaps.map(fetchOrNothing)).then(function (contents) {
+            Module.FS.mkdir("Data");
+            contents.forEach(function (bytes, i) {
+                if (bytes) Module.FS.writeFile(bitmaps[i], new Uint8Array(bytes));
+            });
+            Module.removeRunDependency("Data");
+        });
+    }
+
+    function showBox(caption, text) {
+        document.getElementById("box-caption").textContent = caption;
+        document.getElementById("box-text").textContent = text;
+        var box = document.getElementById("box");
+        if (!box.open) box.showModal();
+    }
+
+    function gameEnded() {
+        window.mazePage.ended = true;
+        if (document.pointerLockElement) document.exitPointerLock();
+        status.textContent = "";
+        ended.hidden = false;
+    }
+
+    function listaText() {
+        try {
+            return Module.FS.readFile("lista.txt", { encoding: "utf8" });
+        } catch (e) {
+            return null;
+        }
+    }
+
+    function download() {
+        var text = listaText();
+        if (text === null) {
+            status.textContent = "No lines in lista.txt yet: hold space while playing.";
+            return;
+        }
+        var link = document.createElement("a");
+        link.href = URL.createObjectURL(new Blob([text], { type: "text/plain" }));
+        link.download = "lista.txt";
+        link.click();
+        setTimeout(function () { URL.revokeObjectURL(link.href); }, 0);
+    }
+
+    // A button keeps the focus after a click, and space or Return would press it again mid-game.
+    function onButton(id, action) {
+        var button = document.getElementById(id);
+        button.addEventListener("click", function () {
+            button.blur();
+            action();
+        });
+    }
+
+    onButton("download", download);
+    onButton("again", function () {
+        ended.hidden = true;
+        window.mazePage.ended = false;
+        Module._maze_play_again();
+    });
+
+    // What the browser test reads back.
+    window.mazePage = {
+        ended: false,
+        listaText: listaText,
+        frames: function () { return Module._maze_frame_count(); },
+    };
+
+    return {
+        canvas: canvas,
+        preRun: [loadData],
+        onRuntimeInitialized: function () { status.textContent = ""; },
+        print: function (text) { console.log(text); },
+        printErr: function (text) { console.warn(text); },
+        showBox: showBox,
+        gameEnded: gameEnded,
+    };
+})();

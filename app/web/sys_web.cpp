@@ -1,0 +1,16 @@
+// sys_web.cpp -- the platform services of game/platform.h, in a web page.
+#include "app/web/loop.h"
+#include "app/web/web_input.h"
+#include "game/platform.h"
+
+bool SysKeyDown(int vk) {
+    return PhysicalKeyDown(vk);
+}
+
+void SysPause(int milliseconds) {
+    AddPause(milliseconds);
+}
+
+// A page cannot move the pointer; each movement is read from home instead
+// (OnPointerMove), which comes to the same messages.
+void SysPointerHome(int, int) {}

@@ -1,0 +1,46 @@
+# web.cmake -- the web build (emscripten): the game on a page, and maze-sim for node.
+# Included by the top-level CMakeLists.txt in place of a native shell.
+
+# The web shell, and its own GL 1.1 over WebGL 1: everything but the entry
+# point and the platform services, as with the other shells.
+add_library(maze_web STATIC
+    app/web/events.cpp
+    app/web/frame_target.cpp
+    app/web/gl_context.cpp
+    app/web/gl_immediate.cpp
+    app/web/gl_matrices.cpp
+    app/web/gl_matrix.cpp
+    app/web/gl_state.cpp
+    app/web/gl_textures.cpp
+    app/web/keymap.cpp
+    app/web/loop.cpp
+    app/web/mipmaps.cpp
+    app/web/page.cpp
+    app/web/web_input.cpp
+    app/web/webgl_draw.cpp
+    app/web/window.cpp)
+target_link_libraries(maze_web PUBLIC maze_shell)
+
+# maze.js and maze.wasm, loaded by index.html; the page fetches Data/ itself.
+# WebGL 1 only, and no float-changing optimisation: -O levels alone keep
+# IEEE arithmetic, as the replays under node prove.
+add_executable(maze app/web/main.cpp app/web/sys_web.cpp)
+target_link_libraries(maze PRIVATE maze_web ${MAZE_LAYERS})
+target_link_options(maze PRIVATE
+    -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -sMIN_WEBGL_VERSION=1 -sMAX_WEBGL_VERSION=1
+    "-sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency")
+add_dependencies(maze maze_data)
+
+set(MAZE_PAGE_FILES index.html page.js)
+foreach(file ${MAZE_PAGE_FILES})
+    list(APPEND MAZE_PAGE_OUTPUTS ${CMAKE_BINARY_DIR}/${file})
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${file}
+                       COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/app/web/${file} ${CMAKE_BINARY_DIR}/${file}
+                       DEPENDS ${CMAKE_SOURCE_DIR}/app/web/${file})
+endforeach()
+add_custom_target(maze_page ALL DEPENDS ${MAZE_PAGE_OUTPUTS})
+
+# The simulator and the unit tests under node, reading and writing the real
+# folder they run in; node's fetch cannot read the .wasm beside them.
+set(MAZE_NODE_LINK_OPTIONS -sENVIRONMENT=node -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0)
+target_link_options(maze-sim PRIVATE ${MAZE_NODE_LINK_OPTIONS})

@@ -1,0 +1,24 @@
+// web_input.h -- the page's key and pointer events turned into the game's messages and key state.
+#pragma once
+
+// Called for every keydown of the page, auto-repeats too, as Windows sends
+// WM_KEYDOWN. True when the browser must not act on the key as well (F1 would
+// open its help, space scroll the page).
+bool OnKeyDown(const char* key, const char* code, bool altDown, bool ctrlDown);
+void OnKeyUp(const char* key, const char* code);
+
+// Called for every pointer movement over the game (or while it holds the
+// pointer): one mouse message at the point the game reads as no movement,
+// plus the movement, kept inside the 640 x 480 client area, where Windows
+// would have delivered it.
+void OnPointerMove(long dx, long dy);
+
+// The window lost the keyboard: no key-up will come for what is held now, so
+// nothing counts as physically down any more. The key table keeps its
+// entries, as on Windows, until their key-ups.
+void ReleasePhysicalKeys();
+
+// True while a key with this virtual-key code is physically down.
+bool PhysicalKeyDown(int vk);
+
+void ResetWebInput();

@@ -1,0 +1,357 @@
+#!/usr/bin/python3
+"""browser_test.py -- the web build played in a real headless Chromium, driven by Selenium.
+
+    tests/web/browser_test.py BUILD_DIR        e.g. build/web
+
+Serves BUILD_DIR (index.html, page.js, maze.js, maze.wasm, Data/) on 127.0.0.1
+with Python's http.server and plays the page: it loads with no console error;
+its pictures at rest, after one mouse move and facing the stairs match
+tests/e2e/reference/ as the native games' do; 'W' held moves the view; space
+held appends pairs to "lista.txt" (read back through the page); F1 goes
+fullscreen and back; Escape ends the game and "Play again" starts another; without Data/ the page shows the
+game's "ERROR" / "Initialization Failed." box. Prints one line per check and
+closes with "N passed, M failed"; exit status 1 on a failure. WEB_KEEP=DIR
+keeps the pictures in DIR. Run with Debian's python3 (python3-selenium).
+"""
+import os
+import shutil
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REFERENCE = os.path.join(HERE, "..", "e2e", "reference")
+TITLE = "Tamblin 1.OpenGL_game"
+# The references are the native game's pictures (Mesa's llvmpipe); the page
+# draws with SwiftShader. Their texture filtering rounds differently (6500
+# pixels differ by 1% or more) and a polygon edge can fall one pixel the
+# other way: measured, about 100 pixels beyond 2% at rest and a dozen beyond
+# 20%. Allowed, as between the native games: 2% per pixel, and 307 pixels
+# (0.1%) beyond that. A missing wall or texture changes tens of thousands, a
+# turn of 3 degrees over 300000, and WebGL's own 24-bit depth buffer in place
+# of the game's 16 bits shows a seam down the corner of about 320.
+FUZZ_PERCENT = 2
+MAX_DIFFERING = 307
+
+results = {"passed": 0, "failed": 0}
+
+
+def say(line):
+    print(line, flush=True)
+
+
+def check(label, ok, why=""):
+    results["passed" if ok else "failed"] += 1
+    say(("PASS  " + label) if ok else ("FAIL  %s: %s" % (label, why)))
+    return ok
+
+
+def wait_until(seconds, probe):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.1)
+    return probe()
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+class Server:
+    """python3 -m http.server on a free port of 127.0.0.1, serving one folder."""
+
+    def __init__(self, folder):
+        self.port = free_port()
+        self.process = subprocess.Popen(
+            [sys.executable, "-m", "http.server", "--bind", "127.0.0.1", str(self.port), "--directory", folder],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.url = "http://127.0.0.1:%d/" % self.port
+        if not wait_until(10, self.answers):
+            raise RuntimeError("http.server did not answer on port %d" % self.port)
+
+    def answers(self):
+        try:
+            with socket.create_connection(("127.0.0.1", self.port), timeout=1):
+                return True
+        except OSError:
+            return False
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+
+
+def start_browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+                 "--no-first-run", "--disable-background-networking", "--disable-component-update",
+                 "--disable-sync", "--window-size=800,1000", "--user-data-dir=" + profile):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_page_load_timeout(30)
+    driver.set_script_timeout(30)
+    return driver
+
+
+def console_errors(driver):
+    return [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
+
+
+def frames(driver):
+    return driver.execute_script("return mazePage.frames()")
+
+
+def next_frames(driver, count=1):
+    """Waits until the game has drawn `count` more frames."""
+    start = frames(driver)
+    return wait_until(20, lambda: frames(driver) >= start + count)
+
+
+class Pictures:
+    def __init__(self, driver, folder):
+        self.driver = driver
+        self.folder = folder
+        self.canvas = driver.find_element(By.ID, "canvas")
+
+    def shoot(self, name):
+        path = os.path.join(self.folder, name + ".png")
+        self.canvas.screenshot(path)
+        return path
+
+    def settle(self, name):
+        """The canvas once two pictures a few frames apart are the same; None if never within 30 s."""
+        path = self.shoot(name)
+        end = time.monotonic() + 30
+        while time.monotonic() < end:
+            with open(path, "rb") as f:
+                before = f.read()
+            next_frames(self.driver, 2)
+            self.shoot(name)
+            with open(path, "rb") as f:
+                if f.read() == before:
+                    return path
+        return None
+
+
+def differing(a, b, fuzz):
+    run = subprocess.run(["compare", "-metric", "AE", "-fuzz", "%g%%" % fuzz, a, b, "null:"],
+                         capture_output=True, text=True)
+    try:
+        return int(float(run.stderr.split()[0]))
+    except (IndexError, ValueError):
+        return 307200
+
+
+def like_reference(label, picture, name):
+    reference = os.path.join(REFERENCE, name + ".png")
+    if picture is None:
+        return check(label, False, "the picture never came to rest")
+    count = differing(picture, reference, FUZZ_PERCENT)
+    return check("%s: %d of 307200 pixels differ from reference/%s.png by more than %d%%"
+                 % (label, count, name, FUZZ_PERCENT), count <= MAX_DIFFERING, "%d > %d (%s)"
+                 % (count, MAX_DIFFERING, picture))
+
+
+class Pointer:
+    """Pointer moves sent one at a time, a frame apart: the browser would merge
+    moves within one frame into one event, and the game turns once per event."""
+
+    def __init__(self, driver):
+        self.driver = driver
+        # On the page, off the canvas: the browser measures the next move from here.
+        self.x, self.y = 20, 8
+        self.dispatch()
+
+    def dispatch(self):
+        self.driver.execute_cdp_cmd("Input.dispatchMouseEvent",
+                                    {"type": "mouseMoved", "x": self.x, "y": self.y, "button": "none"})
+
+    def move(self, dx, dy):
+        self.x += dx
+        self.y += dy
+        self.dispatch()
+        next_frames(self.driver)
+
+    def turn(self, right, down, count):
+        for _ in range(count):
+            self.move(right, down)
+
+
+def hold(driver, key, seconds):
+    ActionChains(driver).key_down(key).perform()
+    time.sleep(seconds)
+    ActionChains(driver).key_up(key).perform()
+
+
+def check_pictures(driver, pictures, pointer):
+    like_reference("start view", pictures.settle("still"), "still")
+    before = frames(driver)
+    # Onto the canvas from above and left of it: one move right and down.
+    pointer.move(300, 220)
+    turned = pictures.settle("turned")
+    like_reference("one mouse move turns and tilts the view", turned, "turned")
+    pointer.turn(1, 0, 21)
+    pointer.turn(0, -1, 1)
+    like_reference("22 more mouse moves face the stairs", pictures.settle("stairs"), "stairs")
+    return before
+
+
+def check_walking(driver, pictures):
+    still = pictures.settle("before-walking")
+    hold(driver, "w", 1.5)
+    walked = pictures.settle("walked")
+    count = differing(still, walked, FUZZ_PERCENT) if still and walked else 0
+    check("'W' held moves the view (%d pixels changed)" % count, count > 10000, "the picture barely changed")
+
+
+def check_space(driver, seconds=2.0):
+    start = frames(driver)
+    hold(driver, Keys.SPACE, seconds)
+    held_frames = frames(driver) - start
+    time.sleep(0.5)
+    text = driver.execute_script("return mazePage.listaText()") or ""
+    lines = text.splitlines()
+    pairs = lines.count("fok = 72.079323")
+    dashes = lines.count("-" * 54)
+    others = len(lines) - pairs - dashes
+    # Every frame while space is down writes a pair and asks for 100 ms more.
+    ok = pairs >= 1 and pairs == dashes and others == 0 and pairs <= seconds * 10 + 2 and pairs <= held_frames + 1
+    check("space held %.1f s appends %d pairs to lista.txt in %d frames (read back through the page)"
+          % (seconds, pairs, held_frames), ok, "%d dash lines, %d fok lines, %d others" % (dashes, pairs, others))
+
+
+def fullscreen_element(driver):
+    return driver.execute_script("return document.fullscreenElement && document.fullscreenElement.id")
+
+
+def check_fullscreen(driver):
+    hold(driver, Keys.F1, 1.0)
+    shown = wait_until(5, lambda: fullscreen_element(driver) == "canvas")
+    hold(driver, Keys.F1, 1.0)
+    back = wait_until(5, lambda: fullscreen_element(driver) is None)
+    going = next_frames(driver, 2) and not driver.execute_script("return mazePage.ended")
+    check("F1 shows the canvas alone fullscreen, F1 again brings the page back, the game goes on",
+          shown and back and going, "fullscreen %s, back %s, frames going on %s" % (shown, back, going))
+
+
+def check_escape(driver):
+    # Held until the game ends: the game reads its key table once a frame, and
+    # a frame of SwiftShader on a busy machine can outlast a short press.
+    ActionChains(driver).key_down(Keys.ESCAPE).perform()
+    ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
+    ActionChains(driver).key_up(Keys.ESCAPE).perform()
+    shown = driver.find_element(By.ID, "ended").is_displayed()
+    check("Escape ends the game and the page says so", ended and shown, "ended=%s, message shown=%s" % (ended, shown))
+    stopped = frames(driver)
+    time.sleep(0.5)
+    check("no frames after the end", frames(driver) == stopped, "the frame count went on")
+    if not shown:
+        return
+    driver.find_element(By.ID, "again").click()
+    again = wait_until(10, lambda: frames(driver) > stopped + 2 and not driver.execute_script("return mazePage.ended"))
+    check("\"Play again\" starts a new game", again, "no new frames")
+
+
+def check_frame_time(driver, seconds=3.0):
+    start, began = frames(driver), time.monotonic()
+    time.sleep(seconds)
+    count = frames(driver) - start
+    elapsed = time.monotonic() - began
+    if count > 0:
+        say("INFO  frame time of the page: %.1f ms (%d frames in %.1f s)" % (1000 * elapsed / count, count, elapsed))
+
+
+def check_no_data(driver, build, scratch):
+    """The page without Data/: the game's own box, as a dialog."""
+    folder = os.path.join(scratch, "no-data")
+    os.makedirs(folder)
+    for name in ("index.html", "page.js", "maze.js", "maze.wasm"):
+        shutil.copy(os.path.join(build, name), folder)
+    server = Server(folder)
+    try:
+        driver.get(server.url)
+        box = wait_until(20, lambda: driver.execute_script("return document.getElementById('box').open"))
+        caption = driver.find_element(By.ID, "box-caption").text
+        text = driver.find_element(By.ID, "box-text").text
+        check("without Data/ the page shows the box \"%s\" / \"%s\"" % (caption, text),
+              box and caption == "ERROR" and text == "Initialization Failed.", "box open=%s" % box)
+    finally:
+        server.stop()
+
+
+def play(driver, build, scratch):
+    server = Server(build)
+    try:
+        driver.get(server.url)
+        started = wait_until(30, lambda: driver.execute_script("return window.mazePage && mazePage.frames() > 2"))
+        check("the page \"%s\" loads and runs the game" % driver.title, started and driver.title == TITLE,
+              "title %r, started %s" % (driver.title, started))
+        if not started:
+            return
+        size = driver.execute_script("var c = document.getElementById('canvas'); return [c.width, c.height]")
+        check("a canvas of 640 x 480", size == [640, 480], "%s" % size)
+        pictures = Pictures(driver, scratch)
+        pointer = Pointer(driver)
+        check_pictures(driver, pictures, pointer)
+        check_frame_time(driver)
+        check_walking(driver, pictures)
+        check_space(driver)
+        errors = console_errors(driver)
+        check("no console error", not errors, "; ".join(errors))
+        check_fullscreen(driver)
+        check_escape(driver)
+    finally:
+        server.stop()
+
+
+def main():
+    if len(sys.argv) != 2:
+        say(__doc__.strip().splitlines()[2])
+        return 2
+    build = os.path.abspath(sys.argv[1])
+    scratch = os.environ.get("WEB_KEEP") or tempfile.mkdtemp(prefix="maze-web.")
+    os.makedirs(scratch, exist_ok=True)
+    profile = tempfile.mkdtemp(prefix="maze-web-profile.")
+    started = time.monotonic()
+    driver = None
+    try:
+        driver = start_browser(profile)
+        play(driver, build, scratch)
+        check_no_data(driver, build, scratch)
+    except WebDriverException as error:
+        check("browser session", False, str(error).splitlines()[0])
+    finally:
+        if driver is not None:
+            driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+        if results["failed"] == 0 and not os.environ.get("WEB_KEEP"):
+            shutil.rmtree(scratch, ignore_errors=True)
+        else:
+            say("web: pictures kept in " + scratch)
+    say("web: %d s" % (time.monotonic() - started))
+    print("%d passed, %d failed" % (results["passed"], results["failed"]))
+    return 1 if results["failed"] else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
