@@ -18,7 +18,7 @@
 #include "game/frame.h"
 #include "game/input.h"
 #include "game/view.h"
-#include "tools/sim/state_line.h"
+#include "app/common/state_line.h"
 #include "world/level_grid.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // state_line.cpp -- names, order and formatting of the state line.
-#include "tools/sim/state_line.h"
+#include "app/common/state_line.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-// state_line.h -- the simulator's view of the program-wide variables.
+// state_line.h -- the game's program-wide variables as one line of text.
 #pragma once
 
 #include <string>
