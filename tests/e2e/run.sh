@@ -14,6 +14,8 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 source "$here/lib.sh"
+# shellcheck source=demos.sh
+source "$here/demos.sh"
 
 if [ $# -ne 2 ]; then
     say "usage: $0 LINUX_GAME WINDOWS_GAME"
@@ -404,6 +406,7 @@ main() {
     for_each_kind check_fullscreen_refused
     for_each_kind check_no_bitmap
     for_each_kind check_fullscreen_granted_where_possible
+    for_each_kind check_demos
     if [ "${#KINDS[@]}" = 2 ]; then
         compare_pictures
         check_simulators
