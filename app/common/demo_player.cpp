@@ -16,6 +16,7 @@ bool DemoPlayer::NextFrame() {
         Run(commands_[next_++]);
     }
     if (framesLeft_ == 0) {
+        finished_ = true;
         return false;
     }
     --framesLeft_;

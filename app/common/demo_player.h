@@ -25,6 +25,9 @@ public:
     // The physical state of key `vk` as the script has set it.
     bool KeyDown(int vk) const;
 
+    // True once NextFrame has found no frame left: the demo was played to its end.
+    bool Finished() const { return finished_; }
+
     // The first `expect` that did not hold, as "line N: expect: ...", or empty.
     const std::string& Failure() const { return failure_; }
 
@@ -36,6 +39,7 @@ private:
     std::function<std::string()> stateLine_;
     size_t next_ = 0;
     long framesLeft_ = 0;  // of the last `frames` line
+    bool finished_ = false;
     bool physical_[256] = {};
     std::string failure_;
 };

@@ -92,6 +92,9 @@ int EndDemo(std::string& message) {
         message = text::kCannotWrite + Quoted("timedemo.txt") + ".";
         return 2;
     }
+    if (!player->Finished()) {
+        std::fprintf(stderr, "%s: stopped after %ld frames, before its end\n", options.play.c_str(), FramesDrawn());
+    }
     if (!player->Failure().empty()) {
         std::fprintf(stderr, "%s: %s", options.play.c_str(), player->Failure().c_str());
         return 1;

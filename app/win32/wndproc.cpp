@@ -3,6 +3,7 @@
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/win32/win32_shell.h"
+#include "game/input.h"
 
 namespace {
 

@@ -102,6 +102,7 @@ TEST_F(DemoPlayerTest, OneScriptedFrameATimeAndTheLinesAfterTheLast) {
     EXPECT_EQ(shift, (std::vector<bool>{false, false, true}));
     EXPECT_EQ(keys[kVkW], 0);
     EXPECT_FALSE(player.NextFrame());
+    EXPECT_TRUE(player.Finished());
     EXPECT_EQ(player.Failure(), "line 7: expect: frame is 3, expected 9\n  expected: frame=9\n  actual:   frame=3\n");
 }
 
@@ -120,6 +121,7 @@ TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
     EXPECT_TRUE(ShellIdleTurn().done);
     EXPECT_EQ(FramesDrawn(), 1);
     EXPECT_EQ(PausesCounted(), 1);
+    EXPECT_FALSE(player.Finished());
 }
 
 }  // namespace
