@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 #include "app/common/demo_options.h"
@@ -36,18 +37,31 @@ std::string Quoted(const std::string& file) {
     return "\"" + file + "\"";
 }
 
-std::string StartDemo() {
-    std::ifstream in(options.play, std::ios::binary);
-    if (!in) {
+// The whole file, or what stopped it being read (a folder reads as an error too).
+std::string ReadDemo(std::string& content) {
+    std::FILE* f = std::fopen(options.play.c_str(), "rb");
+    if (f == nullptr) {
         return text::kCannotReadDemo + Quoted(options.play) + ": " + std::strerror(errno);
     }
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) {
+        content.append(buffer, n);
+    }
+    const int readError = std::ferror(f) ? errno : 0;
+    std::fclose(f);
+    return readError == 0 ? "" : text::kCannotReadDemo + Quoted(options.play) + ": " + std::strerror(readError);
+}
+
+std::string StartDemo() {
+    std::string content;
+    std::string error = ReadDemo(content);
+    if (!error.empty()) {
+        return error;
+    }
+    std::istringstream in(content);
     std::vector<DemoCommand> commands;
-    std::string error;
     if (!ParseScript(in, commands, error)) {
         return options.play + ": " + error;
-    }
-    if (in.bad()) {
-        return text::kCannotReadDemo + Quoted(options.play) + ".";
     }
     player = std::make_unique<DemoPlayer>(std::move(commands), GameState);
     UseDemo(player.get(), options.timed);
