@@ -10,9 +10,9 @@ constexpr int kVkW = 87;
 // Entry k is 1 while key-down messages say virtual key k is down.
 extern unsigned char keys[256];
 
-// Called by the shells for each key-down and key-up message; codes outside
-// 0..255 are ignored. Walking reads 'W' and 'S', the doors 'E', the idle turn
-// Escape and F1.
+// Called for each key-down and key-up message (by the shells' ShellKey, a
+// demo, maze-sim); codes outside 0..255 are ignored. Walking reads 'W' and
+// 'S', the doors 'E', the idle turn Escape and F1.
 void KeyDown(unsigned code);
 void KeyUp(unsigned code);
 

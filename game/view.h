@@ -13,8 +13,8 @@ extern const float vx;
 extern const float vz;
 extern const float pi;  // 3.14, not the real thing; the game's turns depend on it
 
-// Called by the shells for every mouse-move message over the game window, at
-// client coordinates (x, y): turns the pitch and the yaw by 3 degrees each
+// Called for every mouse-move message over the game window (by the shells'
+// ShellMouse, a demo, maze-sim), at client coordinates (x, y): turns the pitch and the yaw by 3 degrees each
 // toward the side the pointer went, however far. The yaw reaches the view
 // vector at the end of the next frame.
 void MouseLook(unsigned x, unsigned y);

@@ -7,7 +7,8 @@ struct IdleTurn {
     bool toggleFullscreen;  // F1 was down: recreate the window in the other mode
 };
 
-// Called by each shell's loop whenever no message is pending: draws a frame
-// while active, then reads Escape and F1 (clearing F1's entry). The shell
-// swaps, ends or toggles as the result says.
+// Called by ShellIdleTurn, for each shell's loop, whenever no message is
+// pending and no demo plays: draws a frame while active, then reads Escape
+// and F1 (clearing F1's entry). The shell swaps, ends or toggles as the
+// result says.
 IdleTurn RunIdleTurn();

@@ -32,4 +32,12 @@ constexpr const char* kReleaseDcFailed = "Release Device Context Failed.";
 constexpr const char* kReleaseWindowFailed = "Could Not Release hWnd.";
 constexpr const char* kUnregisterClassFailed = "Could Not Unregister Class.";
 
+// The command line, and the files of recordings and demos.
+constexpr const char* kUnknownOption = "Unknown option: ";
+constexpr const char* kOptions = "The options are --record FILE, --playdemo FILE and --timedemo FILE.";
+constexpr const char* kOptionNeedsFile = " needs a file name.";
+constexpr const char* kOneOption = "One option at a time: --record FILE, --playdemo FILE or --timedemo FILE.";
+constexpr const char* kCannotReadDemo = "Cannot read the demo ";
+constexpr const char* kCannotWrite = "Cannot write ";
+
 }  // namespace text

@@ -2,6 +2,7 @@
 #include "app/null/headless.h"
 
 #include "app/common/game_window.h"
+#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/null/sys_null.h"
 #include "game/program_state.h"
@@ -10,6 +11,7 @@
 void StartHeadless(glrec::Detail detail) {
     ResetProgramState();
     ResetShellState();
+    ResetShellInput();
     sysnull::Reset();
     glrec::Reset(detail);
     SetClientCentre(kWindowWidth, kWindowHeight);

@@ -2,11 +2,10 @@
 #include "app/sdl/events.h"
 
 #include "app/common/gl_setup.h"
+#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/sdl/keymap.h"
 #include "app/sdl/window.h"
-#include "game/input.h"
-#include "game/view.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ bool ForGameWindow(Uint32 windowId) {
 void OnKeyDown(const SDL_KeyboardEvent& key) {
     const int vk = VirtualKey(key.keysym.sym);
     if (vk != 0 && !IsSystemKey(key.keysym.sym, key.keysym.mod)) {
-        KeyDown(static_cast<unsigned>(vk));
+        ShellKey(static_cast<unsigned>(vk), true);
     }
 }
 
@@ -27,7 +26,7 @@ void OnKeyDown(const SDL_KeyboardEvent& key) {
 void OnKeyUp(const SDL_KeyboardEvent& key) {
     const int vk = VirtualKey(key.keysym.sym);
     if (vk != 0) {
-        KeyUp(static_cast<unsigned>(vk));
+        ShellKey(static_cast<unsigned>(vk), false);
     }
 }
 
@@ -57,7 +56,7 @@ bool OnWindowEvent(const SDL_WindowEvent& window) {
 // Client coordinates travel as 16-bit words, as in a Windows mouse message.
 void OnMouseMotion(const SDL_MouseMotionEvent& motion) {
     if (ForGameWindow(motion.windowID)) {
-        MouseLook(static_cast<unsigned>(motion.x) & 0xFFFFu, static_cast<unsigned>(motion.y) & 0xFFFFu);
+        ShellMouse(static_cast<unsigned>(motion.x) & 0xFFFFu, static_cast<unsigned>(motion.y) & 0xFFFFu);
     }
 }
 

@@ -2,12 +2,16 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <string>
 
+#include "app/common/demo_session.h"
 #include "app/common/game_window.h"
-#include "app/common/main_loop.h"
+#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
+#include "app/common/texts.h"
 #include "app/sdl/display.h"
 #include "app/sdl/events.h"
+#include "app/sdl/message_box.h"
 #include "app/sdl/window.h"
 
 namespace {
@@ -31,7 +35,7 @@ int RunGame() {
         if (!PumpEvents()) {
             break;
         }
-        const IdleTurn turn = RunIdleTurn();
+        const IdleTurn turn = ShellIdleTurn();
         if (turn.swap) {
             SDL_GL_SwapWindow(GameWindow());
         }
@@ -50,7 +54,13 @@ int RunGame() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    (void)argc;
+    // A demo that cannot be played or a recording that cannot be made is
+    // told before anything opens.
+    const std::string refused = StartDemoSession(argc, argv);
+    if (!refused.empty()) {
+        ShowBox(refused.c_str(), text::kError, SDL_MESSAGEBOX_ERROR);
+        return 2;
+    }
     if (!OpenDisplay()) {
         const char* display = SDL_getenv("DISPLAY");
         std::fprintf(stderr,
@@ -60,7 +70,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     SDL_StopTextInput();  // keys only; no text entry, no input method
-    const int code = RunGame();
+    std::string message;
+    const int code = EndDemoSession(RunGame(), message);
+    if (!message.empty()) {
+        ShowBox(message.c_str(), text::kError, SDL_MESSAGEBOX_ERROR);
+    }
     SDL_Quit();
     return code;
 }

@@ -1,12 +1,15 @@
 // sys_sdl.cpp -- the platform services of game/platform.h, on SDL.
 #include <SDL.h>
 
+#include "app/common/shell_input.h"
 #include "app/sdl/keymap.h"
 #include "app/sdl/window.h"
 #include "game/platform.h"
 
+namespace {
+
 // Read from SDL's keyboard state, which the loop brings up to date before every frame.
-bool SysKeyDown(int vk) {
+bool PhysicallyDown(int vk) {
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
     for (int scancode = 0; scancode < count; ++scancode) {
@@ -17,8 +20,16 @@ bool SysKeyDown(int vk) {
     return false;
 }
 
+}  // namespace
+
+bool SysKeyDown(int vk) {
+    return ShellKeyState(vk, PhysicallyDown(vk));
+}
+
 void SysPause(int milliseconds) {
-    SDL_Delay(static_cast<Uint32>(milliseconds));
+    if (ShellPause()) {
+        SDL_Delay(static_cast<Uint32>(milliseconds));
+    }
 }
 
 // Like SetCursorPos, the warp comes back as a motion event; at this point it

@@ -1,6 +1,6 @@
 // game_loop.cpp -- the message pump with a game frame on every idle turn.
 #include "app/common/game_window.h"
-#include "app/common/main_loop.h"
+#include "app/common/shell_input.h"
 #include "app/win32/win32_shell.h"
 
 int RunGame() {
@@ -22,7 +22,7 @@ int RunGame() {
             }
             continue;
         }
-        const IdleTurn turn = RunIdleTurn();
+        const IdleTurn turn = ShellIdleTurn();
         done = turn.done;
         if (turn.swap) {
             SwapBuffers(hDC);

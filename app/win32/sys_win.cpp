@@ -1,13 +1,16 @@
 // sys_win.cpp -- the platform services the game step asks of Windows.
+#include "app/common/shell_input.h"
 #include "app/win32/win32_shell.h"
 #include "game/platform.h"
 
 bool SysKeyDown(int vk) {
-    return GetAsyncKeyState(vk) != 0;
+    return ShellKeyState(vk, GetAsyncKeyState(vk) != 0);
 }
 
 void SysPause(int milliseconds) {
-    Sleep(static_cast<DWORD>(milliseconds));
+    if (ShellPause()) {
+        Sleep(static_cast<DWORD>(milliseconds));
+    }
 }
 
 // The game names a client point; the cursor lives in screen coordinates.

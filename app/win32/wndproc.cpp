@@ -1,9 +1,9 @@
 // wndproc.cpp -- window messages turned into the game's keys, flags, projection and mouse look.
 #include "app/common/gl_setup.h"
+#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/win32/win32_shell.h"
 #include "game/input.h"
-#include "game/view.h"
 
 namespace {
 
@@ -30,11 +30,7 @@ LRESULT OnClose() {
 }
 
 LRESULT OnKey(WPARAM code, bool down) {
-    if (down) {
-        KeyDown(static_cast<unsigned>(code));
-    } else {
-        KeyUp(static_cast<unsigned>(code));
-    }
+    ShellKey(static_cast<unsigned>(code), down);
     return 0;
 }
 
@@ -42,7 +38,7 @@ LRESULT OnKey(WPARAM code, bool down) {
 // cleared all the same, or the player would walk on with 'W' released. The
 // message still goes on to the default procedure, which owns Alt.
 LRESULT OnSysKeyUp(HWND window, WPARAM wParam, LPARAM lParam) {
-    KeyUp(static_cast<unsigned>(wParam));
+    ShellKey(static_cast<unsigned>(wParam), false);
     return DefWindowProcA(window, WM_SYSKEYUP, wParam, lParam);
 }
 
@@ -52,7 +48,7 @@ LRESULT OnSize(LPARAM lParam) {
 }
 
 LRESULT OnMouseMove(LPARAM lParam) {
-    MouseLook(LOWORD(lParam), HIWORD(lParam));
+    ShellMouse(LOWORD(lParam), HIWORD(lParam));
     return 0;
 }
 

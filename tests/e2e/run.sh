@@ -25,6 +25,8 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 source "$here/lib.sh"
+# shellcheck source=demos.sh
+source "$here/demos.sh"
 
 if [ $# -ne 2 ]; then
     say "usage: $0 LINUX_GAME WINDOWS_GAME"
@@ -567,6 +569,7 @@ main() {
     for_each_kind check_fullscreen_granted_where_possible
     [ -n "${E2E_UPDATE_REFERENCE:-}" ] && update_reference
     for_each_kind check_reference
+    for_each_kind check_demos
     if [ "${#KINDS[@]}" = 2 ]; then
         compare_pictures
         check_simulators

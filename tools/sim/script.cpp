@@ -1,24 +1,22 @@
-// script.cpp -- parsing and running the simulator's commands.
+// script.cpp -- running the simulator's commands against the game step.
 #include "tools/sim/script.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <istream>
 #include <ostream>
-#include <sstream>
 #include <string>
-#include <vector>
 
+#include "app/common/demo_script.h"
 #include "app/common/game_window.h"
 #include "app/common/gl_setup.h"
+#include "app/common/state_compare.h"
+#include "app/common/state_line.h"
 #include "app/null/gl_record.h"
 #include "app/null/headless.h"
 #include "app/null/sys_null.h"
 #include "game/frame.h"
 #include "game/input.h"
 #include "game/view.h"
-#include "tools/sim/state_line.h"
 #include "world/level_grid.h"
 
 namespace {
@@ -26,58 +24,10 @@ namespace {
 struct Sim {
     long frame = 0;
     std::ostream& out;
+    std::ostream& err;
 };
 
-bool ToLong(const std::string& text, long lo, long hi, long& value) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtol(begin, &end, 10);
-    return end != begin && *end == '\0' && errno != ERANGE && value >= lo && value <= hi;
-}
-
-bool ToUpDown(const std::string& text, bool& down) {
-    down = text == "down";
-    return down || text == "up";
-}
-
-using Args = std::vector<std::string>;
-
-bool CmdKey(Sim&, const Args& a) {
-    long code;
-    bool down;
-    if (a.size() != 3 || !ToLong(a[1], 0, 255, code) || !ToUpDown(a[2], down)) {
-        return false;
-    }
-    down ? KeyDown(static_cast<unsigned>(code)) : KeyUp(static_cast<unsigned>(code));
-    return true;
-}
-
-bool CmdAsync(Sim&, const Args& a) {
-    long code;
-    bool down;
-    if (a.size() != 3 || !ToLong(a[1], 0, 255, code) || !ToUpDown(a[2], down)) {
-        return false;
-    }
-    sysnull::SetKeyDown(static_cast<int>(code), down);
-    return true;
-}
-
-bool CmdMouse(Sim&, const Args& a) {
-    long x, y;
-    // Client coordinates travel as two 16-bit words of the message.
-    if (a.size() != 3 || !ToLong(a[1], -32768, 65535, x) || !ToLong(a[2], -32768, 65535, y)) {
-        return false;
-    }
-    MouseLook(static_cast<unsigned>(x) & 0xFFFFu, static_cast<unsigned>(y) & 0xFFFFu);
-    return true;
-}
-
-bool CmdFrames(Sim& sim, const Args& a) {
-    long n;
-    if (a.size() != 2 || !ToLong(a[1], 0, 100000000L, n)) {
-        return false;
-    }
+void RunFrames(Sim& sim, long n) {
     // Only the last frame keeps its calls, for `calls`: the others just count.
     for (long i = 0; i < n; ++i) {
         glrec::SetDetail(i == n - 1 ? glrec::Detail::Calls : glrec::Detail::Counts);
@@ -86,47 +36,12 @@ bool CmdFrames(Sim& sim, const Args& a) {
         ++sim.frame;
     }
     glrec::SetDetail(glrec::Detail::Counts);
-    return true;
 }
 
-bool CmdSet(Sim&, const Args& a) {
-    return a.size() == 3 && SetStateVariable(a[1], a[2]);
-}
-
-bool CmdState(Sim& sim, const Args& a) {
-    if (a.size() != 1) {
-        return false;
-    }
-    sim.out << StateLine(sim.frame, sysnull::Pauses()) << '\n';
-    return true;
-}
-
-bool CmdCell(Sim& sim, const Args& a) {
-    long level, row, column;
-    if (a.size() != 4 || !ToLong(a[1], 0, kLevels - 1, level) || !ToLong(a[2], 0, kRows - 1, row) ||
-        !ToLong(a[3], 0, kColumns - 1, column)) {
-        return false;
-    }
-    sim.out << CellAt(int(level), int(row), int(column)) << '\n';
-    return true;
-}
-
-bool CmdCounts(Sim& sim, const Args& a) {
-    if (a.size() != 1) {
-        return false;
-    }
+void PrintCounts(std::ostream& out) {
     const BoxCounts& c = lastFrameCounts;
-    sim.out << "walls=" << c.wallCount << " open=" << c.openCount << " stairs=" << c.stairCount
-            << " crates=" << c.crateCount << " doors=" << c.doorCount << '\n';
-    return true;
-}
-
-bool CmdGl(Sim& sim, const Args& a) {
-    if (a.size() != 1) {
-        return false;
-    }
-    sim.out << "pairs=" << glrec::Get().pairs << " vertices=" << glrec::Get().vertices << '\n';
-    return true;
+    out << "walls=" << c.wallCount << " open=" << c.openCount << " stairs=" << c.stairCount
+        << " crates=" << c.crateCount << " doors=" << c.doorCount << '\n';
 }
 
 // One call a line, arguments as %.9g: exact for every float argument.
@@ -140,35 +55,62 @@ void PrintCall(std::ostream& out, const glrec::Call& call) {
     out << '\n';
 }
 
-bool CmdCalls(Sim& sim, const Args& a) {
-    if (a.size() > 2) {
-        return false;
-    }
+void PrintCalls(std::ostream& out, const std::string& name) {
     for (const glrec::Call& call : glrec::Get().calls) {
-        if (a.size() == 1 || call.name == a[1]) {
-            PrintCall(sim.out, call);
+        if (name.empty() || call.name == name) {
+            PrintCall(out, call);
         }
     }
-    return true;
 }
 
-struct Command {
-    const char* name;
-    bool (*run)(Sim&, const Args&);
-};
-
-const Command kCommands[] = {
-    {"key", CmdKey},     {"async", CmdAsync}, {"mouse", CmdMouse},   {"frames", CmdFrames}, {"set", CmdSet},
-    {"state", CmdState}, {"cell", CmdCell},   {"counts", CmdCounts}, {"gl", CmdGl},         {"calls", CmdCalls},
-};
-
-Args Split(const std::string& line) {
-    std::istringstream words(line);
-    Args args;
-    for (std::string w; words >> w;) {
-        args.push_back(w);
+// 1 when the state is not the one expected, after saying where it parts.
+int Expect(Sim& sim, const DemoCommand& c) {
+    const std::string difference = CompareStateLines(c.value, StateLine(sim.frame, sysnull::Pauses()));
+    if (difference.empty()) {
+        return 0;
     }
-    return args;
+    sim.out.flush();
+    sim.err << "maze-sim: line " << c.line << ": expect: " << difference;
+    return 1;
+}
+
+// 0, or the exit status the script ends with.
+int Run(Sim& sim, const DemoCommand& c) {
+    switch (c.op) {
+        case DemoOp::Key:
+            c.down ? KeyDown(static_cast<unsigned>(c.a)) : KeyUp(static_cast<unsigned>(c.a));
+            break;
+        case DemoOp::Async:
+            sysnull::SetKeyDown(static_cast<int>(c.a), c.down);
+            break;
+        case DemoOp::Mouse:
+            MouseLook(static_cast<unsigned>(c.a), static_cast<unsigned>(c.b));
+            break;
+        case DemoOp::Frames:
+            RunFrames(sim, c.a);
+            break;
+        case DemoOp::Set:
+            SetStateVariable(c.name, c.value);  // the reader has checked both
+            break;
+        case DemoOp::State:
+            sim.out << StateLine(sim.frame, sysnull::Pauses()) << '\n';
+            break;
+        case DemoOp::Cell:
+            sim.out << CellAt(int(c.a), int(c.b), int(c.c)) << '\n';
+            break;
+        case DemoOp::Counts:
+            PrintCounts(sim.out);
+            break;
+        case DemoOp::Gl:
+            sim.out << "pairs=" << glrec::Get().pairs << " vertices=" << glrec::Get().vertices << '\n';
+            break;
+        case DemoOp::Calls:
+            PrintCalls(sim.out, c.name);
+            break;
+        case DemoOp::Expect:
+            return Expect(sim, c);
+    }
+    return 0;
 }
 
 }  // namespace
@@ -182,27 +124,19 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
     InitGL();
     glrec::SetDetail(glrec::Detail::Counts);
 
-    Sim sim{0, out};
-    std::string line;
+    Sim sim{0, out, err};
+    std::string line, error;
     for (long number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        const Args args = Split(line);
-        if (args.empty() || args[0][0] == '#') {
-            continue;
-        }
-        const Command* found = nullptr;
-        for (const Command& c : kCommands) {
-            if (args[0] == c.name) {
-                found = &c;
-            }
-        }
-        if (found == nullptr || !found->run(sim, args)) {
+        DemoCommand command;
+        const LineKind kind = ParseScriptLine(line, number, command, error);
+        if (kind == LineKind::Bad) {
             out.flush();
-            err << "maze-sim: line " << number << ": " << (found == nullptr ? "unknown command" : "malformed") << ": "
-                << line << '\n';
+            err << "maze-sim: " << error << '\n';
             return 2;
+        }
+        const int status = kind == LineKind::Command ? Run(sim, command) : 0;
+        if (status != 0) {
+            return status;
         }
     }
     return 0;

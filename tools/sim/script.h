@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 
-// Runs every command of `in`, printing results to `out`. Returns 0, or 2 after
-// reporting the first bad line (with its number) to `err`; nothing after it runs.
+// Runs every command of `in`, printing results to `out`. Returns 0; 1 after an
+// `expect` that does not hold, or 2 after a bad line, either told to `err`
+// with its line number. Nothing after it runs.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err);

@@ -1,9 +1,10 @@
 // state_line.cpp -- names, order and formatting of the state line.
-#include "tools/sim/state_line.h"
+#include "app/common/state_line.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "game/doors.h"
 #include "game/level_change.h"
@@ -98,6 +99,23 @@ bool SetStateVariable(const std::string& name, const std::string& value) {
     for (const Field& f : kFields) {
         if (name == f.name) {
             return Parse(f, value);
+        }
+    }
+    return false;
+}
+
+bool IsStateVariable(const std::string& name, const std::string& value) {
+    for (const Field& f : kFields) {
+        if (name == f.name) {
+            // Parse is the one judge of a value; the variable gets its own back.
+            unsigned char saved[sizeof(double)];
+            const std::size_t size = f.kind == Kind::Float ? sizeof(float)
+                                     : f.kind == Kind::Int ? sizeof(int)
+                                                           : sizeof(bool);
+            std::memcpy(saved, f.value, size);
+            const bool ok = Parse(f, value);
+            std::memcpy(f.value, saved, size);
+            return ok;
         }
     }
     return false;

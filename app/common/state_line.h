@@ -1,4 +1,4 @@
-// state_line.h -- the simulator's view of the program-wide variables.
+// state_line.h -- the game's program-wide variables as one line of text.
 #pragma once
 
 #include <string>
@@ -9,3 +9,7 @@ std::string StateLine(long frame, long pauses);
 // Sets a variable of the state line (not frame or pauses) from text.
 // Returns false for an unknown name or a value that does not parse.
 bool SetStateVariable(const std::string& name, const std::string& value);
+
+// Whether SetStateVariable would take this name and value; changes nothing.
+// A demo is checked whole by it before the game starts.
+bool IsStateVariable(const std::string& name, const std::string& value);

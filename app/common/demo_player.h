@@ -1,0 +1,45 @@
+// demo_player.h -- a script played into the running game, one scripted frame per drawn frame.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/common/demo_script.h"
+
+// What maze-sim does with a script, less its printing: keys go into the key
+// table, mouse lines to MouseLook, async lines become the physical keys the
+// frames read, `set` changes its variable, `expect` is checked. `state`,
+// `cell`, `counts`, `gl` and `calls` only print in maze-sim; here they do
+// nothing. The frames are left to the loop.
+class DemoPlayer {
+public:
+    // `stateLine` gives the game's state line at the moment an `expect` is met.
+    DemoPlayer(std::vector<DemoCommand> commands, std::function<std::string()> stateLine);
+
+    // Called by the demo turn before each frame it draws: runs the commands
+    // up to the next scripted frame. False when no frame is left, after
+    // running whatever follows the last one.
+    bool NextFrame();
+
+    // The physical state of key `vk` as the script has set it.
+    bool KeyDown(int vk) const;
+
+    // True once NextFrame has found no frame left: the demo was played to its end.
+    bool Finished() const { return finished_; }
+
+    // The first `expect` that did not hold, as "line N: expect: ...", or empty.
+    const std::string& Failure() const { return failure_; }
+
+private:
+    void Run(const DemoCommand& command);
+    void Expect(const DemoCommand& command);
+
+    std::vector<DemoCommand> commands_;
+    std::function<std::string()> stateLine_;
+    size_t next_ = 0;
+    long framesLeft_ = 0;  // of the last `frames` line
+    bool finished_ = false;
+    bool physical_[256] = {};
+    std::string failure_;
+};

@@ -1,0 +1,75 @@
+// demo_recorder.cpp -- lines of a recording, and when they reach the file.
+#include "app/common/demo_recorder.h"
+
+#include <ostream>
+#include <utility>
+
+namespace {
+
+constexpr long long kFlushMilliseconds = 1000;
+
+const char* UpDown(bool down) {
+    return down ? " down" : " up";
+}
+
+}  // namespace
+
+DemoRecorder::DemoRecorder(std::ostream& out, std::function<long long()> now)
+    : out_(out), now_(std::move(now)), lastFlush_(now_()) {}
+
+void DemoRecorder::Key(unsigned code, bool down) {
+    if (code < 256) {
+        table_[code] = down;
+        Line("key " + std::to_string(code) + UpDown(down));
+    }
+}
+
+void DemoRecorder::Mouse(unsigned x, unsigned y) {
+    Line("mouse " + std::to_string(x) + " " + std::to_string(y));
+}
+
+void DemoRecorder::Async(int vk, bool down) {
+    if (vk >= 0 && vk < 256 && async_[vk] != down) {
+        async_[vk] = down;
+        Line("async " + std::to_string(vk) + UpDown(down));
+    }
+}
+
+void DemoRecorder::BeforeFrame(const unsigned char* keys) {
+    for (unsigned code = 0; code < 256; ++code) {
+        if ((keys[code] != 0) != (table_[code] != 0)) {
+            Key(code, keys[code] != 0);
+        }
+    }
+}
+
+void DemoRecorder::Frame() {
+    ++frames_;
+    Tick();
+}
+
+void DemoRecorder::Tick() {
+    if (now_() - lastFlush_ >= kFlushMilliseconds) {
+        WriteFrames();
+        out_.flush();
+        lastFlush_ = now_();
+    }
+}
+
+void DemoRecorder::Finish(const std::string& stateLine) {
+    Line("expect " + stateLine);
+    out_.flush();
+}
+
+void DemoRecorder::Line(const std::string& line) {
+    WriteFrames();
+    out_ << line << '\n';
+    Tick();
+}
+
+void DemoRecorder::WriteFrames() {
+    if (frames_ > 0) {
+        out_ << "frames " << frames_ << '\n';
+        frames_ = 0;
+    }
+}

@@ -1,0 +1,51 @@
+// demo_recorder.h -- a game as it is played, written down as a maze-sim script.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+// Writes, in the order they happen, the messages that reach the game, what
+// each frame read of the physical keys and the frames themselves, so that
+// maze-sim fed the result gives the game step the very same inputs. A run of
+// frames with nothing between them is one `frames N` line, split only where
+// the file is flushed, once a second by `now` (milliseconds), so that a game
+// that dies loses at most its last second.
+class DemoRecorder {
+public:
+    DemoRecorder(std::ostream& out, std::function<long long()> now);
+
+    // A key message written to the table (codes 0..255), and a mouse message
+    // with the client coordinates MouseLook was given.
+    void Key(unsigned code, bool down);
+    void Mouse(unsigned x, unsigned y);
+
+    // Called as a frame reads the physical state of key `vk`: a line only
+    // when it is not what the script's last frames read.
+    void Async(int vk, bool down);
+
+    // Called just before a frame with the key table it will read: entries
+    // that no message changed (F1's, cleared by the loop) become key lines.
+    void BeforeFrame(const unsigned char* keys);
+
+    // Called after each frame drawn.
+    void Frame();
+
+    // Called on every turn of the loop, drawn or not: writes out and flushes
+    // what is waiting once a second has passed since the last flush.
+    void Tick();
+
+    // The last line: `expect` and the state the game ended in. Flushes.
+    void Finish(const std::string& stateLine);
+
+private:
+    void Line(const std::string& line);
+    void WriteFrames();
+
+    std::ostream& out_;
+    std::function<long long()> now_;
+    long long lastFlush_;
+    long frames_ = 0;                // drawn, not yet written
+    unsigned char table_[256] = {};  // the key table as the script leaves it
+    bool async_[256] = {};           // physical keys as the script leaves them
+};

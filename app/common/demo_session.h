@@ -1,0 +1,19 @@
+// demo_session.h -- the games' demo options from start to end: files, recorder, player.
+#pragma once
+
+#include <string>
+
+// Called by each entry point before the window opens, with its arguments.
+// Reads the options; for a demo, reads and checks its whole script; for a
+// recording, creates its file. Empty when the game may start; otherwise what
+// to tell the player, and the game ends with exit code 2, nothing opened.
+std::string StartDemoSession(int argc, const char* const* argv);
+
+// Called once the game has ended, however it ended, with the exit code it
+// would return. Closes a recording with its `expect` line; for a demo, writes
+// the last state line to "demo-result.txt" (and standard output), and for a
+// timed one appends its line to "timedemo.txt" (and standard output). Returns
+// the exit code to end with: a demo's 0, or 1 where an `expect` did not hold
+// (told on standard error); 2 with `message` set when a file could not be
+// written; otherwise `exitCode`.
+int EndDemoSession(int exitCode, std::string& message);

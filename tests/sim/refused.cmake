@@ -1,0 +1,33 @@
+# refused.cmake -- run one simulator script that must fail: its exit status
+# must be STATUS, its standard error the NAME.stderr file beside it, and its
+# standard output empty. Invoked by CTest with SIM, EMULATOR, SCRIPT, STATUS
+# and WORKDIR.
+get_filename_component(dir ${SCRIPT} DIRECTORY)
+get_filename_component(name ${SCRIPT} NAME_WE)
+file(REMOVE_RECURSE ${WORKDIR})
+file(MAKE_DIRECTORY ${WORKDIR})
+if(EMULATOR)
+    set(cmd ${EMULATOR} ${SIM})
+else()
+    set(cmd ${SIM})
+endif()
+execute_process(COMMAND ${cmd}
+                INPUT_FILE ${SCRIPT}
+                OUTPUT_VARIABLE out
+                ERROR_FILE ${WORKDIR}/stderr.txt
+                RESULT_VARIABLE rc
+                WORKING_DIRECTORY ${WORKDIR})
+if(NOT rc EQUAL STATUS)
+    message(FATAL_ERROR "${name}: maze-sim exited with ${rc}, expected ${STATUS}")
+endif()
+if(NOT out STREQUAL "")
+    message(FATAL_ERROR "${name}: something ran after the failure:\n${out}")
+endif()
+file(READ ${WORKDIR}/stderr.txt actual)
+file(READ ${dir}/${name}.stderr want)
+# The Windows build may end its error lines with CR LF.
+string(REPLACE "\r\n" "\n" actual "${actual}")
+if(NOT actual STREQUAL want)
+    execute_process(COMMAND diff -u ${dir}/${name}.stderr ${WORKDIR}/stderr.txt OUTPUT_VARIABLE d)
+    message(FATAL_ERROR "${name}: standard error differs from ${name}.stderr\n${d}")
+endif()

@@ -1,0 +1,127 @@
+// demo_test.cpp -- the recorder's lines and when they are written; the player's frames.
+#include <sstream>
+#include <vector>
+
+#include "app/common/demo_player.h"
+#include "app/common/demo_recorder.h"
+#include "app/common/shell_input.h"
+#include "fixture.h"
+#include "game/input.h"
+#include "game/view.h"
+
+namespace {
+
+class DemoRecorderTest : public ::testing::Test {
+protected:
+    std::ostringstream out;
+    long long now = 0;
+    DemoRecorder recorder{out, [this] {
+                              return now;
+                          }};
+};
+
+// A message splits a run of frames; the end writes what is still counted.
+TEST_F(DemoRecorderTest, FramesWithNothingBetweenThemAreOneLine) {
+    recorder.Key(87, true);
+    recorder.Frame();
+    recorder.Frame();
+    recorder.Frame();
+    recorder.Mouse(600, 210);
+    recorder.Frame();
+    recorder.Key(87, false);
+    recorder.Frame();
+    recorder.Frame();
+    recorder.Finish("frame=6");
+    EXPECT_EQ(out.str(), "key 87 down\nframes 3\nmouse 600 210\nframes 1\nkey 87 up\nframes 2\nexpect frame=6\n");
+}
+
+// Only a change of what the frames read, and before the frame that read it.
+TEST_F(DemoRecorderTest, AsyncLinesOnlyWhereTheReadingChanges) {
+    const bool shift[] = {false, true, true, false};
+    for (bool down : shift) {
+        recorder.Async(16, down);
+        recorder.Async(32, false);
+        recorder.Frame();
+    }
+    recorder.Finish("frame=4");
+    EXPECT_EQ(out.str(), "frames 1\nasync 16 down\nframes 2\nasync 16 up\nframes 1\nexpect frame=4\n");
+}
+
+// F1's entry, cleared by the loop after the frame, reaches the script too.
+TEST_F(DemoRecorderTest, TableChangesWithoutAMessageBecomeKeyLines) {
+    unsigned char table[256] = {};
+    recorder.Key(112, true);
+    table[112] = 1;
+    recorder.BeforeFrame(table);
+    recorder.Frame();
+    table[112] = 0;
+    recorder.BeforeFrame(table);
+    recorder.Frame();
+    recorder.Finish("frame=2");
+    EXPECT_EQ(out.str(), "key 112 down\nframes 1\nkey 112 up\nframes 1\nexpect frame=2\n");
+}
+
+// A game that dies loses at most its last second: the run so far goes out.
+TEST_F(DemoRecorderTest, ARunOfFramesIsWrittenOnceASecond) {
+    for (now = 0; now < 1000; now += 250) {
+        recorder.Frame();
+    }
+    EXPECT_EQ(out.str(), "");
+    recorder.Frame();
+    EXPECT_EQ(out.str(), "frames 5\n");
+    recorder.Frame();
+    recorder.Finish("frame=6");
+    EXPECT_EQ(out.str(), "frames 5\nframes 1\nexpect frame=6\n");
+}
+
+class DemoPlayerTest : public GameTest {
+protected:
+    void TearDown() override { ResetShellInput(); }
+
+    std::vector<DemoCommand> Read(const char* text) {
+        std::istringstream script(text);
+        std::vector<DemoCommand> commands;
+        std::string error;
+        EXPECT_TRUE(ParseScript(script, commands, error)) << error;
+        return commands;
+    }
+};
+
+// Frames one by one, physical keys from the frame after their line on, and
+// what follows the last frame run before the demo ends.
+TEST_F(DemoPlayerTest, OneScriptedFrameATimeAndTheLinesAfterTheLast) {
+    long frames = 0;
+    DemoPlayer player(
+        Read("key 87 down\nframes 2\nframes 0\nasync 16 down\nframes 1\nexpect frame=3\nexpect frame=9\nkey 87 up\n"),
+        [&frames] { return "frame=" + std::to_string(frames); });
+    std::vector<bool> shift;
+    while (player.NextFrame()) {
+        ++frames;
+        shift.push_back(player.KeyDown(16));
+    }
+    EXPECT_EQ(shift, (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(keys[kVkW], 0);
+    EXPECT_FALSE(player.NextFrame());
+    EXPECT_TRUE(player.Finished());
+    EXPECT_EQ(player.Failure(), "line 7: expect: frame is 3, expected 9\n  expected: frame=9\n  actual:   frame=3\n");
+}
+
+// The player's own keys and mouse must not steer a demo; Escape stops it.
+// Timed, a demo counts its pauses without waiting for them.
+TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
+    DemoPlayer player(Read("frames 5\n"), [] { return std::string(); });
+    UseDemo(&player, true);
+    ShellKey(kVkW, true);
+    ShellMouse(600, 210);
+    EXPECT_FALSE(ShellIdleTurn().done);
+    EXPECT_EQ(keys[kVkW], 0);
+    EXPECT_EQ(yrot, 0.0f);
+    EXPECT_FALSE(ShellPause());
+    ShellKey(kVkEscape, true);
+    EXPECT_TRUE(ShellIdleTurn().done);
+    EXPECT_EQ(FramesDrawn(), 1);
+    EXPECT_EQ(PausesCounted(), 1);
+    EXPECT_FALSE(player.Finished());
+}
+
+}  // namespace
