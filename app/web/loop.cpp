@@ -4,7 +4,7 @@
 #include <emscripten.h>
 
 #include "app/common/game_window.h"
-#include "app/common/main_loop.h"
+#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/web/gl_context.h"
 #include "app/web/page.h"
@@ -38,7 +38,7 @@ void EndGame(bool release) {
 
 void Turn() {
     ++frameCount;
-    const IdleTurn turn = RunIdleTurn();
+    const IdleTurn turn = ShellIdleTurn();
     if (turn.swap) {
         webgl::PresentFrame();
     }

@@ -1,14 +1,17 @@
 // sys_web.cpp -- the platform services of game/platform.h, in a web page.
+#include "app/common/shell_input.h"
 #include "app/web/loop.h"
 #include "app/web/web_input.h"
 #include "game/platform.h"
 
 bool SysKeyDown(int vk) {
-    return PhysicalKeyDown(vk);
+    return ShellKeyState(vk, PhysicalKeyDown(vk));
 }
 
 void SysPause(int milliseconds) {
-    AddPause(milliseconds);
+    if (ShellPause()) {
+        AddPause(milliseconds);
+    }
 }
 
 // A page cannot move the pointer; each movement is read from home instead

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/common/game_window.h"
+#include "app/common/shell_input.h"
 #include "app/web/keymap.h"
 #include "game/input.h"
 #include "game/platform.h"
@@ -33,7 +34,7 @@ bool OnKeyDown(const char* key, const char* code, bool altDown, bool ctrlDown) {
         held.emplace_back(code, vk);
     }
     if (!IsSystemKey(vk, altDown, ctrlDown)) {
-        KeyDown(static_cast<unsigned>(vk));
+        ShellKey(static_cast<unsigned>(vk), true);
     }
     return vk == kVkF1 || vk == kVkSpace;
 }
@@ -47,14 +48,14 @@ void OnKeyUp(const char* key, const char* code) {
         held.erase(place);
     }
     if (vk != 0) {
-        KeyUp(static_cast<unsigned>(vk));
+        ShellKey(static_cast<unsigned>(vk), false);
     }
 }
 
 void OnPointerMove(long dx, long dy) {
     const long x = Clamp(PointerHomeX() + dx, 0, kWindowWidth - 1);
     const long y = Clamp(PointerHomeY() + dy, 0, kWindowHeight - 1);
-    MouseLook(static_cast<unsigned>(x), static_cast<unsigned>(y));
+    ShellMouse(static_cast<unsigned>(x), static_cast<unsigned>(y));
 }
 
 void ReleasePhysicalKeys() {
