@@ -18,6 +18,10 @@ int main() {
 #endif
     std::ios::sync_with_stdio(false);
     const int status = RunScript(std::cin, std::cout, std::cerr);
-    std::cout.flush();
+    // Output nobody could read (a full disk, a closed pipe) is no success.
+    if (!std::cout.flush()) {
+        std::cerr << "maze-sim: standard output could not be written\n";
+        return status != 0 ? status : 1;
+    }
     return status;
 }
