@@ -3,10 +3,30 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <set>
 
 namespace glrec {
 namespace {
+
+// The capabilities enabled, in place: a frame that only counts takes nothing
+// from the heap, like the game it stands under. GL 1.1 has about sixty.
+class Caps {
+public:
+    bool Has(GLenum cap) const { return std::find(caps_, caps_ + count_, cap) != caps_ + count_; }
+    void Add(GLenum cap) {
+        if (!Has(cap) && count_ < kMax) {
+            caps_[count_++] = cap;
+        }
+    }
+    void Remove(GLenum cap) {
+        GLenum* const end = std::remove(caps_, caps_ + count_, cap);
+        count_ = int(end - caps_);
+    }
+
+private:
+    static constexpr int kMax = 128;
+    GLenum caps_[kMax];
+    int count_ = 0;
+};
 
 struct State {
     Detail detail = Detail::Full;
@@ -16,7 +36,7 @@ struct State {
     float texCoord[2] = {0, 0};
     GLuint boundTexture = 0;
     GLuint nextTexture = 1;
-    std::set<GLenum> enabled;
+    Caps enabled;
     Batch batch;
 };
 
@@ -88,7 +108,7 @@ std::vector<Call> CallsNamed(const std::string& name) {
 }
 
 bool IsEnabled(GLenum cap) {
-    return St().enabled.count(cap) != 0;
+    return St().enabled.Has(cap);
 }
 
 GLuint BoundTexture() {
@@ -131,7 +151,7 @@ void APIENTRY glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
         return;
     }
     s.batch.vertices.push_back(glrec::Vertex{x, y, z, s.color[0], s.color[1], s.color[2], s.color[3], s.texCoord[0],
-                                             s.texCoord[1], s.boundTexture, s.enabled.count(GL_BLEND) != 0});
+                                             s.texCoord[1], s.boundTexture, s.enabled.Has(GL_BLEND)});
 }
 
 void APIENTRY glColor3f(GLfloat r, GLfloat g, GLfloat b) {
@@ -186,12 +206,12 @@ void APIENTRY glPixelStorei(GLenum pname, GLint param) {
 
 void APIENTRY glEnable(GLenum cap) {
     Log("glEnable", {double(cap)});
-    St().enabled.insert(cap);
+    St().enabled.Add(cap);
 }
 
 void APIENTRY glDisable(GLenum cap) {
     Log("glDisable", {double(cap)});
-    St().enabled.erase(cap);
+    St().enabled.Remove(cap);
 }
 
 void APIENTRY glBlendFunc(GLenum sfactor, GLenum dfactor) {
