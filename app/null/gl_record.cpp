@@ -40,8 +40,11 @@ struct State {
     Batch batch;
 };
 
-State& St() {
-    static State state;
+// At namespace scope rather than in St(): a function-local static would be
+// checked for its construction on every one of a frame's thirty thousand calls.
+State state;
+
+inline State& St() {
     return state;
 }
 
