@@ -125,6 +125,9 @@ int RealFrames() {
     if (!benchgl::MakeOffscreenContext(kWindowWidth, kWindowHeight)) {
         return 1;
     }
+    std::printf("off-screen %d x %d: %s, OpenGL %s\n", kWindowWidth, kWindowHeight,
+                reinterpret_cast<const char*>(benchgl::real.GetString(GL_RENDERER)),
+                reinterpret_cast<const char*>(benchgl::real.GetString(GL_VERSION)));
     StartGame();
     benchgl::SetMode(benchgl::Mode::Real);
     ReSizeGLScene(kWindowWidth, kWindowHeight);

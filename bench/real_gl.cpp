@@ -49,8 +49,8 @@ bool FetchAll() {
            FetchGl(r.ShadeModel, "glShadeModel") && FetchGl(r.Hint, "glHint") &&
            FetchGl(r.LoadIdentity, "glLoadIdentity") && FetchGl(r.MatrixMode, "glMatrixMode") &&
            FetchGl(r.Rotatef, "glRotatef") && FetchGl(r.Viewport, "glViewport") && FetchGl(r.Finish, "glFinish") &&
-           FetchGlu(r.Perspective, "gluPerspective") && FetchGlu(r.LookAt, "gluLookAt") &&
-           FetchGlu(r.Build2DMipmaps, "gluBuild2DMipmaps");
+           FetchGl(r.GetString, "glGetString") && FetchGlu(r.Perspective, "gluPerspective") &&
+           FetchGlu(r.LookAt, "gluLookAt") && FetchGlu(r.Build2DMipmaps, "gluBuild2DMipmaps");
 }
 
 }  // namespace

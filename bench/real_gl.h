@@ -31,6 +31,7 @@ struct RealGl {
     void(APIENTRY* Rotatef)(GLfloat, GLfloat, GLfloat, GLfloat);
     void(APIENTRY* Viewport)(GLint, GLint, GLsizei, GLsizei);
     void(APIENTRY* Finish)();
+    const GLubyte*(APIENTRY* GetString)(GLenum);
     void(APIENTRY* Perspective)(GLdouble, GLdouble, GLdouble, GLdouble);
     void(APIENTRY* LookAt)(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble);
     GLint(APIENTRY* Build2DMipmaps)(GLenum, GLint, GLint, GLint, GLenum, GLenum, const void*);
