@@ -32,7 +32,6 @@ step "fuzz: the bitmap decoder for a short while (tools/fuzz/run.sh)"
 # Only its closing figures, or what went wrong; a crashing input is kept in build/fuzz.
 tools/fuzz/run.sh 25 2>&1 | grep -E 'DONE|^Done|^stat::(number|new)|ERROR|SUMMARY|[Cc]rash|[Ll]eak|deadly|Test unit'
 
-
 step "32-bit Windows build and tests under Wine"
 # One Wine prefix per clone, made once and before the tests, which would
 # otherwise race to create it; window tests need an X server.
