@@ -66,14 +66,10 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-struct Times {
-    std::vector<double> real, replay;
-};
-
 // One real frame then one replay, kPairs times, so that both see the same
-// load on a shared machine.
-void Interleave(const benchgl::Stream& stream, Times& all, const char* what) {
-    Times t;
+// load on a shared machine. Returns the median real frame over the median replay.
+double Interleave(const benchgl::Stream& stream, const char* what) {
+    std::vector<double> real, replay;
     double spentMs = 0;
     for (int i = 0; i < kPairs && spentMs < kPairsBudgetMs; ++i) {
         const Clock::time_point start = Clock::now();
@@ -83,14 +79,14 @@ void Interleave(const benchgl::Stream& stream, Times& all, const char* what) {
         stream.Replay();
         benchgl::real.Finish();
         const Clock::time_point replayed = Clock::now();
-        t.real.push_back(Ms(framed - start));
-        t.replay.push_back(Ms(replayed - framed));
+        real.push_back(Ms(framed - start));
+        replay.push_back(Ms(replayed - framed));
         spentMs += Ms(replayed - start);
     }
-    std::printf("%-8s real frame %.3f ms, bare replay %.3f ms (medians of %zu; %zu calls, %zu bytes recorded)\n", what,
-                Median(t.real), Median(t.replay), t.real.size(), stream.Calls(), stream.Bytes());
-    all.real.insert(all.real.end(), t.real.begin(), t.real.end());
-    all.replay.insert(all.replay.end(), t.replay.begin(), t.replay.end());
+    const double ratio = Median(real) / Median(replay);
+    std::printf("%-8s real frame %.3f ms, bare replay %.3f ms, ratio %.3f (medians of %zu; %zu calls, %zu bytes)\n",
+                what, Median(real), Median(replay), ratio, real.size(), stream.Calls(), stream.Bytes());
+    return ratio;
 }
 
 benchgl::Stream RecordFrame() {
@@ -138,15 +134,16 @@ int RealFrames() {
     DrawGLScene();  // the first frame
     benchgl::real.Finish();
 
-    Times all;
     const benchgl::Stream standing = RecordFrame();
     if (!ReplayDrawsTheFrame(standing)) {
         return 1;
     }
-    Interleave(standing, all, "standing");
+    const double standingRatio = Interleave(standing, "standing");
     KeyDown(kVkW);
-    Interleave(RecordFrame(), all, "walking");
-    std::printf("frame/replay ratio: %.3f\n", Median(all.real) / Median(all.replay));
+    const double walkingRatio = Interleave(RecordFrame(), "walking");
+    // Standing and walking frames differ in cost: the worse of the two ratios,
+    // not one over medians of both kinds mixed.
+    std::printf("frame/replay ratio: %.3f\n", std::max(standingRatio, walkingRatio));
     return 0;
 }
 
