@@ -8,10 +8,27 @@ float centery = 1.5f;
 float centerz = -7.5f;
 int lvl = 0;
 
+namespace {
+
+// Truncates toward zero, as the grid mapping requires. A position a script put
+// far off the grid would not fit an int: it lands in a cell far off the grid on
+// its own side instead, which every lookup reads as no cell at all.
+int TruncateToCell(float cells) {
+    constexpr float kFar = 1e6f;
+    if (cells > kFar) {
+        return static_cast<int>(kFar);
+    }
+    if (!(cells > -kFar)) {  // NaN too
+        return -static_cast<int>(kFar);
+    }
+    return static_cast<int>(cells);
+}
+
+}  // namespace
+
 PlayerCell ComputePlayerCell() {
-    // Casts truncate toward zero, as the grid mapping requires.
-    const int row = static_cast<int>(centerx / 5) + 1;
-    const int column = static_cast<int>(-(centerz / 5 + 1)) + 1;
+    const int row = TruncateToCell(centerx / 5) + 1;
+    const int column = TruncateToCell(-(centerz / 5 + 1)) + 1;
     return PlayerCell{row, column};
 }
 

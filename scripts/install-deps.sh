@@ -5,7 +5,7 @@ set -euo pipefail
 
 PKGS_NATIVE=(cmake g++ make googletest libgtest-dev libsdl2-dev libx11-dev libgl-dev libglu1-mesa-dev
              libgl1-mesa-dri libglx-mesa0 libstb-dev xvfb xauth xfonts-base xdotool x11-utils
-             imagemagick clang-format)
+             imagemagick clang-format libosmesa6-dev libbenchmark-dev clang libclang-rt-14-dev)
 PKGS_WINDOWS=(g++-mingw-w64-i686-posix wine wine32:i386 libgl1:i386 libglx-mesa0:i386
               libgl1-mesa-dri:i386)
 # The web build (emscripten) and its browser test (headless Chromium driven by Selenium).

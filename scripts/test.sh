@@ -3,6 +3,7 @@
 # unit tests and replays natively, under AddressSanitizer, and as 32-bit
 # Windows programs under Wine, then the end-to-end checks of both real games,
 # then the web build: its simulator and unit tests under node, its page in a browser.
+# On the way it prints the benchmark's figures and runs a bounded soak and fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -16,10 +17,21 @@ cmake --preset linux >/dev/null
 cmake --build --preset linux
 ctest --preset linux
 
+step "benchmark: figures, not a test (README, Performance)"
+(cd build/linux && ./maze-bench)
+
 step "native tests under AddressSanitizer and UBSan"
 cmake --preset linux -B build/asan -DMAZE_SANITIZE=ON >/dev/null
 cmake --build build/asan -j2
 ctest --test-dir build/asan --output-on-failure -j2
+
+step "soak: random play under the sanitizers, every frame checked"
+rm -rf build/asan/soak-work && mkdir -p build/asan/soak-work && cp -r Data build/asan/soak-work/
+(cd build/asan/soak-work && ../maze-soak 100000)
+
+step "fuzz: the bitmap decoder for a short while (tools/fuzz/run.sh)"
+# Only its closing figures, or what went wrong; a crashing input is kept in build/fuzz.
+tools/fuzz/run.sh 25 2>&1 | grep -E 'DONE|^Done|^stat::(number|new)|ERROR|SUMMARY|[Cc]rash|[Ll]eak|deadly|Test unit'
 
 step "32-bit Windows build and tests under Wine"
 # One Wine prefix per clone, made once and before the tests, which would

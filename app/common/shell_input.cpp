@@ -95,6 +95,12 @@ bool ShellPause() {
     return !(player != nullptr && timedDemo);
 }
 
+void ShellReleaseKeys() {
+    if (player == nullptr) {
+        ResetInput();
+    }
+}
+
 IdleTurn ShellIdleTurn() {
     return player != nullptr ? DemoTurn() : PlayTurn();
 }

@@ -18,6 +18,12 @@ void ShellMouse(unsigned x, unsigned y);
 // what the frame is to read (the demo's state while one plays), recorded.
 bool ShellKeyState(int vk, bool physical);
 
+// Called by a shell whose window loses the keyboard, where the key-up of a key
+// let go elsewhere would never arrive: every key of the table is released
+// (a recording notes it before the next frame). While a demo plays, the table
+// is the demo's and stays as it is.
+void ShellReleaseKeys();
+
 // Called by the shells' SysPause: counts the pause for the state line. False
 // when the wait is to be skipped, as a timed demo does.
 bool ShellPause();

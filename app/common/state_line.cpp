@@ -2,6 +2,7 @@
 #include "app/common/state_line.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -57,7 +58,8 @@ bool Parse(const Field& f, const std::string& text) {
     errno = 0;
     if (f.kind == Kind::Float) {
         const float v = std::strtof(begin, &end);
-        if (end == begin || *end != '\0' || errno == ERANGE) {
+        // No game value is ever NaN or infinite, so no script may make one.
+        if (end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(v)) {
             return false;
         }
         *static_cast<float*>(f.value) = v;

@@ -3,13 +3,18 @@
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/win32/win32_shell.h"
-#include "game/input.h"
 
 namespace {
 
 // Minimised counts as inactive; losing the focus to another window does not.
+// A key released while another window has the focus sends its key-up there, so
+// the table forgets every key on losing activation, as SDL does. The original
+// game kept such a key pressed, and the player walked on after alt-tab.
 LRESULT OnActivate(WPARAM wParam) {
     active = HIWORD(wParam) == 0;
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        ShellReleaseKeys();
+    }
     return 0;
 }
 

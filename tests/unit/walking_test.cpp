@@ -4,6 +4,7 @@
 #include "game/platform.h"
 #include "game/view.h"
 #include "game/walking.h"
+#include "world/level_grid.h"
 
 namespace {
 
@@ -21,6 +22,20 @@ TEST_F(WalkingTest, ShiftDoublesTheSpeedEvenStandingStill) {
     Step();
     EXPECT_EQ(Mspeed, 6.0f);
     EXPECT_EQ(move, 7);  // no key held: no probe
+}
+
+// A script may put the player anywhere: a position far off the grid is a
+// cell far off it on the same side.
+TEST_F(WalkingTest, FarPositionsLieInCellsFarOnTheirSide) {
+    centerx = 3e38f;
+    centerz = -1e30f;
+    const PlayerCell far = ComputePlayerCell();
+    EXPECT_GE(far.row, kRows);
+    EXPECT_GE(far.column, kColumns);
+    centerx = -3e38f;
+    centerz = 1e30f;
+    EXPECT_LT(ComputePlayerCell().row, 0);
+    EXPECT_LT(ComputePlayerCell().column, 0);
 }
 
 TEST_F(WalkingTest, FullStepIsFormedInDouble) {

@@ -75,8 +75,10 @@ int RunGameWithMessage(UINT message, WPARAM wParam) {
 TEST_F(GameLoopTest, CloseOrEscapeKeyEndsTheGameWithZeroAndReleasesOnce) {
     EXPECT_EQ(RunGameWithMessage(WM_CLOSE, 0), 0);
     EXPECT_EQ(hWnd, nullptr);
+    // Only the table's Escape entry ends this loop; the window, once gone,
+    // has let go of every key.
     EXPECT_EQ(RunGameWithMessage(WM_KEYDOWN, VK_ESCAPE), 0);
-    EXPECT_EQ(keys[kVkEscape], 1) << "the key message went through the table";
+    EXPECT_EQ(keys[kVkEscape], 0);
     EXPECT_EQ(hWnd, nullptr);
     EXPECT_TRUE(boxes.empty());
 }

@@ -62,6 +62,16 @@ TEST_F(WndProcTest, ActiveFollowsTheMinimisedWordOnly) {
     }
 }
 
+// Alt-tab away with 'W' held: its key-up goes to the other window, so the
+// table forgets every key when ours loses activation, minimised or not.
+TEST_F(WndProcTest, LosingActivationReleasesEveryKey) {
+    Send(WM_KEYDOWN, 'W', 0x00110001);
+    Send(WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0);
+    EXPECT_EQ(keys['W'], 1);
+    Send(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+    EXPECT_EQ(std::count(keys, keys + 256, 0), 256);
+}
+
 // Both read the two words of lParam unsigned, x low; a minimised window is resized too.
 TEST_F(WndProcTest, SizeAndMouseMoveReadTheWordsOfTheirPoint) {
     EXPECT_EQ(Send(WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(0xFFFF, 0x8000)), 0);

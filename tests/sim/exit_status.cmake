@@ -1,0 +1,30 @@
+# exit_status.cmake -- run maze-sim on a few lines and check only its exit status
+# and that a failure says why on standard error. Invoked by CTest with SIM,
+# EMULATOR, WORKDIR, INPUT (lines separated by "|", <SUB> standing for the byte
+# 0x1A), WANT (the exit status) and, optionally, OUTPUT (where standard output goes).
+string(ASCII 26 sub)
+string(REPLACE "|" "\n" text "${INPUT}\n")
+string(REPLACE "<SUB>" "${sub}" text "${text}")
+file(REMOVE_RECURSE ${WORKDIR})
+file(MAKE_DIRECTORY ${WORKDIR})
+file(WRITE ${WORKDIR}/input.txt "${text}")
+if(NOT OUTPUT)
+    set(OUTPUT ${WORKDIR}/output.txt)
+endif()
+if(EMULATOR)
+    set(cmd ${EMULATOR} ${SIM})
+else()
+    set(cmd ${SIM})
+endif()
+execute_process(COMMAND ${cmd}
+                INPUT_FILE ${WORKDIR}/input.txt
+                OUTPUT_FILE ${OUTPUT}
+                ERROR_VARIABLE err
+                RESULT_VARIABLE rc
+                WORKING_DIRECTORY ${WORKDIR})
+if(NOT rc STREQUAL WANT)
+    message(FATAL_ERROR "maze-sim exited with ${rc}, not ${WANT}: ${err}")
+endif()
+if(NOT WANT EQUAL 0 AND err STREQUAL "")
+    message(FATAL_ERROR "maze-sim exited with ${rc} without a word on standard error")
+endif()
