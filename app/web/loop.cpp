@@ -3,9 +3,13 @@
 
 #include <emscripten.h>
 
+#include <string>
+
+#include "app/common/demo_session.h"
 #include "app/common/game_window.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
+#include "app/common/texts.h"
 #include "app/web/gl_context.h"
 #include "app/web/page.h"
 
@@ -28,10 +32,17 @@ void ScheduleNextTurn() {
     pauseMs = 0;
 }
 
+// A demo's results are written as the games write them, into the page's
+// files, where the page reads them to show.
 void EndGame(bool release) {
     emscripten_cancel_main_loop();
     if (release) {
         KillGLWindow();
+    }
+    std::string message;
+    EndDemoSession(0, message);
+    if (!message.empty()) {
+        ShowBox(message.c_str(), text::kError);
     }
     TellGameEnded();
 }

@@ -1,17 +1,24 @@
 // main.cpp -- the web entry point: the game on the page, and the page's "play again".
 #include <emscripten.h>
 
+#include <string>
+
+#include "app/common/demo_session.h"
+#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
+#include "app/common/texts.h"
 #include "app/web/events.h"
 #include "app/web/loop.h"
+#include "app/web/page.h"
 #include "app/web/web_input.h"
 #include "game/program_state.h"
 
 // Called by the page after the game has ended: a new game, as if the program
-// were started again; "lista.txt" stays, as it would on disk.
+// were started again without options; "lista.txt" stays, as it would on disk.
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
     ResetProgramState();
     ResetShellState();
+    ResetShellInput();
     ResetWebInput();
     StartGame();
 }
@@ -21,8 +28,16 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_fullscreen_refused() {
     fullscreen = 0;
 }
 
-// Returns at once; the frames run as browser tasks after it.
-int main() {
+// Returns at once; the frames run as browser tasks after it. The page hands
+// over ?playdemo=FILE or ?timedemo=FILE as the games' options, the demo
+// fetched beside Data/; one that cannot be played is told, and nothing starts.
+int main(int argc, char** argv) {
+    const std::string refused = StartDemoSession(argc, argv);
+    if (!refused.empty()) {
+        ShowBox(refused.c_str(), text::kError);
+        TellGameEnded();
+        return 2;
+    }
     ListenToPage();
     StartGame();
     return 0;

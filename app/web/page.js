@@ -6,6 +6,11 @@ var Module = (function () {
     var status = document.getElementById("status");
     var ended = document.getElementById("ended");
     var bitmaps = ["Data/Crate.bmp", "Data/Land.bmp", "Data/Door.bmp"];
+    // ?playdemo=FILE or ?timedemo=FILE: a demo beside the page, played as the
+    // games' options of the same names play it.
+    var query = new URLSearchParams(window.location.search);
+    var demoOption = query.has("timedemo") ? "--timedemo" : query.has("playdemo") ? "--playdemo" : null;
+    var demoFile = demoOption ? query.get(demoOption.slice(2)).replace(/^.*\//, "") : null;
 
     // Each bitmap lies beside the page as beside the program on disk; one that
     // is not there is simply missing from the game's files, as it would be.
@@ -24,6 +29,21 @@ var Module = (function () {
             });
             Module.removeRunDependency("Data");
         });
+        if (demoFile) {
+            Module.addRunDependency("demo");
+            fetchOrNothing(demoFile).then(function (bytes) {
+                if (bytes) Module.FS.writeFile(demoFile, new Uint8Array(bytes));
+                Module.removeRunDependency("demo");
+            });
+        }
+    }
+
+    function fileText(name) {
+        try {
+            return Module.FS.readFile(name, { encoding: "utf8" });
+        } catch (e) {
+            return null;
+        }
     }
 
     function showBox(caption, text) {
@@ -33,19 +53,18 @@ var Module = (function () {
         if (!box.open) box.showModal();
     }
 
+    // After a demo, the line a timed one appended, or the state it ended in.
     function gameEnded() {
         window.mazePage.ended = true;
         if (document.pointerLockElement) document.exitPointerLock();
-        status.textContent = "";
+        var result = demoFile ? fileText("timedemo.txt") || fileText("demo-result.txt") : null;
+        status.textContent = result ? result.trim().split("\n").pop() : "";
+        window.mazePage.demoResult = fileText("demo-result.txt");
         ended.hidden = false;
     }
 
     function listaText() {
-        try {
-            return Module.FS.readFile("lista.txt", { encoding: "utf8" });
-        } catch (e) {
-            return null;
-        }
+        return fileText("lista.txt");
     }
 
     function download() {
@@ -85,6 +104,7 @@ var Module = (function () {
     };
 
     return {
+        arguments: demoFile ? [demoOption, demoFile] : [],
         canvas: canvas,
         preRun: [loadData],
         onRuntimeInitialized: function () { status.textContent = ""; },

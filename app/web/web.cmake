@@ -38,6 +38,12 @@ foreach(file ${MAZE_PAGE_FILES})
                        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/app/web/${file} ${CMAKE_BINARY_DIR}/${file}
                        DEPENDS ${CMAKE_SOURCE_DIR}/app/web/${file})
 endforeach()
+# A short demo up the first flight beside the page, for ?playdemo= and ?timedemo=.
+set(MAZE_SAMPLE_DEMO ${CMAKE_SOURCE_DIR}/tests/sim/stairs_demo.script)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/stairs_demo.script
+                   COMMAND ${CMAKE_COMMAND} -E copy ${MAZE_SAMPLE_DEMO} ${CMAKE_BINARY_DIR}/stairs_demo.script
+                   DEPENDS ${MAZE_SAMPLE_DEMO})
+list(APPEND MAZE_PAGE_OUTPUTS ${CMAKE_BINARY_DIR}/stairs_demo.script)
 add_custom_target(maze_page ALL DEPENDS ${MAZE_PAGE_OUTPUTS})
 
 # The simulator and the unit tests under node, reading and writing the real

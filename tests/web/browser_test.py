@@ -14,6 +14,7 @@ closes with "N passed, M failed"; exit status 1 on a failure. WEB_KEEP=DIR
 keeps the pictures in DIR. Run with Debian's python3 (python3-selenium).
 """
 import os
+import re
 import shutil
 import socket
 import subprocess
@@ -299,6 +300,30 @@ def check_no_data(driver, build, scratch):
         server.stop()
 
 
+def check_demos(driver, build, scratch):
+    """?playdemo= ends by itself in the simulator's last state; ?timedemo= says how fast."""
+    expected = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sim", "stairs_demo.expected")
+    with open(expected) as lines:
+        last_state = lines.read().splitlines()[-1]
+    server = Server(build)
+    try:
+        driver.get(server.url + "?playdemo=stairs_demo.script")
+        on_stairs = wait_until(60, lambda: frames(driver) > 100)
+        if on_stairs:
+            driver.save_screenshot(os.path.join(scratch, "demo-on-stairs.png"))
+        ended = wait_until(180, lambda: driver.execute_script("return mazePage.ended"))
+        result = (driver.execute_script("return mazePage.demoResult") or "").strip()
+        check("?playdemo= plays the stairs demo to the simulator's last state", ended and result == last_state,
+              "ended %s, demo-result.txt %r" % (ended, result[:80]))
+        driver.get(server.url + "?timedemo=stairs_demo.script")
+        ended = wait_until(180, lambda: driver.execute_script("return window.mazePage && mazePage.ended"))
+        line = driver.find_element(By.ID, "status").text
+        well_formed = re.match(r"^timedemo stairs_demo\.script: 206 frames in [0-9.]+ s, [0-9.]+ fps$", line)
+        check("?timedemo= ends with its line: %s" % line, ended and well_formed is not None, "ended %s" % ended)
+    finally:
+        server.stop()
+
+
 def play(driver, build, scratch):
     server = Server(build)
     try:
@@ -337,6 +362,7 @@ def main():
     try:
         driver = start_browser(profile)
         play(driver, build, scratch)
+        check_demos(driver, build, scratch)
         check_no_data(driver, build, scratch)
     except WebDriverException as error:
         check("browser session", False, str(error).splitlines()[0])
