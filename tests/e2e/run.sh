@@ -25,6 +25,8 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=lib.sh
 source "$here/lib.sh"
+# shellcheck source=robustness.sh
+source "$here/robustness.sh"
 
 if [ $# -ne 2 ]; then
     say "usage: $0 LINUX_GAME WINDOWS_GAME"
@@ -446,9 +448,15 @@ check_fullscreen_granted() {
 }
 
 check_no_bitmap() {
-    local kind=$1 label="$1: no bitmap in Data/"
-    new_run "$kind-no-bitmap" empty
-    start_game "$kind" -all,trace+msgbox
+    new_run "$1-no-bitmap" empty
+    start_game "$1" -all,trace+msgbox
+    expect_initialization_failed "$1: no bitmap in Data/"
+}
+
+# expect_initialization_failed LABEL: the game just started (with message box
+# tracing) shows the "ERROR" box, says why, and ends with 0 once it is answered.
+expect_initialization_failed() {
+    local label=$1
     if ! find_shown "ERROR"; then
         why_missing ERROR
         fail "$label" "$REASON"
@@ -571,6 +579,8 @@ main() {
         compare_pictures
         check_simulators
     fi
+    # A player's mishaps (robustness.sh).
+    for_each_kind check_bitmap_sets
     say "e2e: $(( ($(now_ms) - started_at) / 1000 )) s"
     echo "$PASSED passed, $FAILED failed"
     [ "$FAILED" = 0 ]
