@@ -1,6 +1,6 @@
 # robustness.sh -- end-to-end checks of a player's mishaps: a Data/ folder
-# with bitmaps missing or broken. Sourced by run.sh, whose helpers (new_run,
-# start_game, find_game, ...) these use.
+# with bitmaps missing or broken, and F1 pressed again and again. Sourced by
+# run.sh, whose helpers (new_run, start_game, find_game, ...) these use.
 
 # --- bitmaps missing or broken ------------------------------------------------
 
@@ -134,6 +134,69 @@ check_bitmap_sets() {
             write_noise "$RUN/Data/Crate.bmp"
             start_game windows -all,trace+msgbox
             expect_initialization_failed "windows: Data/ with only noise as Crate.bmp"
+            ;;
+    esac
+}
+
+# --- F1 again and again ------------------------------------------------------------
+
+F1_TOGGLES=10
+
+# resident_kb PID: VmRSS of the process in kB. Under Wine the game's PID is
+# maze.exe itself: wine hands its process over by exec.
+resident_kb() {
+    awk '/^VmRSS:/ { print $2 }' "/proc/$1/status" 2>/dev/null
+}
+
+# Where a 640 x 480 mode exists each F1 makes the window and its context
+# anew, fullscreen and back; ten of them must not add up. Resident memory
+# after the tenth (windowed) is within 10% of that after the second.
+check_f1_toggles() {
+    local kind=$1 label="$1: F1 $F1_TOGGLES times" round old x y w h second=0 tenth=0
+    new_run "$kind-f1-toggles" full
+    start_game "$kind"
+    find_game "$label" || return
+    for ((round = 1; round <= F1_TOGGLES; round++)); do
+        old=$WIN
+        hold_key "$WIN" F1
+        if ! new_game_window "$old"; then
+            fail "$label" "no new window after F1 number $round (stderr: $RUN/stderr.txt)"
+            stop_pid "$GAME_PID"
+            return
+        fi
+        (( round == 2 || round == F1_TOGGLES )) || continue
+        # Textures loaded and frames drawn: the picture comes to rest.
+        read -r x y w h < <(client_geometry "$WIN")
+        settle "$RUN/after-$round.png" "$x" "$y" "$w" "$h" 15
+        if (( round == 2 )); then second=$(resident_kb "$GAME_PID"); else tenth=$(resident_kb "$GAME_PID"); fi
+    done
+    if [ -z "$second" ] || [ -z "$tenth" ] || [ "$second" = 0 ]; then
+        fail "$label" "no resident memory read (after the 2nd: \"$second\", the ${F1_TOGGLES}th: \"$tenth\")"
+    elif (( (tenth - second) * 10 <= second && (second - tenth) * 10 <= second )); then
+        pass "$label: resident memory $second kB after the 2nd, $tenth kB after the ${F1_TOGGLES}th ($(percent_change "$second" "$tenth"))"
+    else
+        fail "$label" "resident memory $second kB after the 2nd, $tenth kB after the ${F1_TOGGLES}th ($(percent_change "$second" "$tenth"), more than 10%)"
+    fi
+    expect_client_640x480 "$label: the client area is 640x480 again"
+    hold_key "$WIN" Escape
+    expect_exit "$label: Escape ends the game with exit code 0" 0
+}
+
+percent_change() {
+    awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f%%", (b - a) * 100 / a }'
+}
+
+# As the F1 granted check: display B natively, Wine's virtual desktop.
+check_f1_toggles_where_granted() {
+    case $1 in
+        linux)
+            DISPLAY=$DISPLAY_B
+            check_f1_toggles linux
+            DISPLAY=$DISPLAY_A
+            ;;
+        windows)
+            wine_desktop on && check_f1_toggles windows
+            wine_desktop off
             ;;
     esac
 }

@@ -581,6 +581,7 @@ main() {
     fi
     # A player's mishaps (robustness.sh).
     for_each_kind check_bitmap_sets
+    for_each_kind check_f1_toggles_where_granted
     say "e2e: $(( ($(now_ms) - started_at) / 1000 )) s"
     echo "$PASSED passed, $FAILED failed"
     [ "$FAILED" = 0 ]
