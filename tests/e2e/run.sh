@@ -16,7 +16,8 @@
 # writes the native game's pictures of that run over reference/*.png and says
 # so; the game under Wine is still compared with them. Look at them before
 # committing.
-# A game whose file is missing is skipped with a message. The simulators beside
+# A game whose file is missing is skipped with a message, and so is a package
+# (maze-*.zip, maze-*.tar.gz) missing beside its game. The simulators beside
 # the games (maze-sim, maze-sim.exe) replay tests/sim/long_mixed.script both
 # ways. Prints one line per check and closes with "N passed, M failed";
 # non-zero on a failure.
@@ -27,6 +28,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 # shellcheck source=robustness.sh
 source "$here/robustness.sh"
+# shellcheck source=release.sh
+source "$here/release.sh"
 
 if [ $# -ne 2 ]; then
     say "usage: $0 LINUX_GAME WINDOWS_GAME"
@@ -579,9 +582,10 @@ main() {
         compare_pictures
         check_simulators
     fi
-    # A player's mishaps (robustness.sh).
+    # A player's mishaps and the packages (robustness.sh, release.sh).
     for_each_kind check_bitmap_sets
     for_each_kind check_f1_toggles_where_granted
+    for_each_kind check_package
     say "e2e: $(( ($(now_ms) - started_at) / 1000 )) s"
     echo "$PASSED passed, $FAILED failed"
     [ "$FAILED" = 0 ]
