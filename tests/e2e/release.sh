@@ -1,6 +1,7 @@
 # release.sh -- end-to-end checks of what a player downloads: each package,
 # unpacked into an empty folder, holds the game, Data/ and README.txt and
-# nothing else, and its game starts. Sourced by run.sh.
+# nothing else, and its game starts. Also writes the README's screenshots
+# when asked (E2E_UPDATE_SCREENSHOTS=1). Sourced by run.sh.
 
 # What each unpacked package's folder holds, sorted.
 declare -A PACKAGE_FILES=(
@@ -82,4 +83,18 @@ check_package_game() {
     fi
     hold_key "$WIN" Escape
     expect_exit "$label: Escape ends the game with exit code 0" 0
+}
+
+# E2E_UPDATE_SCREENSHOTS=1: each game's crate view, which shows walls, floor,
+# the door, a crate and the stairs, becomes the README's picture of it.
+update_screenshots() {
+    local kind docs="$here/../../docs"
+    for kind in "${KINDS[@]}"; do
+        if [ -s "$SCRATCH/$kind-play/crate.png" ]; then
+            convert "$SCRATCH/$kind-play/crate.png" -strip "$docs/screenshot-$kind.png"
+            say "e2e: wrote docs/screenshot-$kind.png"
+        else
+            fail "README screenshot ($kind)" "the game took no crate.png; nothing written"
+        fi
+    done
 }

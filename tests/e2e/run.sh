@@ -16,6 +16,8 @@
 # writes the native game's pictures of that run over reference/*.png and says
 # so; the game under Wine is still compared with them. Look at them before
 # committing.
+# E2E_UPDATE_SCREENSHOTS=1 writes each game's crate view to
+# docs/screenshot-linux.png and docs/screenshot-windows.png, the README's.
 # A game whose file is missing is skipped with a message, and so is a package
 # (maze-*.zip, maze-*.tar.gz) missing beside its game. The simulators beside
 # the games (maze-sim, maze-sim.exe) replay tests/sim/long_mixed.script both
@@ -586,6 +588,7 @@ main() {
     for_each_kind check_bitmap_sets
     for_each_kind check_f1_toggles_where_granted
     for_each_kind check_package
+    [ -n "${E2E_UPDATE_SCREENSHOTS:-}" ] && update_screenshots
     say "e2e: $(( ($(now_ms) - started_at) / 1000 )) s"
     echo "$PASSED passed, $FAILED failed"
     [ "$FAILED" = 0 ]
