@@ -16,7 +16,10 @@
 # writes the native game's pictures of that run over reference/*.png and says
 # so; the game under Wine is still compared with them. Look at them before
 # committing.
-# A game whose file is missing is skipped with a message. The simulators beside
+# E2E_UPDATE_SCREENSHOTS=1 writes each game's crate view to
+# docs/screenshot-linux.png and docs/screenshot-windows.png, the README's.
+# A game whose file is missing is skipped with a message, and so is a package
+# (maze-*.zip, maze-*.tar.gz) missing beside its game. The simulators beside
 # the games (maze-sim, maze-sim.exe) replay tests/sim/long_mixed.script both
 # ways. Prints one line per check and closes with "N passed, M failed";
 # non-zero on a failure.
@@ -27,6 +30,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 # shellcheck source=demos.sh
 source "$here/demos.sh"
+# shellcheck source=robustness.sh
+source "$here/robustness.sh"
+# shellcheck source=release.sh
+source "$here/release.sh"
 
 if [ $# -ne 2 ]; then
     say "usage: $0 LINUX_GAME WINDOWS_GAME"
@@ -448,9 +455,15 @@ check_fullscreen_granted() {
 }
 
 check_no_bitmap() {
-    local kind=$1 label="$1: no bitmap in Data/"
-    new_run "$kind-no-bitmap" empty
-    start_game "$kind" -all,trace+msgbox
+    new_run "$1-no-bitmap" empty
+    start_game "$1" -all,trace+msgbox
+    expect_initialization_failed "$1: no bitmap in Data/"
+}
+
+# expect_initialization_failed LABEL: the game just started (with message box
+# tracing) shows the "ERROR" box, says why, and ends with 0 once it is answered.
+expect_initialization_failed() {
+    local label=$1
     if ! find_shown "ERROR"; then
         why_missing ERROR
         fail "$label" "$REASON"
@@ -574,6 +587,11 @@ main() {
         compare_pictures
         check_simulators
     fi
+    # A player's mishaps and the packages (robustness.sh, release.sh).
+    for_each_kind check_bitmap_sets
+    for_each_kind check_f1_toggles_where_granted
+    for_each_kind check_package
+    [ -n "${E2E_UPDATE_SCREENSHOTS:-}" ] && update_screenshots
     say "e2e: $(( ($(now_ms) - started_at) / 1000 )) s"
     echo "$PASSED passed, $FAILED failed"
     [ "$FAILED" = 0 ]

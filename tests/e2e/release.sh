@@ -1,0 +1,100 @@
+# release.sh -- end-to-end checks of what a player downloads: each package,
+# unpacked into an empty folder, holds the game, Data/ and README.txt and
+# nothing else, and its game starts. Also writes the README's screenshots
+# when asked (E2E_UPDATE_SCREENSHOTS=1). Sourced by run.sh.
+
+# What each unpacked package's folder holds, sorted.
+declare -A PACKAGE_FILES=(
+    [linux]="Data/Crate.bmp Data/Door.bmp Data/Land.bmp README.txt maze maze.bin"
+    [windows]="Data/Crate.bmp Data/Door.bmp Data/Land.bmp README.txt maze.exe"
+)
+
+# package_of KIND: the package the build left beside the game, or nothing.
+package_of() {
+    local game pattern found=()
+    case $1 in
+        linux) game=$LINUX_GAME pattern='maze-*-linux-x86_64.tar.gz' ;;
+        windows) game=$WINDOWS_GAME pattern='maze-*-win32.zip' ;;
+    esac
+    mapfile -t found < <(find "$(dirname "$game")" -maxdepth 1 -name "$pattern" | sort)
+    [ "${#found[@]}" = 1 ] && echo "${found[0]}"
+}
+
+# start_in FOLDER COMMAND...: the game started by COMMAND with FOLDER as its
+# working folder, its output in $RUN; sets GAME_PID.
+start_in() {
+    local folder=$1
+    shift
+    xdotool mousemove 1023 767 2>/dev/null
+    (cd "$folder" && exec "$@") >"$RUN/stdout.txt" 2>"$RUN/stderr.txt" &
+    GAME_PID=$!
+    STARTED_PIDS+=("$GAME_PID")
+}
+
+# The Windows package started from its own folder, as a double-click does;
+# the Linux one by its launcher from another folder, as from a shell.
+check_package() {
+    local kind=$1 package top listing label
+    package=$(package_of "$kind")
+    if [ -z "$package" ]; then
+        say "SKIP  $kind package: not one maze-*-${kind/windows/win32}* beside the game (cmake --build --preset ... --target package)"
+        return
+    fi
+    label="$kind package $(basename "$package")"
+    RUN="$SCRATCH/$kind-package"
+    mkdir -p "$RUN/unpacked" "$RUN/elsewhere"
+    if ! (cd "$RUN/unpacked" && cmake -E tar xf "$package"); then
+        fail "$label" "cannot unpack it"
+        return
+    fi
+    top="$RUN/unpacked/$(basename "$package" | sed 's/\.zip$//; s/\.tar\.gz$//')"
+    listing=$(cd "$top" 2>/dev/null && find . -type f | sed 's|^\./||' | LC_ALL=C sort | paste -sd ' ')
+    if [ "$listing" != "${PACKAGE_FILES[$kind]}" ]; then
+        fail "$label" "holds \"$listing\" (in $RUN/unpacked), expected \"${PACKAGE_FILES[$kind]}\""
+        return
+    fi
+    pass "$label holds $listing in $(basename "$top")/"
+    case $kind in
+        linux) start_in "$RUN/elsewhere" "$top/maze" ;;
+        windows) start_in "$top" wine maze.exe ;;
+    esac
+    check_package_game "$label: $(started_how "$kind")"
+}
+
+started_how() {
+    case $1 in
+        linux) echo "its launcher started from another folder" ;;
+        windows) echo "maze.exe started in its folder" ;;
+    esac
+}
+
+# check_package_game LABEL: the packaged game just started opens its window
+# and draws the picture at rest from its own Data/, and Escape ends it.
+check_package_game() {
+    local label=$1 x y w h
+    find_game "$label" || return
+    expect_client_640x480 "$label: a 640x480 window"
+    read -r x y w h < <(client_geometry "$WIN")
+    if settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
+        expect_alike "$label: picture like reference/still.png" "$RUN/still.png" "$REFERENCE/still.png" \
+            "$RUN/difference-still.png"
+    else
+        fail "$label" "the picture never came to rest ($RUN/still.png)"
+    fi
+    hold_key "$WIN" Escape
+    expect_exit "$label: Escape ends the game with exit code 0" 0
+}
+
+# E2E_UPDATE_SCREENSHOTS=1: each game's crate view, which shows walls, floor,
+# the door, a crate and the stairs, becomes the README's picture of it.
+update_screenshots() {
+    local kind docs="$here/../../docs"
+    for kind in "${KINDS[@]}"; do
+        if [ -s "$SCRATCH/$kind-play/crate.png" ]; then
+            convert "$SCRATCH/$kind-play/crate.png" -strip "$docs/screenshot-$kind.png"
+            say "e2e: wrote docs/screenshot-$kind.png"
+        else
+            fail "README screenshot ($kind)" "the game took no crate.png; nothing written"
+        fi
+    done
+}

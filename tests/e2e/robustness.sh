@@ -1,0 +1,202 @@
+# robustness.sh -- end-to-end checks of a player's mishaps: a Data/ folder
+# with bitmaps missing or broken, and F1 pressed again and again. Sourced by
+# run.sh, whose helpers (new_run, start_game, find_game, ...) these use.
+
+# --- bitmaps missing or broken ------------------------------------------------
+
+# The bitmaps by bit of a set's number: 1 Crate (walls, stairs), 2 Land
+# (floors, ceilings, crates), 4 Door. Set 7 is the play check's Data/, set 0
+# the no-bitmap check's; these are the six in between.
+BITMAPS=(Crate Land Door)
+# Where the picture at rest shows only walls and where only floor: brick on
+# the left, tiles at the bottom right. The door is out of sight there.
+WALL_AREA=150x150+20+120
+FLOOR_AREA=400x100+240+380
+
+# bitmap_names SET: "Crate.bmp and Door.bmp" and the like.
+bitmap_names() {
+    local bit names=()
+    for bit in 0 1 2; do
+        (( $1 >> bit & 1 )) && names+=("${BITMAPS[bit]}.bmp")
+    done
+    case ${#names[@]} in
+        1) echo "${names[0]} only" ;;
+        2) echo "${names[0]} and ${names[1]}" ;;
+        *) echo "${names[*]}" ;;
+    esac
+}
+
+# new_bitmap_run NAME SET: a fresh working folder whose Data/ holds the bitmaps of SET.
+new_bitmap_run() {
+    local bit full
+    new_run "$1" empty
+    full=$(data_for "$LINUX_GAME")
+    [ -f "$full/Crate.bmp" ] || full=$(data_for "$WINDOWS_GAME")
+    for bit in 0 1 2; do
+        (( $2 >> bit & 1 )) && cp "$full/${BITMAPS[bit]}.bmp" "$RUN/Data/"
+    done
+}
+
+# The same 4 KB of noise every run: no header, nothing a loader could take.
+write_noise() {
+    LC_ALL=C awk 'BEGIN { srand(1); for (i = 0; i < 4096; i++) printf "%c", 1 + int(rand() * 255) }' >"$1"
+}
+
+# Three kinds of broken file: noise; "BM" and noise; a real bitmap cut short
+# (its header promises the rest).
+write_broken_bitmaps() {
+    local full
+    full=$(data_for "$LINUX_GAME")
+    [ -f "$full/Door.bmp" ] || full=$(data_for "$WINDOWS_GAME")
+    write_noise "$RUN/Data/Crate.bmp"
+    { printf BM; write_noise /dev/stdout; } >"$RUN/Data/Land.bmp"
+    head -c 2000 "$full/Door.bmp" >"$RUN/Data/Door.bmp"
+}
+
+# area_like_reference AREA PICTURE: prints "like" (at most 1% of the area's
+# pixels differ from reference/still.png), "unlike" (over half) or "between".
+area_like_reference() {
+    local area=$1 picture=$2 count width height
+    convert "$picture" -crop "$area" +repage "$picture.area.png" 2>/dev/null
+    convert "$REFERENCE/still.png" -crop "$area" +repage "$picture.reference.png" 2>/dev/null
+    count=$(pixels_differing "$picture.area.png" "$picture.reference.png" "$FUZZ_PERCENT") || count=unreadable
+    IFS='x+' read -r width height _ <<<"$area"
+    if [ "$count" = unreadable ]; then
+        echo between
+    elif (( count * 100 <= width * height )); then
+        echo like
+    elif (( count * 2 > width * height )); then
+        echo unlike
+    else
+        echo between
+    fi
+}
+
+# expect_bitmap_window LABEL SET: the game started in $RUN opens its window
+# with a 640x480 client area, draws walls and floors from their own bitmap
+# where SET has it and plain where not, and ends with Escape.
+expect_bitmap_window() {
+    local label=$1 set=$2 x y w h walls floors want_walls=unlike want_floors=unlike
+    find_game "$label" || return
+    (( set & 1 )) && want_walls=like
+    (( set & 2 )) && want_floors=like
+    read -r x y w h < <(client_geometry "$WIN")
+    if [ "${w}x${h}" != 640x480 ]; then
+        fail "$label" "client area ${w}x${h}, expected 640x480"
+    elif ! settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
+        fail "$label" "the picture never came to rest ($RUN/still.png)"
+    else
+        walls=$(area_like_reference "$WALL_AREA" "$RUN/still.png")
+        floors=$(area_like_reference "$FLOOR_AREA" "$RUN/still.png")
+        if [ "$walls $floors" = "$want_walls $want_floors" ]; then
+            pass "$label: a 640x480 window, walls $walls and floors $floors the reference"
+        else
+            fail "$label" "walls $walls and floors $floors reference/still.png, expected $want_walls and $want_floors ($RUN/still.png)"
+        fi
+    fi
+    hold_key "$WIN" Escape
+    expect_exit "$label: Escape ends the game with exit code 0" 0
+}
+
+# check_bitmap_set KIND SET
+check_bitmap_set() {
+    new_bitmap_run "$1-bitmaps-$2" "$2"
+    start_game "$1"
+    expect_bitmap_window "$1: Data/ with $(bitmap_names "$2")" "$2"
+}
+
+# Broken files count as missing: three of them are no bitmap at all, and one
+# beside two good ones leaves its own surfaces plain.
+check_broken_bitmaps() {
+    local kind=$1
+    new_run "$kind-broken-bitmaps" empty
+    write_broken_bitmaps
+    start_game "$kind" -all,trace+msgbox
+    expect_initialization_failed "$kind: Data/ with three broken bitmaps"
+    new_bitmap_run "$kind-broken-crate" 6
+    write_noise "$RUN/Data/Crate.bmp"
+    start_game "$kind"
+    expect_bitmap_window "$kind: Data/ with Land.bmp and Door.bmp, and noise as Crate.bmp" 6
+}
+
+# Natively every set and the broken files; under Wine, whose runs take
+# seconds each, one set and one broken file.
+check_bitmap_sets() {
+    local set
+    case $1 in
+        linux)
+            for set in 1 2 3 4 5 6; do check_bitmap_set linux "$set"; done
+            check_broken_bitmaps linux
+            ;;
+        windows)
+            check_bitmap_set windows 4
+            new_run windows-noise-crate empty
+            write_noise "$RUN/Data/Crate.bmp"
+            start_game windows -all,trace+msgbox
+            expect_initialization_failed "windows: Data/ with only noise as Crate.bmp"
+            ;;
+    esac
+}
+
+# --- F1 again and again ------------------------------------------------------------
+
+F1_TOGGLES=10
+
+# resident_kb PID: VmRSS of the process in kB. Under Wine the game's PID is
+# maze.exe itself: wine hands its process over by exec.
+resident_kb() {
+    awk '/^VmRSS:/ { print $2 }' "/proc/$1/status" 2>/dev/null
+}
+
+# Where a 640 x 480 mode exists each F1 makes the window and its context
+# anew, fullscreen and back; ten of them must not add up. Resident memory
+# after the tenth (windowed) is within 10% of that after the second.
+check_f1_toggles() {
+    local kind=$1 label="$1: F1 $F1_TOGGLES times" round old x y w h second=0 tenth=0
+    new_run "$kind-f1-toggles" full
+    start_game "$kind"
+    find_game "$label" || return
+    for ((round = 1; round <= F1_TOGGLES; round++)); do
+        old=$WIN
+        hold_key "$WIN" F1
+        if ! new_game_window "$old"; then
+            fail "$label" "no new window after F1 number $round (stderr: $RUN/stderr.txt)"
+            stop_pid "$GAME_PID"
+            return
+        fi
+        (( round == 2 || round == F1_TOGGLES )) || continue
+        # Textures loaded and frames drawn: the picture comes to rest.
+        read -r x y w h < <(client_geometry "$WIN")
+        settle "$RUN/after-$round.png" "$x" "$y" "$w" "$h" 15
+        if (( round == 2 )); then second=$(resident_kb "$GAME_PID"); else tenth=$(resident_kb "$GAME_PID"); fi
+    done
+    if [ -z "$second" ] || [ -z "$tenth" ] || [ "$second" = 0 ]; then
+        fail "$label" "no resident memory read (after the 2nd: \"$second\", the ${F1_TOGGLES}th: \"$tenth\")"
+    elif (( (tenth - second) * 10 <= second && (second - tenth) * 10 <= second )); then
+        pass "$label: resident memory $second kB after the 2nd, $tenth kB after the ${F1_TOGGLES}th ($(percent_change "$second" "$tenth"))"
+    else
+        fail "$label" "resident memory $second kB after the 2nd, $tenth kB after the ${F1_TOGGLES}th ($(percent_change "$second" "$tenth"), more than 10%)"
+    fi
+    expect_client_640x480 "$label: the client area is 640x480 again"
+    hold_key "$WIN" Escape
+    expect_exit "$label: Escape ends the game with exit code 0" 0
+}
+
+percent_change() {
+    awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f%%", (b - a) * 100 / a }'
+}
+
+# As the F1 granted check: display B natively, Wine's virtual desktop.
+check_f1_toggles_where_granted() {
+    case $1 in
+        linux)
+            DISPLAY=$DISPLAY_B
+            check_f1_toggles linux
+            DISPLAY=$DISPLAY_A
+            ;;
+        windows)
+            wine_desktop on && check_f1_toggles windows
+            wine_desktop off
+            ;;
+    esac
+}
