@@ -5,16 +5,10 @@
 string(ASCII 26 sub)
 string(REPLACE "|" "\n" text "${INPUT}\n")
 string(REPLACE "<SUB>" "${sub}" text "${text}")
-file(REMOVE_RECURSE ${WORKDIR})
-file(MAKE_DIRECTORY ${WORKDIR})
+include(${CMAKE_CURRENT_LIST_DIR}/fresh_run.cmake)
 file(WRITE ${WORKDIR}/input.txt "${text}")
 if(NOT OUTPUT)
     set(OUTPUT ${WORKDIR}/output.txt)
-endif()
-if(EMULATOR)
-    set(cmd ${EMULATOR} ${SIM})
-else()
-    set(cmd ${SIM})
 endif()
 execute_process(COMMAND ${cmd}
                 INPUT_FILE ${WORKDIR}/input.txt

@@ -4,13 +4,7 @@
 # and WORKDIR.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
-file(REMOVE_RECURSE ${WORKDIR})
-file(MAKE_DIRECTORY ${WORKDIR})
-if(EMULATOR)
-    set(cmd ${EMULATOR} ${SIM})
-else()
-    set(cmd ${SIM})
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/fresh_run.cmake)
 execute_process(COMMAND ${cmd}
                 INPUT_FILE ${SCRIPT}
                 OUTPUT_VARIABLE out

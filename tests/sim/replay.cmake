@@ -5,14 +5,8 @@
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 set(expected ${dir}/${name}.expected)
-file(REMOVE_RECURSE ${WORKDIR})
-file(MAKE_DIRECTORY ${WORKDIR})
+include(${CMAKE_CURRENT_LIST_DIR}/fresh_run.cmake)
 file(COPY ${DATA} DESTINATION ${WORKDIR})
-if(EMULATOR)
-    set(cmd ${EMULATOR} ${SIM})
-else()
-    set(cmd ${SIM})
-endif()
 execute_process(COMMAND ${cmd}
                 INPUT_FILE ${SCRIPT}
                 OUTPUT_FILE ${WORKDIR}/actual.txt
