@@ -55,17 +55,28 @@ check_package() {
     fi
     pass "$label holds $listing in $(basename "$top")/"
     case $kind in
-        linux) start_in "$RUN/elsewhere" "$top/maze" ;;
-        windows) start_in "$top" wine maze.exe ;;
+        linux)
+            start_in "$RUN/elsewhere" "$top/maze" --record rec.script
+            check_package_game "$label: its launcher started from another folder with --record rec.script"
+            expect_recording_in "$label: the recording" "$RUN/elsewhere" "$top"
+            ;;
+        windows)
+            start_in "$top" wine maze.exe
+            check_package_game "$label: maze.exe started in its folder"
+            ;;
     esac
-    check_package_game "$label: $(started_how "$kind")"
 }
 
-started_how() {
-    case $1 in
-        linux) echo "its launcher started from another folder" ;;
-        windows) echo "maze.exe started in its folder" ;;
-    esac
+# expect_recording_in LABEL FOLDER GAME_FOLDER: the launcher takes an option's
+# file name from the folder the player is in, not the game's.
+expect_recording_in() {
+    if tail -1 "$2/rec.script" 2>/dev/null | grep -q '^expect frame='; then
+        pass "$1 is in the folder it was started from, closed with its expect line"
+    elif [ -e "$3/rec.script" ]; then
+        fail "$1" "written to the game's folder ($3/rec.script), not the player's ($2)"
+    else
+        fail "$1" "no finished $2/rec.script"
+    fi
 }
 
 # check_package_game LABEL: the packaged game just started opens its window
