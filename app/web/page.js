@@ -6,6 +6,7 @@ var Module = (function () {
     var status = document.getElementById("status");
     var ended = document.getElementById("ended");
     var bitmaps = ["Data/Crate.bmp", "Data/Land.bmp", "Data/Door.bmp"];
+    var runtimeReady = false;
     // ?playdemo=FILE or ?timedemo=FILE: a demo beside the page, played as the
     // games' options of the same names play it.
     var query = new URLSearchParams(window.location.search);
@@ -100,14 +101,18 @@ var Module = (function () {
     window.mazePage = {
         ended: false,
         listaText: listaText,
-        frames: function () { return Module._maze_frame_count(); },
+        // 0 until the game's code is running: asked earlier, its exports are not there yet.
+        frames: function () { return runtimeReady ? Module._maze_frame_count() : 0; },
     };
 
     return {
         arguments: demoFile ? [demoOption, demoFile] : [],
         canvas: canvas,
         preRun: [loadData],
-        onRuntimeInitialized: function () { status.textContent = ""; },
+        onRuntimeInitialized: function () {
+            runtimeReady = true;
+            status.textContent = "";
+        },
         print: function (text) { console.log(text); },
         printErr: function (text) { console.warn(text); },
         showBox: showBox,
