@@ -55,6 +55,18 @@ void BM_StepWalking(benchmark::State& state) {
 }
 BENCHMARK(BM_StepWalking)->Unit(benchmark::kMicrosecond);
 
+// A step the loop runs but does not show, walking: all of the game, no GL.
+// The cost of keeping the pace where frames are slow.
+void BM_StepUndrawn(benchmark::State& state) {
+    StartGame();
+    benchgl::SetMode(benchgl::Mode::Nothing);
+    KeyDown(kVkW);
+    for (auto _ : state) {
+        StepWithoutDrawing();
+    }
+}
+BENCHMARK(BM_StepUndrawn)->Unit(benchmark::kMicrosecond);
+
 using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) {

@@ -22,9 +22,11 @@ void Collect(PlayerCell cell) {
 
 }  // namespace
 
-void CratePass(int crateCount, PlayerCell cell) {
+void CratePass(int crateCount, PlayerCell cell, bool drawn) {
     for (int i = 0; i < crateCount; ++i) {
-        DrawCrate(C[i]);
+        if (drawn) {
+            DrawCrate(C[i]);
+        }
         if (WithinReach(C[i])) {
             Collect(cell);
         }

@@ -5,5 +5,6 @@
 
 // Called by the frame after the floors, before the level change. Draws every
 // crate and, for each one within reach, turns the player's own cell into open
-// floor. This frame's lists keep the crate; the next rebuild drops it.
-void CratePass(int crateCount, PlayerCell cell);
+// floor. This frame's lists keep the crate; the next rebuild drops it. An
+// undrawn step (`drawn` false) collects alike, drawing nothing.
+void CratePass(int crateCount, PlayerCell cell, bool drawn);

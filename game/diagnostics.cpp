@@ -6,8 +6,12 @@
 
 #include "game/platform.h"
 
+bool DiagnosticsDue() {
+    return SysKeyDown(kVkSpace);
+}
+
 void WriteDiagnostics() {
-    if (!SysKeyDown(kVkSpace)) {
+    if (!DiagnosticsDue()) {
         return;
     }
     SysPause(100);

@@ -6,3 +6,8 @@
 // working folder, so holding it slows the game to about ten frames a second.
 // A file that cannot be opened is skipped.
 void WriteDiagnostics();
+
+// Asked by the idle turn before a step: true when that step will pause (space
+// physically down). Such a step is shown whatever else is due, since its pause
+// holds back every step after it.
+bool DiagnosticsDue();

@@ -60,10 +60,15 @@ void OpenTest(int doorCount, PlayerCell cell) {
 
 }  // namespace
 
-void DoorPass(int doorCount, PlayerCell cell) {
-    BindDoorTexture();
+void DoorPass(int doorCount, PlayerCell cell, bool drawn) {
+    if (drawn) {
+        BindDoorTexture();
+    }
     for (int i = 0; i < doorCount; ++i) {
-        DrawDoor(D[i], DoorUp);
+        // Each slab shows the lift as the doors before it in the list left it.
+        if (drawn) {
+            DrawDoor(D[i], DoorUp);
+        }
         if (D[i].open) {
             LiftStep(D[i]);
         }

@@ -19,12 +19,19 @@
 
 BoxCounts lastFrameCounts{};
 
-int DrawGLScene() {
+namespace {
+
+// The one sequence of both kinds of step. An undrawn step skips every GL call
+// and nothing else: the drawing only reads what the rules leave, so the state
+// after it is the state a drawn step leaves.
+void RunStep(bool drawn) {
     // 1. The box lists from the grid: a crate collected last frame is gone now.
     const BoxCounts counts = RebuildBoxes();
     lastFrameCounts = counts;
     // 2. A clear screen and the identity.
-    BeginScene();
+    if (drawn) {
+        BeginScene();
+    }
     // 3. While space is down: a pause and two lines in "lista.txt".
     WriteDiagnostics();
     // 4. The player's cell, taken before walking; steps 5, 9, 11 and 12 use it
@@ -32,25 +39,39 @@ int DrawGLScene() {
     const PlayerCell cell = ComputePlayerCell();
     // 5. Walking, running and sliding.
     Walk(counts, cell);
-    // 6. The camera, from where walking left the player.
-    SetCamera();
-    // 7. The blend function for the crates' markers; blending itself stays off.
-    SetBlendFunction();
-    // 8. Walls, then the stairs with the wall texture still bound.
-    DrawWalls(counts.wallCount);
-    DrawStairs(counts.stairCount);
+    if (drawn) {
+        // 6. The camera, from where walking left the player.
+        SetCamera();
+        // 7. The blend function for the crates' markers; blending itself stays off.
+        SetBlendFunction();
+        // 8. Walls, then the stairs with the wall texture still bound.
+        DrawWalls(counts.wallCount);
+        DrawStairs(counts.stairCount);
+    }
     // 9. Doors: drawn, lifted, opened with 'E'.
-    DoorPass(counts.doorCount, cell);
+    DoorPass(counts.doorCount, cell, drawn);
     // 10. Floors.
-    DrawFloors(counts.openCount);
+    if (drawn) {
+        DrawFloors(counts.openCount);
+    }
     // 11. Crates, drawn with the floor texture, and collected.
-    CratePass(counts.crateCount, cell);
+    CratePass(counts.crateCount, cell, drawn);
     // 12. Up and down the stairs, and sinking to the floor.
     ChangeLevel(counts, cell);
     // 13 and 14. The speed factor back to 1, the next view vector, the pointer home.
     EndFrameView();
+}
+
+}  // namespace
+
+int DrawGLScene() {
+    RunStep(true);
     // 15.
     return 1;
+}
+
+void StepWithoutDrawing() {
+    RunStep(false);
 }
 
 void ResetFrame() {

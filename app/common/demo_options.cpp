@@ -1,4 +1,4 @@
-// demo_options.cpp -- reading --record, --playdemo and --timedemo.
+// demo_options.cpp -- reading --record, --playdemo, --timedemo and --pace.
 #include "app/common/demo_options.h"
 
 #include "app/common/texts.h"
@@ -20,11 +20,40 @@ bool TakeFile(int argc, const char* const* argv, int& i, std::string& file, std:
     return true;
 }
 
+// Digits only, and no more of them than the largest pace has: no sign, no
+// spaces, nothing that a number reader would quietly take or cut short.
+bool TakePace(int argc, const char* const* argv, int& i, DemoOptions& options, std::string& error) {
+    if (options.paceGiven) {
+        error = text::kPaceTwice;
+        return false;
+    }
+    const std::string value = i + 1 < argc ? argv[++i] : "";
+    long pace = 0;
+    bool ok = !value.empty() && value.size() <= 6;
+    for (char c : value) {
+        ok = ok && c >= '0' && c <= '9';
+        pace = pace * 10 + (c - '0');
+    }
+    if (!ok || pace > StepClock::kMaxPace) {
+        error = text::kBadPace;
+        return false;
+    }
+    options.pace = static_cast<int>(pace);
+    options.paceGiven = true;
+    return true;
+}
+
 }  // namespace
 
 bool ParseDemoOptions(int argc, const char* const* argv, DemoOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--pace") {
+            if (!TakePace(argc, argv, i, options, error)) {
+                return false;
+            }
+            continue;
+        }
         const bool timed = option == "--timedemo";
         if (option != "--record" && option != "--playdemo" && !timed) {
             error = std::string(text::kUnknownOption) + option + "\n" + text::kOptions;

@@ -25,7 +25,7 @@ std::unique_ptr<DemoRecorder> recorder;
 std::unique_ptr<DemoPlayer> player;
 
 std::string GameState() {
-    return StateLine(FramesDrawn(), PausesCounted());
+    return StateLine(StepsRun(), PausesCounted());
 }
 
 long long Milliseconds() {
@@ -90,9 +90,10 @@ bool Report(const char* file, const std::string& line, bool append) {
 
 std::string TimedemoLine() {
     const double seconds = DemoSeconds();
-    const double fps = seconds > 0 ? FramesDrawn() / seconds : 0.0;
+    // Timed, every step is drawn: its steps are its frames.
+    const double fps = seconds > 0 ? StepsRun() / seconds : 0.0;
     char numbers[96];
-    std::snprintf(numbers, sizeof numbers, ": %ld frames in %.3f s, %.1f fps", FramesDrawn(), seconds, fps);
+    std::snprintf(numbers, sizeof numbers, ": %ld frames in %.3f s, %.1f fps", StepsRun(), seconds, fps);
     return "timedemo " + options.play + numbers;
 }
 
@@ -107,7 +108,7 @@ int EndDemo(std::string& message) {
         return 2;
     }
     if (!player->Finished()) {
-        std::fprintf(stderr, "%s: stopped after %ld frames, before its end\n", options.play.c_str(), FramesDrawn());
+        std::fprintf(stderr, "%s: stopped after %ld frames, before its end\n", options.play.c_str(), StepsRun());
     }
     if (!player->Failure().empty()) {
         std::fprintf(stderr, "%s: %s", options.play.c_str(), player->Failure().c_str());
@@ -133,6 +134,7 @@ std::string StartDemoSession(int argc, const char* const* argv) {
     if (!ParseDemoOptions(argc, argv, options, error)) {
         return error;
     }
+    SetPace(options.pace);
     if (!options.play.empty()) {
         return StartDemo();
     }

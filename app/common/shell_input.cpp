@@ -6,7 +6,6 @@
 #include "app/common/demo_player.h"
 #include "app/common/demo_recorder.h"
 #include "app/common/shell_state.h"
-#include "game/frame.h"
 #include "game/input.h"
 #include "game/view.h"
 
@@ -20,19 +19,36 @@ bool timedDemo = false;
 bool stopRequested = false;
 bool demoStarted = false;
 Clock::time_point demoStart;
-long frames = 0;
+long steps = 0;
+long framesDrawn = 0;
 long pauses = 0;
 
-// A turn of the game as it is played, with every frame recorded.
+// Every step is a frame of the recording: the key table it reads first.
+bool BeforeRecordedStep() {
+    recorder->BeforeFrame(keys);
+    return true;
+}
+
+void AfterRecordedStep() {
+    ++steps;
+    recorder->Frame();
+}
+
+void AfterStep() {
+    ++steps;
+}
+
+bool BeforeDemoStep() {
+    return player->NextFrame();
+}
+
+// A turn of the game as it is played, with every step recorded.
 IdleTurn PlayTurn() {
-    const bool drawing = active != 0;
-    if (recorder != nullptr && drawing) {
-        recorder->BeforeFrame(keys);
-    }
-    const IdleTurn turn = RunIdleTurn();
-    frames += drawing ? 1 : 0;
+    const IdleTurn turn =
+        recorder != nullptr ? RunIdleTurn({BeforeRecordedStep, AfterRecordedStep}) : RunIdleTurn({nullptr, AfterStep});
+    framesDrawn += turn.swap ? 1 : 0;
     if (recorder != nullptr) {
-        drawing ? recorder->Frame() : recorder->Tick();
+        recorder->Tick();
     }
     return turn;
 }
@@ -45,16 +61,22 @@ IdleTurn DemoTurn() {
         demoStart = Clock::now();
     }
     if (stopRequested) {
-        return IdleTurn{true, false, false};
+        return IdleTurn{true, false, false, 0};
     }
-    if (active && !player->NextFrame()) {
-        return IdleTurn{true, false, false};
+    const long long now = LoopNow();
+    if (!active) {
+        LoopClock().Skip(now);
+        return IdleTurn{false, true, false, 10};
     }
-    if (active) {
-        DrawGLScene();
-        ++frames;
+    const TurnSteps run = RunDueSteps(now, {BeforeDemoStep, AfterStep});
+    if (run.exhausted) {
+        return IdleTurn{true, false, false, 0};
     }
-    return IdleTurn{false, true, false};
+    if (run.ran == 0) {
+        return IdleTurn{false, false, false, LoopClock().MillisecondsToNext(now)};
+    }
+    framesDrawn += run.drawn ? 1 : 0;
+    return IdleTurn{false, run.drawn, false, 0};
 }
 
 }  // namespace
@@ -90,9 +112,14 @@ bool ShellKeyState(int vk, bool physical) {
     return physical;
 }
 
-bool ShellPause() {
+bool ShellPause(int milliseconds) {
     ++pauses;
-    return !(player != nullptr && timedDemo);
+    if (player != nullptr && timedDemo) {
+        return false;
+    }
+    const long long now = LoopNow();
+    LoopClock().Paused(now, static_cast<long long>(milliseconds) * 1000000);
+    return true;
 }
 
 void ShellReleaseKeys() {
@@ -105,8 +132,12 @@ IdleTurn ShellIdleTurn() {
     return player != nullptr ? DemoTurn() : PlayTurn();
 }
 
+long StepsRun() {
+    return steps;
+}
+
 long FramesDrawn() {
-    return frames;
+    return framesDrawn;
 }
 
 long PausesCounted() {
@@ -124,11 +155,15 @@ void UseRecorder(DemoRecorder* r) {
 void UseDemo(DemoPlayer* p, bool timed) {
     player = p;
     timedDemo = timed;
+    if (timed) {
+        SetPace(0);  // as fast as it can draw, whatever the pace
+    }
 }
 
 void ResetShellInput() {
     recorder = nullptr;
     player = nullptr;
     timedDemo = stopRequested = demoStarted = false;
-    frames = pauses = 0;
+    steps = framesDrawn = pauses = 0;
+    SetPace(kDefaultPace);
 }

@@ -24,19 +24,22 @@ bool ShellKeyState(int vk, bool physical);
 // is the demo's and stays as it is.
 void ShellReleaseKeys();
 
-// Called by the shells' SysPause: counts the pause for the state line. False
-// when the wait is to be skipped, as a timed demo does.
-bool ShellPause();
+// Called by the shells' SysPause: counts the pause for the state line and
+// holds the step clock back by it. False when the wait is to be skipped, as a
+// timed demo does.
+bool ShellPause(int milliseconds);
 
 // Called by each shell's loop whenever no message is pending, in place of
 // RunIdleTurn: a turn of the game, recorded, or a turn of the demo playing,
-// which draws the demo's next frame and is done when the demo is.
+// which runs the demo's steps that are due and is done when the demo is.
+// A turn with nothing due asks the shell to wait (`waitMs`).
 IdleTurn ShellIdleTurn();
 
-// What the game has drawn and paused so far: the frame and pauses of its
-// state line.
-long FramesDrawn();
+// What the game has stepped and paused so far: the frame and pauses of its
+// state line. And how many of those steps were drawn and shown.
+long StepsRun();
 long PausesCounted();
+long FramesDrawn();
 
 // Seconds from the demo's first frame to now.
 double DemoSeconds();
@@ -45,5 +48,5 @@ double DemoSeconds();
 void UseRecorder(DemoRecorder* recorder);
 void UseDemo(DemoPlayer* player, bool timed);
 
-// Everything back to the plain game, nothing counted: for tests.
+// Everything back to the plain game at the default pace, nothing counted.
 void ResetShellInput();

@@ -34,9 +34,11 @@ constexpr const char* kUnregisterClassFailed = "Could Not Unregister Class.";
 
 // The command line, and the files of recordings and demos.
 constexpr const char* kUnknownOption = "Unknown option: ";
-constexpr const char* kOptions = "The options are --record FILE, --playdemo FILE and --timedemo FILE.";
+constexpr const char* kOptions = "The options are --record FILE, --playdemo FILE or --timedemo FILE, and --pace N.";
 constexpr const char* kOptionNeedsFile = " needs a file name.";
 constexpr const char* kOneOption = "One option at a time: --record FILE, --playdemo FILE or --timedemo FILE.";
+constexpr const char* kBadPace = "--pace needs a whole number of steps a second from 0 to 100000 (0: one a frame).";
+constexpr const char* kPaceTwice = "--pace may be given once.";
 constexpr const char* kCannotReadDemo = "Cannot read the demo ";
 constexpr const char* kCannotWrite = "Cannot write ";
 

@@ -1,6 +1,7 @@
 // sys_null.cpp -- the scripted platform services behind game/platform.h.
 #include "app/null/sys_null.h"
 
+#include "app/common/shell_input.h"
 #include "game/platform.h"
 
 namespace sysnull {
@@ -51,9 +52,11 @@ bool SysKeyDown(int vk) {
     return vk >= 0 && vk < 256 && sysnull::physical[vk];
 }
 
+// Never waits; the loop's clock is still held back, as in the real shells.
 void SysPause(int milliseconds) {
     ++sysnull::pauses;
     sysnull::pausedMs += milliseconds;
+    ShellPause(milliseconds);
 }
 
 void SysPointerHome(int x, int y) {

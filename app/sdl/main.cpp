@@ -16,11 +16,11 @@
 
 namespace {
 
-// Minimised, no frame is drawn; waiting for the next event instead of
-// spinning keeps the machine cool and still sees Escape within a moment.
-void IdleWhileInactive() {
-    if (!active) {
-        SDL_WaitEventTimeout(nullptr, 10);
+// No step due yet, or minimised: waiting for the next event instead of
+// spinning keeps the machine cool and still sees a key within a moment.
+void Wait(const IdleTurn& turn) {
+    if (turn.waitMs > 0) {
+        SDL_WaitEventTimeout(nullptr, turn.waitMs);
     }
 }
 
@@ -45,7 +45,7 @@ int RunGame() {
         if (turn.done) {
             break;
         }
-        IdleWhileInactive();
+        Wait(turn);
     }
     KillGLWindow();
     return 0;

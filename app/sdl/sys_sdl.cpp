@@ -27,7 +27,7 @@ bool SysKeyDown(int vk) {
 }
 
 void SysPause(int milliseconds) {
-    if (ShellPause()) {
+    if (ShellPause(milliseconds)) {
         SDL_Delay(static_cast<Uint32>(milliseconds));
     }
 }

@@ -15,21 +15,17 @@
 
 namespace {
 
-int pauseMs = 0;
 unsigned frameCount = 0;
 
-// One frame per display refresh, when the browser is about to show one: the
+// One turn per display refresh, when the browser is about to show one: the
 // most a page can present, as a driver that waits for the display allows,
 // and what keeps the browser's own drawing from starving behind the game's.
-// A pause the last frame asked for comes first. Hidden, the page gets no
-// refreshes and the game waits, as when minimised.
-void ScheduleNextTurn() {
-    if (pauseMs > 0) {
-        emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, pauseMs);
-    } else {
-        emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
-    }
-    pauseMs = 0;
+// Each turn runs the steps the clock has due since the last (several at the
+// default pace), so the game keeps its pace whatever the refresh rate; a
+// pause just leaves the turns with nothing due until it is over. Hidden, the
+// page gets no refreshes and the game waits, as when minimised.
+void ScheduleTurns() {
+    emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
 }
 
 // A demo's results are written as the games write them, into the page's
@@ -48,9 +44,9 @@ void EndGame(bool release) {
 }
 
 void Turn() {
-    ++frameCount;
     const IdleTurn turn = ShellIdleTurn();
     if (turn.swap) {
+        ++frameCount;
         webgl::PresentFrame();
     }
     if (turn.toggleFullscreen && !ToggleFullscreen()) {
@@ -59,29 +55,27 @@ void Turn() {
     }
     if (turn.done) {
         EndGame(true);
-        return;
     }
-    ScheduleNextTurn();
 }
 
 }  // namespace
 
 void StartGame() {
     fullscreen = 0;
-    pauseMs = 0;
     if (!CreateGameWindow()) {
         TellGameEnded();
         return;
     }
     emscripten_set_main_loop(Turn, 0, EM_FALSE);
-    ScheduleNextTurn();
+    ScheduleTurns();
 }
 
-void AddPause(int milliseconds) {
-    pauseMs += milliseconds;
-}
-
-// Read by the page's test to time the frames.
+// Read by the page's test: frames shown since the page loaded, and the
+// steps of the game now running.
 extern "C" EMSCRIPTEN_KEEPALIVE unsigned maze_frame_count() {
     return frameCount;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE long maze_step_count() {
+    return StepsRun();
 }

@@ -1,6 +1,5 @@
 // sys_web.cpp -- the platform services of game/platform.h, in a web page.
 #include "app/common/shell_input.h"
-#include "app/web/loop.h"
 #include "app/web/web_input.h"
 #include "game/platform.h"
 
@@ -8,10 +7,10 @@ bool SysKeyDown(int vk) {
     return ShellKeyState(vk, PhysicalKeyDown(vk));
 }
 
+// A page cannot sleep without freezing: the step clock holds the next step
+// back instead, and the browser draws on meanwhile.
 void SysPause(int milliseconds) {
-    if (ShellPause()) {
-        AddPause(milliseconds);
-    }
+    ShellPause(milliseconds);
 }
 
 // A page cannot move the pointer; each movement is read from home instead

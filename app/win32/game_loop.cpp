@@ -1,4 +1,4 @@
-// game_loop.cpp -- the message pump with a game frame on every idle turn.
+// game_loop.cpp -- the message pump, with the game's due steps on every idle turn.
 #include "app/common/game_window.h"
 #include "app/common/shell_input.h"
 #include "app/win32/win32_shell.h"
@@ -29,6 +29,10 @@ int RunGame() {
         }
         if (turn.toggleFullscreen && !ToggleFullscreen()) {
             return 0;
+        }
+        if (!done && turn.waitMs > 0) {
+            // No step is due yet: sleep until one is, or until a message comes.
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(turn.waitMs), QS_ALLINPUT);
         }
     }
     KillGLWindow();

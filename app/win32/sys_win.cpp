@@ -8,7 +8,7 @@ bool SysKeyDown(int vk) {
 }
 
 void SysPause(int milliseconds) {
-    if (ShellPause()) {
+    if (ShellPause(milliseconds)) {
         Sleep(static_cast<DWORD>(milliseconds));
     }
 }

@@ -11,7 +11,7 @@ class CratesTest : public GameTest {
 protected:
     void Pass() {
         const BoxCounts counts = RebuildBoxes();
-        CratePass(counts.crateCount, ComputePlayerCell());
+        CratePass(counts.crateCount, ComputePlayerCell(), true);
     }
 };
 

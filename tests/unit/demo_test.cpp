@@ -116,10 +116,10 @@ TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
     EXPECT_FALSE(ShellIdleTurn().done);
     EXPECT_EQ(keys[kVkW], 0);
     EXPECT_EQ(yrot, 0.0f);
-    EXPECT_FALSE(ShellPause());
+    EXPECT_FALSE(ShellPause(100));
     ShellKey(kVkEscape, true);
     EXPECT_TRUE(ShellIdleTurn().done);
-    EXPECT_EQ(FramesDrawn(), 1);
+    EXPECT_EQ(StepsRun(), 1);
     EXPECT_EQ(PausesCounted(), 1);
     EXPECT_FALSE(player.Finished());
 }

@@ -13,7 +13,7 @@ protected:
     // One door pass with the player's cell taken from his position.
     void Pass() {
         const BoxCounts counts = RebuildBoxes();
-        DoorPass(counts.doorCount, ComputePlayerCell());
+        DoorPass(counts.doorCount, ComputePlayerCell(), true);
     }
     void StandAt(float x, float z) {
         centerx = x;

@@ -5,10 +5,18 @@
 #include "app/common/shell_state.h"
 #include "fixture.h"
 #include "game/input.h"
+#include "game/platform.h"
 
 namespace {
 
-class IdleTurnTest : public GameTest {};
+// One step a turn, as the game first ran: a turn's rules without the clock.
+class IdleTurnTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        SetPace(0);
+    }
+};
 
 // Frames are counted by their one glClear. The frame of a turn that ends is
 // drawn, just never shown; Escape's entry is left to its key-up message, and
@@ -23,7 +31,7 @@ TEST_F(IdleTurnTest, OneTurnFollowsActiveEscapeAndF1) {
         {0, 1, 0, 0, true, false, false}, {1, 0, 1, 1, false, true, true},  {1, 1, 1, 1, true, false, true},
     };
     for (const auto& c : cases) {
-        SetUp();
+        IdleTurnTest::SetUp();
         active = c.active;
         keys[kVkEscape] = c.escape;
         keys[kVkF1] = c.f1;
@@ -44,6 +52,27 @@ TEST_F(IdleTurnTest, F1TogglesOncePerPress) {
     EXPECT_FALSE(RunIdleTurn().toggleFullscreen);
     KeyDown(kVkF1);  // pressed again: back to the first mode
     EXPECT_TRUE(RunIdleTurn().toggleFullscreen);
+}
+
+// At the default pace, a turn runs every step due since the last and shows
+// only the last; a step that pauses is shown and ends the turn's steps.
+TEST_F(IdleTurnTest, ATurnRunsTheDueStepsAndDrawsOnlyTheLast) {
+    SetPace(kDefaultPace);
+    constexpr long long kMs = 1000000;
+    const long long start = 1000 * kMs;
+    EXPECT_EQ(RunDueSteps(start, {nullptr, nullptr}).ran, 1);
+    glrec::Reset(glrec::Detail::Full);
+    const TurnSteps steps = RunDueSteps(start + 9 * kMs, {nullptr, nullptr});
+    EXPECT_EQ(steps.ran, 9);
+    EXPECT_TRUE(steps.drawn);
+    EXPECT_EQ(glrec::CallsNamed("glClear").size(), 1u);
+    EXPECT_EQ(RunDueSteps(start + 9 * kMs, {nullptr, nullptr}).ran, 0);
+
+    sysnull::SetKeyDown(kVkSpace, true);
+    const TurnSteps paused = RunDueSteps(start + 30 * kMs, {nullptr, nullptr});
+    EXPECT_EQ(paused.ran, 1);
+    EXPECT_TRUE(paused.drawn);
+    EXPECT_EQ(glrec::CallsNamed("glClear").size(), 2u);
 }
 
 }  // namespace
