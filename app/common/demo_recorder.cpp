@@ -56,6 +56,10 @@ void DemoRecorder::Tick() {
     }
 }
 
+void DemoRecorder::Note(const std::string& text) {
+    Line("# " + text);
+}
+
 void DemoRecorder::Finish(const std::string& stateLine) {
     Line("expect " + stateLine);
     out_.flush();

@@ -35,6 +35,9 @@ public:
     // what is waiting once a second has passed since the last flush.
     void Tick();
 
+    // A comment line, for the reader of the file; the simulator skips it.
+    void Note(const std::string& text);
+
     // The last line: `expect` and the state the game ended in. Flushes.
     void Finish(const std::string& stateLine);
 

@@ -117,7 +117,17 @@ int EndDemo(std::string& message) {
     return 0;
 }
 
+// How the game went, for whoever reads the recording: the steps against the
+// time they took show the pace, and how many of them were seen.
+std::string RecordingSummary() {
+    char line[160];
+    std::snprintf(line, sizeof line, "%ld steps in %.3f s at --pace %d, %ld of them drawn", StepsRun(),
+                  SecondsRunning(), Pace(), FramesDrawn());
+    return line;
+}
+
 int EndRecording(int exitCode, std::string& message) {
+    recorder->Note(RecordingSummary());
     recorder->Finish(GameState());
     recordFile.close();
     if (recordFile.fail()) {

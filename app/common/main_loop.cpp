@@ -13,6 +13,7 @@ namespace {
 StepClock loopClock;
 int pace = kDefaultPace;
 bool clockRunning = false;
+long long firstStepAt = 0;
 
 // How long a minimised game sleeps between its looks at the messages: it
 // runs nothing, yet still sees Escape within a moment.
@@ -21,7 +22,7 @@ constexpr int kInactiveWaitMs = 10;
 // Escape and F1 as the original loop reads them after a frame, F1 whether or
 // not the loop is ending.
 IdleTurn ReadShellKeys(bool drawn, bool failed) {
-    IdleTurn turn{false, false, false, 0};
+    IdleTurn turn{false, false, false, 0, false};
     if (failed || keys[kVkEscape]) {
         turn.done = true;
     } else {
@@ -54,6 +55,10 @@ long long LoopNow() {
     return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+double SecondsRunning() {
+    return clockRunning ? static_cast<double>(LoopNow() - firstStepAt) / StepClock::kSecond : 0.0;
+}
+
 TurnSteps RunDueSteps(long long now, StepHooks hooks) {
     TurnSteps steps{0, false, false, false};
     // The first step is due at the first turn, once the window is up: the
@@ -61,6 +66,7 @@ TurnSteps RunDueSteps(long long now, StepHooks hooks) {
     if (!clockRunning) {
         loopClock.Start(pace, now);
         clockRunning = true;
+        firstStepAt = now;
     }
     loopClock.BeginTurn(now);
     while (loopClock.Due(now) > 0) {
@@ -95,7 +101,9 @@ IdleTurn RunIdleTurn(StepHooks hooks) {
     }
     const TurnSteps steps = RunDueSteps(now, hooks);
     if (steps.ran == 0) {
-        return IdleTurn{false, false, false, loopClock.MillisecondsToNext(now)};
+        return IdleTurn{false, false, false, loopClock.MillisecondsToNext(now), false};
     }
-    return ReadShellKeys(steps.drawn, steps.failed);
+    IdleTurn turn = ReadShellKeys(steps.drawn, steps.failed);
+    turn.drawn = steps.drawn;
+    return turn;
 }

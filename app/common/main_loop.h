@@ -8,6 +8,7 @@ struct IdleTurn {
     bool swap;              // present the frame: a step was drawn
     bool toggleFullscreen;  // F1 was down: recreate the window in the other mode
     int waitMs;             // nothing was due: wait this long for a message first
+    bool drawn;             // a step was drawn, shown or not (not when the game ends)
 };
 
 // Steps a second when no option says otherwise: the pace the game's amounts
@@ -21,6 +22,9 @@ void SetPace(int stepsPerSecond);
 int Pace();
 StepClock& LoopClock();
 long long LoopNow();
+
+// Seconds since the clock's first step, on the same time: 0 before it.
+double SecondsRunning();
 
 // What a turn does around each step it runs: `before` readies the step's
 // input and may say no step is left (a demo at its end); `after` counts it.

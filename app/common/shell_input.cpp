@@ -46,7 +46,7 @@ bool BeforeDemoStep() {
 IdleTurn PlayTurn() {
     const IdleTurn turn =
         recorder != nullptr ? RunIdleTurn({BeforeRecordedStep, AfterRecordedStep}) : RunIdleTurn({nullptr, AfterStep});
-    framesDrawn += turn.swap ? 1 : 0;
+    framesDrawn += turn.drawn ? 1 : 0;
     if (recorder != nullptr) {
         recorder->Tick();
     }
@@ -61,22 +61,22 @@ IdleTurn DemoTurn() {
         demoStart = Clock::now();
     }
     if (stopRequested) {
-        return IdleTurn{true, false, false, 0};
+        return IdleTurn{true, false, false, 0, false};
     }
     const long long now = LoopNow();
     if (!active) {
         LoopClock().Skip(now);
-        return IdleTurn{false, true, false, 10};
+        return IdleTurn{false, true, false, 10, false};
     }
     const TurnSteps run = RunDueSteps(now, {BeforeDemoStep, AfterStep});
     if (run.exhausted) {
-        return IdleTurn{true, false, false, 0};
+        return IdleTurn{true, false, false, 0, false};
     }
     if (run.ran == 0) {
-        return IdleTurn{false, false, false, LoopClock().MillisecondsToNext(now)};
+        return IdleTurn{false, false, false, LoopClock().MillisecondsToNext(now), false};
     }
     framesDrawn += run.drawn ? 1 : 0;
-    return IdleTurn{false, run.drawn, false, 0};
+    return IdleTurn{false, run.drawn, false, 0, run.drawn};
 }
 
 }  // namespace

@@ -31,8 +31,10 @@ TEST_F(DemoRecorderTest, FramesWithNothingBetweenThemAreOneLine) {
     recorder.Key(87, false);
     recorder.Frame();
     recorder.Frame();
+    recorder.Note("6 steps");
     recorder.Finish("frame=6");
-    EXPECT_EQ(out.str(), "key 87 down\nframes 3\nmouse 600 210\nframes 1\nkey 87 up\nframes 2\nexpect frame=6\n");
+    EXPECT_EQ(out.str(),
+              "key 87 down\nframes 3\nmouse 600 210\nframes 1\nkey 87 up\nframes 2\n# 6 steps\nexpect frame=6\n");
 }
 
 // Only a change of what the frames read, and before the frame that read it.
