@@ -1,4 +1,4 @@
-// gl_textures.h -- what the web GL's state calls tell its texture part.
+// texture_calls.h -- what the web GL's state calls tell its texture part.
 #pragma once
 
 namespace webgl {

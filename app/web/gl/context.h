@@ -1,4 +1,4 @@
-// gl_context.h -- the web GL's state for one WebGL context: made with it, released before it goes.
+// context.h -- the web GL's state for one WebGL context: made with it, released before it goes.
 #pragma once
 
 namespace webgl {
