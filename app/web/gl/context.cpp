@@ -2,6 +2,9 @@
 #include "app/web/gl/context.h"
 
 #include "app/web/gl/frame_target.h"
+#include "app/web/gl/immediate_calls.h"
+#include "app/web/gl/matrix_calls.h"
+#include "app/web/gl/texture_calls.h"
 #include "app/web/gl/webgl_draw.h"
 
 namespace webgl {

@@ -1,5 +1,6 @@
 // matrix_calls.cpp -- the projection and model-view matrices, and the GLU calls that build them.
-#include "app/web/gl/context.h"
+#include "app/web/gl/matrix_calls.h"
+
 #include "app/web/gl/matrix_math.h"
 #include "app/web/gl/webgl_draw.h"
 #include "render/gl_api.h"

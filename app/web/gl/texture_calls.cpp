@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <set>
 
-#include "app/web/gl/context.h"
 #include "app/web/gl/mipmaps.h"
 #include "app/web/gl/webgl_draw.h"
 #include "render/gl_api.h"
