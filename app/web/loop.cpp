@@ -10,7 +10,7 @@
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
-#include "app/web/gl_context.h"
+#include "app/web/gl/context.h"
 #include "app/web/page.h"
 
 namespace {

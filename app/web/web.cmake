@@ -1,25 +1,16 @@
 # web.cmake -- the web build (emscripten): the game on a page, and maze-sim for node.
 # Included by the top-level CMakeLists.txt in place of a native shell.
 
-# The web shell, and its own GL 1.1 over WebGL 1: everything but the entry
-# point and the platform services, as with the other shells.
+# The web shell: everything but the entry point and the platform services, as
+# with the other shells. Its GL is a library of its own (app/web/gl).
 add_library(maze_web STATIC
     app/web/events.cpp
-    app/web/frame_target.cpp
-    app/web/gl_context.cpp
-    app/web/gl_immediate.cpp
-    app/web/gl_matrices.cpp
-    app/web/gl_matrix.cpp
-    app/web/gl_state.cpp
-    app/web/gl_textures.cpp
     app/web/keymap.cpp
     app/web/loop.cpp
-    app/web/mipmaps.cpp
     app/web/page.cpp
     app/web/web_input.cpp
-    app/web/webgl_draw.cpp
     app/web/window.cpp)
-target_link_libraries(maze_web PUBLIC maze_shell)
+target_link_libraries(maze_web PUBLIC maze_shell maze_webgl)
 
 # maze.js and maze.wasm, loaded by index.html; the page fetches Data/ itself.
 # WebGL 1 only, and no float-changing optimisation: -O levels alone keep

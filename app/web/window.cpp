@@ -6,7 +6,7 @@
 #include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
-#include "app/web/gl_context.h"
+#include "app/web/gl/context.h"
 #include "app/web/page.h"
 #include "game/view.h"
 

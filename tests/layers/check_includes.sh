@@ -7,7 +7,10 @@
 # render and world; a shell (app/common, app/null, app/sdl, app/win32, ...)
 # only itself, app/common and the layers, never another shell. GL is drawing's:
 # only render/ and the shells reach it, and no layer touches a platform header
-# (windows.h, SDL, X11, emscripten, WebGL). Project headers are named from the root ("world/x.h").
+# (windows.h, SDL, X11, emscripten, WebGL). The web shell's GL (app/web/gl)
+# includes only itself, render/gl_api.h and WebGL's headers, and only the web
+# shell includes it, through app/web/gl/context.h alone. Project headers are
+# named from the root ("world/x.h").
 # Prints file:line and the rule for each offending line; exit 1 if there is any.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -19,12 +22,14 @@ allowed_for() {
         render/*) echo "render world" ;;
         game/*) echo "game render world" ;;
         app/common/*) echo "app/common game render world" ;;
+        app/web/gl/*) echo "app/web/gl render/gl_api.h" ;;
         app/*/*) local shell=${1#app/}; echo "app/${shell%%/*} app/common game render world" ;;
         *) echo "" ;;
     esac
 }
 
 platform_header='^(windows\.h|SDL[^/]*\.h|SDL2/.*|X11/.*|GL/glx\.h|emscripten\.h|emscripten/.*|webgl/.*|GLES2/.*)$'
+webgl_header='^webgl/.*$'
 status=0
 complain() {
     echo "$1:$2: $3 -- $4"
@@ -36,6 +41,9 @@ while IFS= read -r file; do
     [ -n "$allowed" ] || continue
     layer=${file%%/*}
     [ "$layer" = app ] && layer=shell
+    [[ $file == app/web/gl/* ]] && layer=webgl
+    reaches_gl=0
+    case $layer in render | shell | webgl) reaches_gl=1 ;; esac
     number=0
     while IFS= read -r line; do
         number=$((number + 1))
@@ -43,26 +51,39 @@ while IFS= read -r file; do
         kind=${BASH_REMATCH[1]}
         header=${BASH_REMATCH[2]}
         if [ "$kind" = '<' ]; then
-            if [ "$layer" != shell ] && [[ $header =~ $platform_header ]]; then
-                complain "$file" "$number" "$line" "$layer/ never includes a platform header"
-            elif [[ $header == GL/* ]] && [ "$layer" != render ] && [ "$layer" != shell ]; then
+            if [[ $header =~ $platform_header ]]; then
+                if [ "$layer" = webgl ]; then
+                    [[ $header =~ $webgl_header ]] ||
+                        complain "$file" "$number" "$line" "app/web/gl/ includes WebGL's headers, no other platform's"
+                elif [ "$layer" != shell ]; then
+                    complain "$file" "$number" "$line" "$layer/ never includes a platform header"
+                fi
+            elif [[ $header == GL/* ]] && [ "$reaches_gl" = 0 ]; then
                 complain "$file" "$number" "$line" "only render/ and the shells include GL"
             fi
             continue
         fi
+        if [[ $header == app/web/gl/* ]] && [[ $file != app/web/* ]]; then
+            complain "$file" "$number" "$line" "only the web shell includes app/web/gl/"
+            continue
+        fi
+        if [[ $header == app/web/gl/* ]] && [ "$layer" = shell ] && [ "$header" != app/web/gl/context.h ]; then
+            complain "$file" "$number" "$line" "the web shell reaches its GL through app/web/gl/context.h alone"
+            continue
+        fi
         ok=0
         for dir in $allowed; do
-            [[ $header == "$dir"/* ]] && ok=1
+            [[ $header == "$dir" || $header == "$dir"/* ]] && ok=1
         done
         if [ "$ok" = 0 ]; then
             complain "$file" "$number" "$line" "${file%/*}/ includes only: $allowed"
-        elif [[ $header == render/gl_api.h ]] && [ "$layer" != render ] && [ "$layer" != shell ]; then
+        elif [[ $header == render/gl_api.h ]] && [ "$reaches_gl" = 0 ]; then
             complain "$file" "$number" "$line" "only render/ and the shells include GL"
         fi
     done <"$file"
 done < <(find world render game app -type f \( -name '*.c' -o -name '*.cpp' -o -name '*.h' \) | sort)
 
 if [ "$status" = 0 ]; then
-    echo "check_includes: every include of world, render, game and the shells points down"
+    echo "check_includes: every include of world, render, game, the shells and the web GL points down"
 fi
 exit "$status"

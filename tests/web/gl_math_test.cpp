@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "app/web/gl_matrix.h"
-#include "app/web/mipmaps.h"
+#include "app/web/gl/matrix_math.h"
+#include "app/web/gl/mipmaps.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
-// gl_textures.cpp -- texture names, their filters and their mipmapped images, in WebGL.
-#include "app/web/gl_textures.h"
+// texture_calls.cpp -- texture names, their filters and their mipmapped images, in WebGL.
+#include "app/web/gl/texture_calls.h"
 
 #include <webgl/webgl1.h>
 
 #include <cstddef>
 #include <set>
 
-#include "app/web/gl_context.h"
-#include "app/web/mipmaps.h"
-#include "app/web/webgl_draw.h"
+#include "app/web/gl/mipmaps.h"
+#include "app/web/gl/webgl_draw.h"
 #include "render/gl_api.h"
 
 namespace {

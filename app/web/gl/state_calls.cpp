@@ -1,8 +1,8 @@
-// gl_state.cpp -- the GL 1.1 switches, clears and viewport the game sets, in WebGL terms.
+// state_calls.cpp -- the GL 1.1 switches, clears and viewport the game sets, in WebGL terms.
 #include <webgl/webgl1.h>
 
-#include "app/web/gl_textures.h"
-#include "app/web/webgl_draw.h"
+#include "app/web/gl/texture_calls.h"
+#include "app/web/gl/webgl_draw.h"
 #include "render/gl_api.h"
 
 namespace {

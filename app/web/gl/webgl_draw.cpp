@@ -1,5 +1,5 @@
 // webgl_draw.cpp -- the shader and the vertex stream that draw the game's triangles in WebGL.
-#include "app/web/webgl_draw.h"
+#include "app/web/gl/webgl_draw.h"
 
 #include <webgl/webgl1.h>
 

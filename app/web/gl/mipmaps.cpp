@@ -1,5 +1,5 @@
 // mipmaps.cpp -- resampling to powers of two and the box-filtered mipmap chain.
-#include "app/web/mipmaps.h"
+#include "app/web/gl/mipmaps.h"
 
 #include <cstddef>
 

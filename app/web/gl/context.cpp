@@ -1,8 +1,11 @@
-// gl_context.cpp -- one WebGL context's worth of web GL state, opened and closed together.
-#include "app/web/gl_context.h"
+// context.cpp -- one WebGL context's worth of web GL state, opened and closed together.
+#include "app/web/gl/context.h"
 
-#include "app/web/frame_target.h"
-#include "app/web/webgl_draw.h"
+#include "app/web/gl/frame_target.h"
+#include "app/web/gl/immediate_calls.h"
+#include "app/web/gl/matrix_calls.h"
+#include "app/web/gl/texture_calls.h"
+#include "app/web/gl/webgl_draw.h"
 
 namespace webgl {
 

@@ -1,5 +1,5 @@
-// gl_matrix.cpp -- matrix products and the three transforms the game asks for.
-#include "app/web/gl_matrix.h"
+// matrix_math.cpp -- matrix products and the three transforms the game asks for.
+#include "app/web/gl/matrix_math.h"
 
 #include <cmath>
 

@@ -1,7 +1,8 @@
-// gl_matrices.cpp -- the projection and model-view matrices, and the GLU calls that build them.
-#include "app/web/gl_context.h"
-#include "app/web/gl_matrix.h"
-#include "app/web/webgl_draw.h"
+// matrix_calls.cpp -- the projection and model-view matrices, and the GLU calls that build them.
+#include "app/web/gl/matrix_calls.h"
+
+#include "app/web/gl/matrix_math.h"
+#include "app/web/gl/webgl_draw.h"
 #include "render/gl_api.h"
 
 namespace {

@@ -1,4 +1,4 @@
-// gl_matrix.h -- the 4 x 4 matrices behind the web GL's glRotatef, gluPerspective and gluLookAt.
+// matrix_math.h -- the 4 x 4 matrices behind the web GL's glRotatef, gluPerspective and gluLookAt.
 #pragma once
 
 namespace webgl {

@@ -1,9 +1,10 @@
-// gl_immediate.cpp -- glBegin to glEnd: the game's quads and triangles handed to WebGL as triangles.
+// immediate_calls.cpp -- glBegin to glEnd: the game's quads and triangles handed to WebGL as triangles.
+#include "app/web/gl/immediate_calls.h"
+
 #include <cstddef>
 #include <vector>
 
-#include "app/web/gl_context.h"
-#include "app/web/webgl_draw.h"
+#include "app/web/gl/webgl_draw.h"
 #include "render/gl_api.h"
 
 namespace {

@@ -1,4 +1,4 @@
-// gl_context.h -- the web GL's state for one WebGL context: made with it, released before it goes.
+// context.h -- the web shell's way into its GL: the state of one WebGL context, made with it, released before it goes.
 #pragma once
 
 namespace webgl {
@@ -17,10 +17,5 @@ void CloseGlState();
 // The shell's buffer swap, at the end of each frame: what is still waiting
 // drawn, and the frame shown on the canvas when the browser task returns.
 void PresentFrame();
-
-// Kept by each part of the web GL, put back by OpenGlState.
-void ResetMatrices();
-void ResetCurrentVertex();
-void ResetTextures();
 
 }  // namespace webgl

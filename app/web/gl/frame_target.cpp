@@ -1,9 +1,9 @@
 // frame_target.cpp -- an off-screen frame with the game's depth precision, copied to the canvas.
-#include "app/web/frame_target.h"
+#include "app/web/gl/frame_target.h"
 
 #include <webgl/webgl1.h>
 
-#include "app/web/webgl_draw.h"
+#include "app/web/gl/webgl_draw.h"
 
 namespace webgl {
 namespace {
