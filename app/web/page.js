@@ -12,6 +12,9 @@ var Module = (function () {
     var query = new URLSearchParams(window.location.search);
     var demoOption = query.has("timedemo") ? "--timedemo" : query.has("playdemo") ? "--playdemo" : null;
     var demoFile = demoOption ? query.get(demoOption.slice(2)).replace(/^.*\//, "") : null;
+    // ?pace=N: steps a second, as the games' --pace N; the game refuses a bad one in its box.
+    var options = demoFile ? [demoOption, demoFile] : [];
+    if (query.has("pace")) options.push("--pace", query.get("pace"));
 
     // Each bitmap lies beside the page as beside the program on disk; one that
     // is not there is simply missing from the game's files, as it would be.
@@ -57,6 +60,7 @@ var Module = (function () {
     // After a demo, the line a timed one appended, or the state it ended in.
     function gameEnded() {
         window.mazePage.ended = true;
+        window.mazePage.endedAt = performance.now();
         if (document.pointerLockElement) document.exitPointerLock();
         var result = demoFile ? fileText("timedemo.txt") || fileText("demo-result.txt") : null;
         status.textContent = result ? result.trim().split("\n").pop() : "";
@@ -103,10 +107,12 @@ var Module = (function () {
         listaText: listaText,
         // 0 until the game's code is running: asked earlier, its exports are not there yet.
         frames: function () { return runtimeReady ? Module._maze_frame_count() : 0; },
+        // The steps of the game now running: a thousand a second at the default pace.
+        steps: function () { return runtimeReady ? Module._maze_step_count() : 0; },
     };
 
     return {
-        arguments: demoFile ? [demoOption, demoFile] : [],
+        arguments: options,
         canvas: canvas,
         preRun: [loadData],
         onRuntimeInitialized: function () {

@@ -5,6 +5,7 @@
 #   tests/e2e/run.sh LINUX_GAME WINDOWS_GAME     e.g. build/linux/maze build/windows/maze.exe
 #
 # E2E_KEEP=1 keeps the screenshots and logs of a passing run too.
+# E2E_ONLY="check_paces check_demos" runs only those checks, for each game.
 # Each game takes four pictures: at rest, after one mouse move, and two views
 # reached by exact numbers of mouse moves (the game under Wine gets those as
 # messages posted to its window by post_mouse.c, built with MinGW-w64). They
@@ -34,6 +35,8 @@ source "$here/demos.sh"
 source "$here/robustness.sh"
 # shellcheck source=release.sh
 source "$here/release.sh"
+# shellcheck source=pace.sh
+source "$here/pace.sh"
 
 if [ $# -ne 2 ]; then
     say "usage: $0 LINUX_GAME WINDOWS_GAME"
@@ -575,6 +578,13 @@ main() {
         fail "windows" "no Wine prefix"
         KINDS=("${KINDS[@]/windows/}")
     fi
+    if [ -n "${E2E_ONLY:-}" ]; then
+        local check
+        for check in $E2E_ONLY; do for_each_kind "$check"; done
+        echo "$PASSED passed, $FAILED failed"
+        [ "$FAILED" = 0 ]
+        return
+    fi
     for_each_kind check_play
     for_each_kind check_close
     for_each_kind check_fullscreen_refused
@@ -583,6 +593,7 @@ main() {
     [ -n "${E2E_UPDATE_REFERENCE:-}" ] && update_reference
     for_each_kind check_reference
     for_each_kind check_demos
+    for_each_kind check_paces
     if [ "${#KINDS[@]}" = 2 ]; then
         compare_pictures
         check_simulators

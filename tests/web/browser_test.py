@@ -282,6 +282,70 @@ def check_frame_time(driver, seconds=3.0):
         say("INFO  frame time of the page: %.1f ms (%d frames in %.1f s)" % (1000 * elapsed / count, count, elapsed))
 
 
+# The game's pace: a thousand steps a second, whatever the page's frame rate.
+PACE = 1000
+PACE_TOLERANCE = 0.03
+
+
+def steps(driver):
+    return driver.execute_script("return mazePage.steps()")
+
+
+def within_pace(count, seconds):
+    return abs(count / seconds - PACE) <= PACE * PACE_TOLERANCE
+
+
+def check_pace(driver, seconds=3.0):
+    """'W' held: the page runs its steps at the pace, several to each frame it shows."""
+    ActionChains(driver).key_down("w").perform()
+    first_steps, first_frames, began = steps(driver), frames(driver), time.monotonic()
+    time.sleep(seconds)
+    count, shown, elapsed = steps(driver) - first_steps, frames(driver) - first_frames, time.monotonic() - began
+    ActionChains(driver).key_up("w").perform()
+    check("'W' held %.1f s: %d steps, %.0f a second, in %d frames shown" % (elapsed, count, count / elapsed, shown),
+          within_pace(count, elapsed) and 0 < shown < count, "not %d a second within %d%%" % (PACE, PACE_TOLERANCE * 100))
+
+
+def page_with(build, scratch, name, files):
+    """A copy of the page in scratch/name with extra files beside it."""
+    folder = os.path.join(scratch, name)
+    shutil.copytree(build, folder)
+    for file_name, content in files.items():
+        with open(os.path.join(folder, file_name), "w") as out:
+            out.write(content)
+    return folder
+
+
+# Resolves, in the page, with the time of the first frame shown.
+FIRST_FRAME_AT = """
+var done = arguments[arguments.length - 1];
+(function poll() {
+    if (window.mazePage && mazePage.frames() > 0) done(performance.now()); else requestAnimationFrame(poll);
+})();
+"""
+
+
+def check_demo_pace(driver, build, scratch, count=3000):
+    """?playdemo= of N steps lasts N ms once its first frame is shown: a watched demo runs at the pace."""
+    folder = page_with(build, scratch, "demo-pace", {"walk.script": "key 87 down\nframes %d\nkey 87 up\n" % count})
+    server = Server(folder)
+    try:
+        driver.get(server.url + "?playdemo=walk.script")
+        driver.set_script_timeout(60)
+        first = driver.execute_async_script(FIRST_FRAME_AT)
+        ended = wait_until(60, lambda: driver.execute_script("return mazePage.ended"))
+        took = (driver.execute_script("return mazePage.endedAt") - first) / 1000 if ended else 0
+        check("?playdemo= of %d steps lasts %.3f s from its first frame" % (count, took),
+              ended and within_pace(count, took), "ended %s" % ended)
+        driver.get(server.url + "?pace=fast")
+        box = wait_until(20, lambda: driver.execute_script("return document.getElementById('box').open"))
+        text = driver.find_element(By.ID, "box-text").text
+        check("?pace=fast is refused in the game's box: %s" % text, box and text.startswith("--pace needs"),
+              "box open=%s" % box)
+    finally:
+        server.stop()
+
+
 def check_no_data(driver, build, scratch):
     """The page without Data/: the game's own box, as a dialog."""
     folder = os.path.join(scratch, "no-data")
@@ -339,6 +403,7 @@ def play(driver, build, scratch):
         pointer = Pointer(driver)
         check_pictures(driver, pictures, pointer)
         check_frame_time(driver)
+        check_pace(driver)
         check_walking(driver, pictures)
         check_space(driver)
         errors = console_errors(driver)
@@ -363,6 +428,7 @@ def main():
         driver = start_browser(profile)
         play(driver, build, scratch)
         check_demos(driver, build, scratch)
+        check_demo_pace(driver, build, scratch)
         check_no_data(driver, build, scratch)
     except WebDriverException as error:
         check("browser session", False, str(error).splitlines()[0])

@@ -1,0 +1,147 @@
+# pace.sh -- the end-to-end checks of the game's pace: 'W' held for three
+# seconds of wall-clock time is a thousand steps a second in each game,
+# whatever its frame rate; --pace 0 runs one step per drawn frame; a game
+# stopped for two seconds catches up at most a tenth of a second; a bad
+# --pace is refused. The recording of each run is the evidence, and both
+# simulators must reach its last line. Sourced by run.sh.
+
+PACE=1000
+PACE_TOLERANCE_PERCENT=3
+HOLD_SECONDS=3
+
+# The recording's closing comment: "# STEPS steps in SECONDS s at --pace N, DRAWN of them drawn".
+summary_of() {
+    grep '^# [0-9]* steps in ' "$1" | tail -1
+}
+
+# The frames recorded between the first 'W' down and its release.
+frames_while_w_held() {
+    awk '/^key 87 down/ { on = 1 } /^key 87 up/ { on = 0 } on && /^frames / { n += $2 } END { print n + 0 }' "$1"
+}
+
+# record_walk KIND LABEL ARGS...: 'W' held HOLD_SECONDS, then Escape; sets
+# HELD_MS (as the test measured it) and RECORDING. 1 when it went wrong.
+record_walk() {
+    local kind=$1 label=$2 t0 t1
+    shift 2
+    RECORDING="$RUN/walk.script"
+    start_game_with "$kind" --record walk.script "$@"
+    find_game "$label" || return 1
+    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    sleep 0.5
+    # Each time taken as the xdotool that sent the event returns, so that
+    # both ends carry the same delay.
+    xdotool keydown w
+    t0=$(now_ms)
+    sleep "$HOLD_SECONDS"
+    xdotool keyup w
+    t1=$(now_ms)
+    HELD_MS=$((t1 - t0))
+    sleep 0.3
+    hold_key "$WIN" Escape
+    wait_exit "$GAME_PID" 15
+    if [ "$EXIT_CODE" != 0 ] || ! tail -1 "$RECORDING" | grep -q '^expect frame='; then
+        fail "$label" "exit code $EXIT_CODE, last line: $(tail -1 "$RECORDING" 2>/dev/null) ($RUN)"
+        stop_pid "$GAME_PID"
+        return 1
+    fi
+}
+
+# Both simulators must reach the recording's `expect` line; 1 otherwise, told.
+replayed_everywhere() {
+    local label=$1 sim
+    for sim in "$(dirname "$LINUX_GAME")/maze-sim" "$(dirname "$WINDOWS_GAME")/maze-sim.exe"; do
+        [ -f "$sim" ] || continue
+        if ! replay_in "$sim" "$RECORDING"; then
+            fail "$label" "$(basename "$sim") does not reach the last line: $(head -2 "$RECORDING.$(basename "$sim").err")"
+            return 1
+        fi
+    done
+}
+
+check_pace() {
+    local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at the default pace" frames rate low high
+    new_run "$kind-pace" full
+    record_walk "$kind" "$label" || return
+    frames=$(frames_while_w_held "$RECORDING")
+    rate=$((frames * 1000 / HELD_MS))
+    low=$((PACE * (100 - PACE_TOLERANCE_PERCENT) / 100))
+    high=$((PACE * (100 + PACE_TOLERANCE_PERCENT) / 100))
+    replayed_everywhere "$label" || return
+    if ((rate >= low && rate <= high)); then
+        pass "$label: $frames steps in $HELD_MS ms, $rate a second; $(summary_of "$RECORDING" | cut -c3-)"
+    else
+        fail "$label" "$frames steps in $HELD_MS ms, $rate a second, not $low to $high ($RUN)"
+    fi
+}
+
+# One step per drawn frame: every step of the recording was drawn.
+check_pace_zero() {
+    local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at --pace 0" steps drawn
+    new_run "$kind-pace-0" full
+    record_walk "$kind" "$label" --pace 0 || return
+    read -r steps drawn < <(summary_of "$RECORDING" | awk '{ print $2, $10 }')
+    replayed_everywhere "$label" || return
+    if [ -n "$steps" ] && [ "$steps" = "$drawn" ] && ((steps < HELD_MS * PACE / 1000 / 2)); then
+        pass "$label: $steps steps, $drawn drawn, $(frames_while_w_held "$RECORDING") while 'W' was held"
+    else
+        fail "$label" "summary: $(summary_of "$RECORDING") ($RUN)"
+    fi
+}
+
+# Stopped for two seconds (SIGSTOP, SIGCONT), the game runs at most a tenth
+# of a second's worth of steps at once afterwards: over the whole game, the
+# steps come to the time it was not stopped, plus at most that.
+check_catch_up() {
+    local kind=$1 label="$1: stopped 2 s, then caught up" t0 t1 stopped_ms steps seconds excess
+    new_run "$kind-catch-up" full
+    RECORDING="$RUN/stop.script"
+    start_game_with "$kind" --record stop.script
+    find_game "$label" || return
+    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    sleep 1
+    t0=$(now_ms)
+    kill -STOP "$GAME_PID"
+    sleep 2
+    kill -CONT "$GAME_PID"
+    t1=$(now_ms)
+    stopped_ms=$((t1 - t0))
+    sleep 1
+    hold_key "$WIN" Escape
+    wait_exit "$GAME_PID" 15
+    read -r steps seconds < <(summary_of "$RECORDING" | awk '{ print $2, $5 }')
+    if [ "$EXIT_CODE" != 0 ] || [ -z "$steps" ]; then
+        fail "$label" "exit code $EXIT_CODE, summary: $(summary_of "$RECORDING") ($RUN)"
+        stop_pid "$GAME_PID"
+        return
+    fi
+    excess=$(awk -v s="$steps" -v t="$seconds" -v stop="$stopped_ms" -v p="$PACE" \
+        'BEGIN { printf "%d", s - (t * 1000 - stop) * p / 1000 }')
+    # A tenth of a second's steps, and a little for the stop's own timing.
+    if ((excess <= PACE / 10 + PACE / 20)); then
+        pass "$label: $steps steps in $seconds s with $stopped_ms ms stopped: $excess steps beyond the time it ran"
+    else
+        fail "$label" "$steps steps in $seconds s with $stopped_ms ms stopped: $excess steps beyond the time it ran ($RUN)"
+    fi
+}
+
+check_pace_refused() {
+    local kind=$1 label="$1: --pace x"
+    new_run "$kind-pace-refused" full
+    WINEDEBUG=-all,trace+msgbox start_game_with "$kind" --pace x
+    if ! find_shown "ERROR"; then
+        why_missing ERROR
+        fail "$label" "$REASON"
+        stop_pid "$GAME_PID"
+        return
+    fi
+    answer_box "$WIN"
+    expect_exit "$label is refused in an \"ERROR\" box; exit code 2" 2
+}
+
+check_paces() {
+    check_pace "$1"
+    check_pace_zero "$1"
+    [ "$1" = linux ] && check_catch_up "$1"
+    check_pace_refused "$1"
+}
