@@ -151,6 +151,10 @@ std::string StartDemoSession(int argc, const char* const* argv) {
     return options.record.empty() ? "" : StartRecording();
 }
 
+int SessionPace() {
+    return options.pace;
+}
+
 int EndDemoSession(int exitCode, std::string& message) {
     message.clear();
     if (player) {

@@ -9,6 +9,9 @@
 // to tell the player, and the game ends with exit code 2, nothing opened.
 std::string StartDemoSession(int argc, const char* const* argv);
 
+// The pace the options asked for (--pace N), kept for the page's next game.
+int SessionPace();
+
 // Called once the game has ended, however it ended, with the exit code it
 // would return. Closes a recording with its `expect` line; for a demo, writes
 // the last state line to "demo-result.txt" (and standard output), and for a

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/common/demo_session.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
@@ -14,12 +15,14 @@
 #include "game/program_state.h"
 
 // Called by the page after the game has ended: a new game, as if the program
-// were started again without options; "lista.txt" stays, as it would on disk.
+// were started again without a demo, at the pace the page asked for;
+// "lista.txt" stays, as it would on disk.
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
     ResetProgramState();
     ResetShellState();
     ResetShellInput();
     ResetWebInput();
+    SetPace(SessionPace());
     StartGame();
 }
 

@@ -4,10 +4,11 @@
 # stopped for two seconds catches up at most a tenth of a second; a bad
 # --pace is refused. The recording of each run is the evidence, and both
 # simulators must reach its last line. Sourced by run.sh.
+# E2E_HOLD_SECONDS=10 E2E_ONLY=check_paces tests/e2e/run.sh ... measures longer.
 
 PACE=1000
 PACE_TOLERANCE_PERCENT=3
-HOLD_SECONDS=3
+HOLD_SECONDS=${E2E_HOLD_SECONDS:-3}
 
 # The recording's closing comment: "# STEPS steps in SECONDS s at --pace N, DRAWN of them drawn".
 summary_of() {

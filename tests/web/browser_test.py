@@ -295,7 +295,7 @@ def within_pace(count, seconds):
     return abs(count / seconds - PACE) <= PACE * PACE_TOLERANCE
 
 
-def check_pace(driver, seconds=3.0):
+def check_pace(driver, seconds=float(os.environ.get("WEB_HOLD_SECONDS", "3"))):
     """'W' held: the page runs its steps at the pace, several to each frame it shows."""
     ActionChains(driver).key_down("w").perform()
     first_steps, first_frames, began = steps(driver), frames(driver), time.monotonic()
