@@ -17,7 +17,7 @@ cmake --preset linux >/dev/null
 cmake --build --preset linux
 ctest --preset linux
 
-step "benchmark: figures, not a test (README, Performance)"
+step "benchmark: figures, not a test (docs/performance.md)"
 (cd build/linux && ./maze-bench)
 
 step "native tests under AddressSanitizer and UBSan"
