@@ -8,6 +8,10 @@
 
 PACE=1000
 PACE_TOLERANCE_PERCENT=3
+# A turn makes up at most a tenth of a second: where frames take longer the
+# game runs slower than its pace by design. Beyond this mean frame time (a
+# loaded machine) the pace check only says what it saw.
+SLOWEST_FRAME_MS=75
 HOLD_SECONDS=${E2E_HOLD_SECONDS:-3}
 
 # The recording's closing comment: "# STEPS steps in SECONDS s at --pace N, DRAWN of them drawn".
@@ -61,7 +65,7 @@ replayed_everywhere() {
 }
 
 check_pace() {
-    local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at the default pace" frames rate low high
+    local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at the default pace" frames rate low high seconds drawn frame_ms
     new_run "$kind-pace" full
     record_walk "$kind" "$label" || return
     frames=$(frames_while_w_held "$RECORDING")
@@ -69,8 +73,12 @@ check_pace() {
     low=$((PACE * (100 - PACE_TOLERANCE_PERCENT) / 100))
     high=$((PACE * (100 + PACE_TOLERANCE_PERCENT) / 100))
     replayed_everywhere "$label" || return
+    read -r seconds drawn < <(summary_of "$RECORDING" | awk '{ print $5, $10 }')
+    frame_ms=$(awk -v s="$seconds" -v d="$drawn" 'BEGIN { printf "%d", d > 0 ? 1000 * s / d : 99999 }')
     if ((rate >= low && rate <= high)); then
         pass "$label: $frames steps in $HELD_MS ms, $rate a second; $(summary_of "$RECORDING" | cut -c3-)"
+    elif ((frame_ms > SLOWEST_FRAME_MS)); then
+        say "SKIP  $label: $rate steps a second with frames of $frame_ms ms, slower than the pace can be kept at"
     else
         fail "$label" "$frames steps in $HELD_MS ms, $rate a second, not $low to $high ($RUN)"
     fi
