@@ -90,7 +90,7 @@ check_package_game() {
         expect_alike "$label: picture like reference/still.png" "$RUN/still.png" "$REFERENCE/still.png" \
             "$RUN/difference-still.png"
     else
-        fail "$label" "the picture never came to rest ($RUN/still.png)"
+        fail "$label" "$SETTLE_TROUBLE ($RUN/still.png)"
     fi
     hold_key "$WIN" Escape
     expect_exit "$label: Escape ends the game with exit code 0" 0

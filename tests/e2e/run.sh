@@ -170,10 +170,26 @@ why_missing() {
     fi
 }
 
-# find_game LABEL: the game's window, or a failed check.
+drawn_or_ended() {
+    window_drawn "$1" || has_ended "$GAME_PID"
+}
+
+# find_game LABEL: the game's window once the game has drawn into it, or a
+# failed check. A window shows before its first frame, which on a cold machine
+# can take seconds: a key pressed meanwhile can go down and up before any
+# frame reads it.
 find_game() {
-    find_shown "$TITLE" && return 0
-    why_missing "$TITLE"
+    if find_shown "$TITLE"; then
+        wait_until 30 drawn_or_ended "$WIN" && is_running "$GAME_PID" && return 0
+        if has_ended "$GAME_PID"; then
+            wait "$GAME_PID"
+            REASON="the game ended with exit code $? before it drew into its window (stderr: $RUN/stderr.txt)"
+        else
+            REASON="its window showed, but the game drew nothing into it in 30 s (stderr: $RUN/stderr.txt)"
+        fi
+    else
+        why_missing "$TITLE"
+    fi
     fail "$1" "$REASON"
     stop_pid "$GAME_PID"
     return 1
@@ -227,11 +243,15 @@ shoot_pictures() {
     local kind=$1 x=$2 y=$3 w=$4 h=$5
     RESENT=0
     if ! settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
-        fail "$kind: picture" "the picture never came to rest ($RUN/still.png)"
+        fail "$kind: picture" "$SETTLE_TROUBLE ($RUN/still.png)"
         return
     fi
-    if ! look "$x" "$y" "$w" "$h" 1 1 1 || ! settle "$RUN/turned.png" "$x" "$y" "$w" "$h" 15; then
-        fail "$kind: mouse look" "the view did not turn after a mouse move ($RUN/turned.png)"
+    if ! look "$x" "$y" "$w" "$h" 1 1 1; then
+        fail "$kind: mouse look" "the view did not turn after a mouse move: $LOOK_TROUBLE"
+        return
+    fi
+    if ! settle "$RUN/turned.png" "$x" "$y" "$w" "$h" 15; then
+        fail "$kind: mouse look" "after the turn $SETTLE_TROUBLE ($RUN/turned.png)"
         return
     fi
     pass "$kind: mouse look turns the view"
@@ -268,7 +288,7 @@ shoot_view() {
         done
     fi
     if ! settle "$RUN/$name.png" "$x" "$y" "$w" "$h" 15; then
-        fail "$kind: $name view" "the picture never came to rest ($RUN/$name.png)"
+        fail "$kind: $name view" "$SETTLE_TROUBLE ($RUN/$name.png)"
         return 1
     fi
 }
@@ -409,7 +429,9 @@ check_fullscreen_refused() {
     expect_exit "$kind: after F1 twice Escape still ends the game with exit code 0" 0
 }
 
-# new_game_window OLD: waits for a window of the game other than OLD; sets WIN.
+# new_game_window OLD: waits for a window of the game other than OLD, and for
+# the game to draw into it (see find_game); sets WIN, and NEW_WINDOW_TROUBLE
+# when either does not come.
 other_window() {
     local id
     for id in $(window_ids "$TITLE"); do
@@ -418,8 +440,15 @@ other_window() {
     return 1
 }
 new_game_window() {
-    wait_until 15 other_window "$1" >/dev/null || return 1
+    if ! wait_until 15 other_window "$1" >/dev/null; then
+        NEW_WINDOW_TROUBLE="no new window in 15 s"
+        return 1
+    fi
     WIN=$(other_window "$1")
+    if ! wait_until 30 window_drawn "$WIN"; then
+        NEW_WINDOW_TROUBLE="the game drew nothing into its new window in 30 s"
+        return 1
+    fi
 }
 
 # Where a 640 x 480 mode exists: F1 goes fullscreen without asking, F1 comes back.
@@ -431,7 +460,7 @@ check_fullscreen_granted() {
     old=$WIN
     hold_key "$WIN" F1
     if ! new_game_window "$old"; then
-        fail "$kind: F1 granted" "no new window after F1 (stderr: $RUN/stderr.txt)"
+        fail "$kind: F1 granted" "after F1: $NEW_WINDOW_TROUBLE (stderr: $RUN/stderr.txt)"
         stop_pid "$GAME_PID"
         return
     fi
@@ -445,7 +474,7 @@ check_fullscreen_granted() {
     old=$WIN
     hold_key "$WIN" F1
     if ! new_game_window "$old"; then
-        fail "$kind: F1 granted" "no window after the second F1"
+        fail "$kind: F1 granted" "after the second F1: $NEW_WINDOW_TROUBLE (stderr: $RUN/stderr.txt)"
         stop_pid "$GAME_PID"
         return
     fi
