@@ -229,7 +229,7 @@ check_play() {
     expect_client_640x480 "$kind: client area 640x480"
     read -r x y w h < <(client_geometry "$WIN")
     shoot_pictures "$kind" "$x" "$y" "$w" "$h"
-    check_space "$kind"
+    check_space "$kind" "$x" "$y" "$w" "$h"
     hold_key "$WIN" Escape
     expect_exit "$kind: Escape ends the game with exit code 0" 0
 }
@@ -271,26 +271,34 @@ shoot_pictures() {
 # wrong picture every few runs. So the game under Wine gets the messages the
 # motion would make, posted to its window, one turn each.
 shoot_view() {
-    local kind=$1 name=$2 x=$3 y=$4 w=$5 h=$6 turn
-    shift 6
-    if [ "$kind" = windows ]; then
-        if ! post_moves "$x" "$y" "$w" "$h" "$@"; then
-            fail "$kind: $name view" "$LOOK_TROUBLE"
-            return 1
-        fi
-    else
-        for turn in "$@"; do
-            # shellcheck disable=SC2086 # "RIGHT DOWN COUNT" splits on purpose
-            if ! look "$x" "$y" "$w" "$h" $turn; then
-                fail "$kind: $name view" "mouse move $((LOOKED + 1)) of \"$turn\": $LOOK_TROUBLE"
-                return 1
-            fi
-        done
+    local kind=$1 name=$2
+    shift 2
+    if ! turn_view "$kind" "$@"; then
+        fail "$kind: $name view" "$LOOK_TROUBLE"
+        return 1
     fi
-    if ! settle "$RUN/$name.png" "$x" "$y" "$w" "$h" 15; then
+    if ! settle "$RUN/$name.png" "$1" "$2" "$3" "$4" 15; then
         fail "$kind: $name view" "$SETTLE_TROUBLE ($RUN/$name.png)"
         return 1
     fi
+}
+
+# turn_view KIND X Y W H "RIGHT DOWN COUNT"...: those turns, as shoot_view
+# makes them, and a new picture after them; sets LOOK_TROUBLE.
+turn_view() {
+    local kind=$1 x=$2 y=$3 w=$4 h=$5 turn
+    shift 5
+    if [ "$kind" = windows ]; then
+        post_moves "$x" "$y" "$w" "$h" "$@"
+        return
+    fi
+    for turn in "$@"; do
+        # shellcheck disable=SC2086 # "RIGHT DOWN COUNT" splits on purpose
+        if ! look "$x" "$y" "$w" "$h" $turn; then
+            LOOK_TROUBLE="mouse move $((LOOKED + 1)) of \"$turn\": $LOOK_TROUBLE"
+            return 1
+        fi
+    done
 }
 
 # look X Y W H RIGHT DOWN COUNT: COUNT mouse moves to the right or left (RIGHT
@@ -358,23 +366,19 @@ frame_changes() {
     done
 }
 
-# Size of lista.txt once it has stopped growing (the last frame may still write).
-settled_size() {
-    local before after
-    after=$(stat -c %s "$1" 2>/dev/null || echo 0)
-    for _ in $(seq 20); do
-        sleep 0.3
-        before=$after
-        after=$(stat -c %s "$1" 2>/dev/null || echo 0)
-        [ "$before" = "$after" ] && break
-    done
-    echo "$after"
-}
-
+# check_space KIND X Y W H: the space bar held in the game's window, whose
+# client area is at X Y W H.
 check_space() {
     local kind=$1 list="$RUN/lista.txt" dashes fok other
+    shift
     hold_key "$WIN" space 1.0
-    settled_size "$list" >/dev/null
+    # Every frame that read the key down has written its lines once a later
+    # frame shows a turn of the view. A file that stopped growing proves
+    # nothing: a frame with the key down pauses 0.1 s, and a slow one longer.
+    if ! turn_view "$kind" "$@" "1 0 1"; then
+        fail "$kind: space bar writes lista.txt" "no frame drawn after the key went up: $LOOK_TROUBLE"
+        return
+    fi
     if [ ! -s "$list" ]; then
         fail "$kind: space bar writes lista.txt" "no lines in $list"
         return
