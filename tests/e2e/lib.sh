@@ -158,22 +158,51 @@ pixels_differing() {
     awk '{ print int($1) }' <<<"$count"
 }
 
-# settle FILE X Y W H SECONDS: shoots until two pictures in a row are equal;
-# FILE is the last, as PNG.
+# has_drawn RAW W H: the raw shot shows a picture of the game, more than one
+# colour. A window the game has not drawn into yet is one colour (the black
+# behind it), and so is the game's first frame, drawn with a view vector that
+# is still zero. Every picture these checks wait for has more: even with
+# every wall and floor plain, the start view shows yellow beside the white.
+has_drawn() {
+    local colours
+    colours=$(identify -size "${2}x${3}" -depth 8 -format %k "rgb:$1" 2>/dev/null)
+    [ -n "$colours" ] && [ "$colours" -gt 1 ]
+}
+
+# window_drawn WINDOW: the game has drawn into the client area of WINDOW.
+window_drawn() {
+    local x y w h
+    read -r x y w h < <(client_geometry "$1")
+    [ -n "$h" ] && raw_shot "$SCRATCH/drawn.rgb" "$x" "$y" "$w" "$h" && has_drawn "$SCRATCH/drawn.rgb" "$w" "$h"
+}
+
+# settle FILE X Y W H SECONDS: shoots until the game has drawn there and two
+# of its pictures in a row are equal; FILE is the last shot, as PNG. Equal
+# pictures alone prove nothing: a window the game has not drawn into yet is
+# as still as one at rest, and the first frame of a program started on a cold
+# machine can take seconds. Sets SETTLE_TROUBLE when time runs out.
 settle() {
     local file=$1 raw="$1.rgb" previous="$1.previous.rgb" start status=0
     shift
     start=$(now_ms)
-    raw_shot "$previous" "$1" "$2" "$3" "$4"
+    rm -f "$previous"
+    SETTLE_TROUBLE=""
     while :; do
-        sleep 0.2
         raw_shot "$raw" "$1" "$2" "$3" "$4"
-        cmp -s "$raw" "$previous" && break
+        if has_drawn "$raw" "$3" "$4"; then
+            cmp -s "$raw" "$previous" && break
+            cp "$raw" "$previous"
+        fi
         if (( $(now_ms) - start >= $5 * 1000 )); then
+            if [ -f "$previous" ]; then
+                SETTLE_TROUBLE="the picture never came to rest in $5 s"
+            else
+                SETTLE_TROUBLE="the game drew nothing there in $5 s (one colour)"
+            fi
             status=1
             break
         fi
-        mv "$raw" "$previous"
+        sleep 0.2
     done
     convert -size "${3}x${4}" -depth 8 "rgb:$raw" "$file" 2>/dev/null
     rm -f "$raw" "$previous"

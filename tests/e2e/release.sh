@@ -1,7 +1,8 @@
 # release.sh -- end-to-end checks of what a player downloads: each package,
 # unpacked into an empty folder, holds the game, Data/ and README.txt and
-# nothing else, and its game starts. Also writes the README's screenshots
-# when asked (E2E_UPDATE_SCREENSHOTS=1). Sourced by run.sh.
+# nothing else, and its game starts; maze.exe comes stripped. Also writes
+# the README's screenshots when asked (E2E_UPDATE_SCREENSHOTS=1). Sourced by
+# run.sh.
 
 # What each unpacked package's folder holds, sorted.
 declare -A PACKAGE_FILES=(
@@ -61,10 +62,26 @@ check_package() {
             expect_recording_in "$label: the recording" "$RUN/elsewhere" "$top"
             ;;
         windows)
+            expect_stripped "$label: maze.exe" "$top/maze.exe"
             start_in "$top" wine maze.exe
             check_package_game "$label: maze.exe started in its folder"
             ;;
     esac
+}
+
+# expect_stripped LABEL EXE: no debug sections, which would be most of the download.
+expect_stripped() {
+    local headers sections
+    if ! headers=$(i686-w64-mingw32-objdump -h "$2" 2>&1); then
+        fail "$1" "cannot read its sections: $(head -1 <<<"$headers")"
+        return
+    fi
+    sections=$(awk '$2 ~ /^\.debug/ { print $2 }' <<<"$headers" | paste -sd ' ')
+    if [ -z "$sections" ]; then
+        pass "$1 comes without debug information ($(stat -c %s "$2") bytes)"
+    else
+        fail "$1" "carries debug information: $sections"
+    fi
 }
 
 # expect_recording_in LABEL FOLDER GAME_FOLDER: the launcher takes an option's
@@ -90,7 +107,7 @@ check_package_game() {
         expect_alike "$label: picture like reference/still.png" "$RUN/still.png" "$REFERENCE/still.png" \
             "$RUN/difference-still.png"
     else
-        fail "$label" "the picture never came to rest ($RUN/still.png)"
+        fail "$label" "$SETTLE_TROUBLE ($RUN/still.png)"
     fi
     hold_key "$WIN" Escape
     expect_exit "$label: Escape ends the game with exit code 0" 0

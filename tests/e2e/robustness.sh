@@ -84,7 +84,7 @@ expect_bitmap_window() {
     if [ "${w}x${h}" != 640x480 ]; then
         fail "$label" "client area ${w}x${h}, expected 640x480"
     elif ! settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
-        fail "$label" "the picture never came to rest ($RUN/still.png)"
+        fail "$label" "$SETTLE_TROUBLE ($RUN/still.png)"
     else
         walls=$(area_like_reference "$WALL_AREA" "$RUN/still.png")
         floors=$(area_like_reference "$FLOOR_AREA" "$RUN/still.png")
@@ -160,14 +160,18 @@ check_f1_toggles() {
         old=$WIN
         hold_key "$WIN" F1
         if ! new_game_window "$old"; then
-            fail "$label" "no new window after F1 number $round (stderr: $RUN/stderr.txt)"
+            fail "$label" "after F1 number $round: $NEW_WINDOW_TROUBLE (stderr: $RUN/stderr.txt)"
             stop_pid "$GAME_PID"
             return
         fi
         (( round == 2 || round == F1_TOGGLES )) || continue
         # Textures loaded and frames drawn: the picture comes to rest.
         read -r x y w h < <(client_geometry "$WIN")
-        settle "$RUN/after-$round.png" "$x" "$y" "$w" "$h" 15
+        if ! settle "$RUN/after-$round.png" "$x" "$y" "$w" "$h" 15; then
+            fail "$label" "after F1 number $round $SETTLE_TROUBLE ($RUN/after-$round.png)"
+            stop_pid "$GAME_PID"
+            return
+        fi
         if (( round == 2 )); then second=$(resident_kb "$GAME_PID"); else tenth=$(resident_kb "$GAME_PID"); fi
     done
     if [ -z "$second" ] || [ -z "$tenth" ] || [ "$second" = 0 ]; then

@@ -173,10 +173,26 @@ why_missing() {
     fi
 }
 
-# find_game LABEL: the game's window, or a failed check.
+drawn_or_ended() {
+    window_drawn "$1" || has_ended "$GAME_PID"
+}
+
+# find_game LABEL: the game's window once the game has drawn into it, or a
+# failed check. A window shows before its first frame, which on a cold machine
+# can take seconds: a key pressed meanwhile can go down and up before any
+# frame reads it.
 find_game() {
-    find_shown "$TITLE" && return 0
-    why_missing "$TITLE"
+    if find_shown "$TITLE"; then
+        wait_until 30 drawn_or_ended "$WIN" && is_running "$GAME_PID" && return 0
+        if has_ended "$GAME_PID"; then
+            wait "$GAME_PID"
+            REASON="the game ended with exit code $? before it drew into its window (stderr: $RUN/stderr.txt)"
+        else
+            REASON="its window showed, but the game drew nothing into it in 30 s (stderr: $RUN/stderr.txt)"
+        fi
+    else
+        why_missing "$TITLE"
+    fi
     fail "$1" "$REASON"
     stop_pid "$GAME_PID"
     return 1
@@ -216,7 +232,7 @@ check_play() {
     expect_client_640x480 "$kind: client area 640x480"
     read -r x y w h < <(client_geometry "$WIN")
     shoot_pictures "$kind" "$x" "$y" "$w" "$h"
-    check_space "$kind"
+    check_space "$kind" "$x" "$y" "$w" "$h"
     hold_key "$WIN" Escape
     expect_exit "$kind: Escape ends the game with exit code 0" 0
 }
@@ -230,11 +246,15 @@ shoot_pictures() {
     local kind=$1 x=$2 y=$3 w=$4 h=$5
     RESENT=0
     if ! settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
-        fail "$kind: picture" "the picture never came to rest ($RUN/still.png)"
+        fail "$kind: picture" "$SETTLE_TROUBLE ($RUN/still.png)"
         return
     fi
-    if ! look "$x" "$y" "$w" "$h" 1 1 1 || ! settle "$RUN/turned.png" "$x" "$y" "$w" "$h" 15; then
-        fail "$kind: mouse look" "the view did not turn after a mouse move ($RUN/turned.png)"
+    if ! look "$x" "$y" "$w" "$h" 1 1 1; then
+        fail "$kind: mouse look" "the view did not turn after a mouse move: $LOOK_TROUBLE"
+        return
+    fi
+    if ! settle "$RUN/turned.png" "$x" "$y" "$w" "$h" 15; then
+        fail "$kind: mouse look" "after the turn $SETTLE_TROUBLE ($RUN/turned.png)"
         return
     fi
     pass "$kind: mouse look turns the view"
@@ -254,26 +274,34 @@ shoot_pictures() {
 # wrong picture every few runs. So the game under Wine gets the messages the
 # motion would make, posted to its window, one turn each.
 shoot_view() {
-    local kind=$1 name=$2 x=$3 y=$4 w=$5 h=$6 turn
-    shift 6
-    if [ "$kind" = windows ]; then
-        if ! post_moves "$x" "$y" "$w" "$h" "$@"; then
-            fail "$kind: $name view" "$LOOK_TROUBLE"
-            return 1
-        fi
-    else
-        for turn in "$@"; do
-            # shellcheck disable=SC2086 # "RIGHT DOWN COUNT" splits on purpose
-            if ! look "$x" "$y" "$w" "$h" $turn; then
-                fail "$kind: $name view" "mouse move $((LOOKED + 1)) of \"$turn\": $LOOK_TROUBLE"
-                return 1
-            fi
-        done
-    fi
-    if ! settle "$RUN/$name.png" "$x" "$y" "$w" "$h" 15; then
-        fail "$kind: $name view" "the picture never came to rest ($RUN/$name.png)"
+    local kind=$1 name=$2
+    shift 2
+    if ! turn_view "$kind" "$@"; then
+        fail "$kind: $name view" "$LOOK_TROUBLE"
         return 1
     fi
+    if ! settle "$RUN/$name.png" "$1" "$2" "$3" "$4" 15; then
+        fail "$kind: $name view" "$SETTLE_TROUBLE ($RUN/$name.png)"
+        return 1
+    fi
+}
+
+# turn_view KIND X Y W H "RIGHT DOWN COUNT"...: those turns, as shoot_view
+# makes them, and a new picture after them; sets LOOK_TROUBLE.
+turn_view() {
+    local kind=$1 x=$2 y=$3 w=$4 h=$5 turn
+    shift 5
+    if [ "$kind" = windows ]; then
+        post_moves "$x" "$y" "$w" "$h" "$@"
+        return
+    fi
+    for turn in "$@"; do
+        # shellcheck disable=SC2086 # "RIGHT DOWN COUNT" splits on purpose
+        if ! look "$x" "$y" "$w" "$h" $turn; then
+            LOOK_TROUBLE="mouse move $((LOOKED + 1)) of \"$turn\": $LOOK_TROUBLE"
+            return 1
+        fi
+    done
 }
 
 # look X Y W H RIGHT DOWN COUNT: COUNT mouse moves to the right or left (RIGHT
@@ -341,23 +369,19 @@ frame_changes() {
     done
 }
 
-# Size of lista.txt once it has stopped growing (the last frame may still write).
-settled_size() {
-    local before after
-    after=$(stat -c %s "$1" 2>/dev/null || echo 0)
-    for _ in $(seq 20); do
-        sleep 0.3
-        before=$after
-        after=$(stat -c %s "$1" 2>/dev/null || echo 0)
-        [ "$before" = "$after" ] && break
-    done
-    echo "$after"
-}
-
+# check_space KIND X Y W H: the space bar held in the game's window, whose
+# client area is at X Y W H.
 check_space() {
     local kind=$1 list="$RUN/lista.txt" dashes fok other
+    shift
     hold_key "$WIN" space 1.0
-    settled_size "$list" >/dev/null
+    # Every frame that read the key down has written its lines once a later
+    # frame shows a turn of the view. A file that stopped growing proves
+    # nothing: a frame with the key down pauses 0.1 s, and a slow one longer.
+    if ! turn_view "$kind" "$@" "1 0 1"; then
+        fail "$kind: space bar writes lista.txt" "no frame drawn after the key went up: $LOOK_TROUBLE"
+        return
+    fi
     if [ ! -s "$list" ]; then
         fail "$kind: space bar writes lista.txt" "no lines in $list"
         return
@@ -412,7 +436,9 @@ check_fullscreen_refused() {
     expect_exit "$kind: after F1 twice Escape still ends the game with exit code 0" 0
 }
 
-# new_game_window OLD: waits for a window of the game other than OLD; sets WIN.
+# new_game_window OLD: waits for a window of the game other than OLD, and for
+# the game to draw into it (see find_game); sets WIN, and NEW_WINDOW_TROUBLE
+# when either does not come.
 other_window() {
     local id
     for id in $(window_ids "$TITLE"); do
@@ -421,8 +447,15 @@ other_window() {
     return 1
 }
 new_game_window() {
-    wait_until 15 other_window "$1" >/dev/null || return 1
+    if ! wait_until 15 other_window "$1" >/dev/null; then
+        NEW_WINDOW_TROUBLE="no new window in 15 s"
+        return 1
+    fi
     WIN=$(other_window "$1")
+    if ! wait_until 30 window_drawn "$WIN"; then
+        NEW_WINDOW_TROUBLE="the game drew nothing into its new window in 30 s"
+        return 1
+    fi
 }
 
 # Where a 640 x 480 mode exists: F1 goes fullscreen without asking, F1 comes back.
@@ -434,7 +467,7 @@ check_fullscreen_granted() {
     old=$WIN
     hold_key "$WIN" F1
     if ! new_game_window "$old"; then
-        fail "$kind: F1 granted" "no new window after F1 (stderr: $RUN/stderr.txt)"
+        fail "$kind: F1 granted" "after F1: $NEW_WINDOW_TROUBLE (stderr: $RUN/stderr.txt)"
         stop_pid "$GAME_PID"
         return
     fi
@@ -448,7 +481,7 @@ check_fullscreen_granted() {
     old=$WIN
     hold_key "$WIN" F1
     if ! new_game_window "$old"; then
-        fail "$kind: F1 granted" "no window after the second F1"
+        fail "$kind: F1 granted" "after the second F1: $NEW_WINDOW_TROUBLE (stderr: $RUN/stderr.txt)"
         stop_pid "$GAME_PID"
         return
     fi

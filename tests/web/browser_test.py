@@ -122,10 +122,24 @@ def frames(driver):
     return driver.execute_script("return mazePage.frames()")
 
 
+def frames_after(driver, start, count=1):
+    """True once the game has drawn `count` frames beyond the count `start`; False after 20 s."""
+    return bool(wait_until(20, lambda: frames(driver) >= start + count))
+
+
 def next_frames(driver, count=1):
-    """Waits until the game has drawn `count` more frames."""
-    start = frames(driver)
-    return wait_until(20, lambda: frames(driver) >= start + count)
+    """True once the game has drawn `count` more frames; False after 20 s."""
+    return frames_after(driver, frames(driver), count)
+
+
+def colours(path):
+    """The number of colours in a picture: one where the game has drawn nothing
+    yet, and in its first frame, whose view vector is still zero."""
+    run = subprocess.run(["identify", "-format", "%k", path], capture_output=True, text=True)
+    try:
+        return int(run.stdout)
+    except ValueError:
+        return 0
 
 
 class Pictures:
@@ -133,6 +147,7 @@ class Pictures:
         self.driver = driver
         self.folder = folder
         self.canvas = driver.find_element(By.ID, "canvas")
+        self.trouble = ""
 
     def shoot(self, name):
         path = os.path.join(self.folder, name + ".png")
@@ -140,17 +155,26 @@ class Pictures:
         return path
 
     def settle(self, name):
-        """The canvas once two pictures a few frames apart are the same; None if never within 30 s."""
+        """The canvas once the game has drawn into it and two pictures a few
+        frames apart are the same; None, with the reason in self.trouble, if
+        not within 30 s. Equal pictures prove nothing without frames drawn
+        between them, nor while the canvas is one colour."""
         path = self.shoot(name)
         end = time.monotonic() + 30
         while time.monotonic() < end:
             with open(path, "rb") as f:
                 before = f.read()
-            next_frames(self.driver, 2)
+            if not next_frames(self.driver, 2):
+                self.trouble = "no frames drawn in 20 s"
+                return None
             self.shoot(name)
             with open(path, "rb") as f:
-                if f.read() == before:
+                if f.read() == before and colours(path) > 1:
                     return path
+        if colours(path) > 1:
+            self.trouble = "the picture never came to rest in 30 s"
+        else:
+            self.trouble = "the game drew nothing into the canvas in 30 s (one colour)"
         return None
 
 
@@ -163,10 +187,15 @@ def differing(a, b, fuzz):
         return 307200
 
 
-def like_reference(label, picture, name):
-    reference = os.path.join(REFERENCE, name + ".png")
+def like_reference(label, pictures, name, moved=True):
+    """The canvas at rest is the reference NAME; `moved` False: a mouse move
+    before it was not followed by a frame, and the next may have merged with it."""
+    if not moved:
+        return check(label, False, "no frame drawn in 20 s after a mouse move")
+    picture = pictures.settle(name)
     if picture is None:
-        return check(label, False, "the picture never came to rest")
+        return check(label, False, pictures.trouble)
+    reference = os.path.join(REFERENCE, name + ".png")
     count = differing(picture, reference, FUZZ_PERCENT)
     return check("%s: %d of 307200 pixels differ from reference/%s.png by more than %d%%"
                  % (label, count, name, FUZZ_PERCENT), count <= MAX_DIFFERING, "%d > %d (%s)"
@@ -188,48 +217,58 @@ class Pointer:
                                     {"type": "mouseMoved", "x": self.x, "y": self.y, "button": "none"})
 
     def move(self, dx, dy):
+        """False if no frame followed within 20 s."""
         self.x += dx
         self.y += dy
         self.dispatch()
-        next_frames(self.driver)
+        return next_frames(self.driver)
 
     def turn(self, right, down, count):
-        for _ in range(count):
-            self.move(right, down)
+        return all(self.move(right, down) for _ in range(count))
 
 
 def hold(driver, key, seconds):
+    """KEY down for SECONDS, and on until the game has drawn a frame since it
+    went down: the game reads its keys once a frame, and a key that is up again
+    before the next frame was never pressed for it. False if no frame came
+    within 20 s."""
     ActionChains(driver).key_down(key).perform()
+    start = frames(driver)
     time.sleep(seconds)
+    seen = frames_after(driver, start)
     ActionChains(driver).key_up(key).perform()
+    return seen
 
 
-def check_pictures(driver, pictures, pointer):
-    like_reference("start view", pictures.settle("still"), "still")
-    before = frames(driver)
+def check_pictures(pictures, pointer):
+    like_reference("start view", pictures, "still")
     # Onto the canvas from above and left of it: one move right and down.
-    pointer.move(300, 220)
-    turned = pictures.settle("turned")
-    like_reference("one mouse move turns and tilts the view", turned, "turned")
-    pointer.turn(1, 0, 21)
-    pointer.turn(0, -1, 1)
-    like_reference("22 more mouse moves face the stairs", pictures.settle("stairs"), "stairs")
-    return before
+    moved = pointer.move(300, 220)
+    like_reference("one mouse move turns and tilts the view", pictures, "turned", moved)
+    moved = pointer.turn(1, 0, 21) and pointer.turn(0, -1, 1)
+    like_reference("22 more mouse moves face the stairs", pictures, "stairs", moved)
 
 
 def check_walking(driver, pictures):
+    label = "'W' held moves the view"
     still = pictures.settle("before-walking")
-    hold(driver, "w", 1.5)
+    if still is None:
+        return check(label, False, "before walking " + pictures.trouble)
+    if not hold(driver, "w", 1.5):
+        return check(label, False, "no frame drawn in 20 s with 'W' down")
     walked = pictures.settle("walked")
-    count = differing(still, walked, FUZZ_PERCENT) if still and walked else 0
-    check("'W' held moves the view (%d pixels changed)" % count, count > 10000, "the picture barely changed")
+    if walked is None:
+        return check(label, False, "after walking " + pictures.trouble)
+    count = differing(still, walked, FUZZ_PERCENT)
+    return check("%s (%d pixels changed)" % (label, count), count > 10000, "the picture barely changed")
 
 
 def check_space(driver, seconds=2.0):
     start = frames(driver)
-    hold(driver, Keys.SPACE, seconds)
+    held = hold(driver, Keys.SPACE, seconds)
     held_frames = frames(driver) - start
-    time.sleep(0.5)
+    # One frame after the key went up: every frame that read it down is over.
+    after = next_frames(driver)
     text = driver.execute_script("return mazePage.listaText()") or ""
     lines = text.splitlines()
     pairs = lines.count("fok = 72.079323")
@@ -238,7 +277,9 @@ def check_space(driver, seconds=2.0):
     # Every frame while space is down writes a pair and asks for 100 ms more.
     ok = pairs >= 1 and pairs == dashes and others == 0 and pairs <= seconds * 10 + 2 and pairs <= held_frames + 1
     check("space held %.1f s appends %d pairs to lista.txt in %d frames (read back through the page)"
-          % (seconds, pairs, held_frames), ok, "%d dash lines, %d fok lines, %d others" % (dashes, pairs, others))
+          % (seconds, pairs, held_frames), ok and held and after,
+          "%d dash lines, %d fok lines, %d others; a frame with the key down: %s, after it: %s"
+          % (dashes, pairs, others, held, after))
 
 
 def fullscreen_element(driver):
@@ -246,13 +287,14 @@ def fullscreen_element(driver):
 
 
 def check_fullscreen(driver):
-    hold(driver, Keys.F1, 1.0)
+    pressed = hold(driver, Keys.F1, 1.0)
     shown = wait_until(5, lambda: fullscreen_element(driver) == "canvas")
-    hold(driver, Keys.F1, 1.0)
+    pressed = hold(driver, Keys.F1, 1.0) and pressed
     back = wait_until(5, lambda: fullscreen_element(driver) is None)
     going = next_frames(driver, 2) and not driver.execute_script("return mazePage.ended")
     check("F1 shows the canvas alone fullscreen, F1 again brings the page back, the game goes on",
-          shown and back and going, "fullscreen %s, back %s, frames going on %s" % (shown, back, going))
+          shown and back and going, "fullscreen %s, back %s, frames going on %s, a frame with each F1 down %s"
+          % (shown, back, going, pressed))
 
 
 def check_escape(driver):
@@ -421,7 +463,7 @@ def play(driver, build, scratch):
         check("a canvas of 640 x 480", size == [640, 480], "%s" % size)
         pictures = Pictures(driver, scratch)
         pointer = Pointer(driver)
-        check_pictures(driver, pictures, pointer)
+        check_pictures(pictures, pointer)
         check_frame_time(driver)
         check_pace(driver)
         check_walking(driver, pictures)
