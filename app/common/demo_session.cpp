@@ -121,8 +121,8 @@ int EndDemo(std::string& message) {
 // time they took show the pace, and how many of them were seen.
 std::string RecordingSummary() {
     char line[160];
-    std::snprintf(line, sizeof line, "%ld steps in %.3f s at --pace %d, %ld of them drawn", StepsRun(),
-                  SecondsRunning(), Pace(), FramesDrawn());
+    std::snprintf(line, sizeof line, "%ld steps in %.3f s at --pace %d, %ld of them drawn, %lld dropped", StepsRun(),
+                  SecondsRunning(), Pace(), FramesDrawn(), StepsDropped());
     return line;
 }
 

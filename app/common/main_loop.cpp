@@ -59,6 +59,10 @@ double SecondsRunning() {
     return clockRunning ? static_cast<double>(LoopNow() - firstStepAt) / StepClock::kSecond : 0.0;
 }
 
+long long StepsDropped() {
+    return clockRunning ? loopClock.Dropped() : 0;
+}
+
 TurnSteps RunDueSteps(long long now, StepHooks hooks) {
     TurnSteps steps{0, false, false, false};
     // The first step is due at the first turn, once the window is up: the

@@ -26,6 +26,9 @@ long long LoopNow();
 // Seconds since the clock's first step, on the same time: 0 before it.
 double SecondsRunning();
 
+// Steps the catch-up bound has dropped since then (StepClock::Dropped).
+long long StepsDropped();
+
 // What a turn does around each step it runs: `before` readies the step's
 // input and may say no step is left (a demo at its end); `after` counts it.
 struct StepHooks {

@@ -2,6 +2,7 @@
 #include "app/common/shell_input.h"
 
 #include <chrono>
+#include <string>
 
 #include "app/common/demo_player.h"
 #include "app/common/demo_recorder.h"
@@ -42,10 +43,16 @@ bool BeforeDemoStep() {
     return player->NextFrame();
 }
 
-// A turn of the game as it is played, with every step recorded.
+// A turn of the game as it is played, with every step recorded. Where the
+// loop fell too far behind, the recording says how many steps were dropped:
+// the game went slower than its pace there.
 IdleTurn PlayTurn() {
+    const long long droppedBefore = StepsDropped();
     const IdleTurn turn =
         recorder != nullptr ? RunIdleTurn({BeforeRecordedStep, AfterRecordedStep}) : RunIdleTurn({nullptr, AfterStep});
+    if (recorder != nullptr && StepsDropped() > droppedBefore) {
+        recorder->Note(std::to_string(StepsDropped() - droppedBefore) + " steps dropped");
+    }
     framesDrawn += turn.drawn ? 1 : 0;
     if (recorder != nullptr) {
         recorder->Tick();

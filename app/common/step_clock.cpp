@@ -7,6 +7,7 @@ void StepClock::Start(int stepsPerSecond, long long now) {
     pace_ = std::clamp(stepsPerSecond, 0, kMaxPace);
     notBefore_ = now;
     pausePending_ = ranThisTurn_ = false;
+    dropped_ = 0;
     Restart(now);
 }
 
@@ -31,7 +32,11 @@ void StepClock::BeginTurn(long long now) {
         return;
     }
     const long bound = Bound();
-    if (now >= notBefore_ && Behind(now) > bound) {
+    const long behind = now >= notBefore_ ? Behind(now) : 0;
+    if (behind > bound) {
+        // Beyond a second the count is not kept exactly; the time is.
+        const double late = static_cast<double>(now - DueTime(step_)) * pace_ / kSecond;
+        dropped_ += behind <= pace_ ? behind - bound : static_cast<long long>(late) + 1 - bound;
         Restart(now - (bound - 1) * kSecond / pace_);
     }
     // Keeps the products of DueTime small: a second's steps are a second.

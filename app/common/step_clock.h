@@ -45,6 +45,10 @@ public:
 
     int Pace() const { return pace_; }
 
+    // Steps the bound has dropped since Start: what a loop too slow for the
+    // pace, or stalled, did not make up.
+    long long Dropped() const { return dropped_; }
+
     // The most steps one turn runs: a tenth of a second's worth, at least one.
     long Bound() const;
 
@@ -59,4 +63,5 @@ private:
     long long notBefore_ = 0;  // the end of the last pause
     bool pausePending_ = false;
     bool ranThisTurn_ = false;  // pace 0: its one step is taken
+    long long dropped_ = 0;
 };

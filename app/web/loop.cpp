@@ -7,6 +7,7 @@
 
 #include "app/common/demo_session.h"
 #include "app/common/game_window.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
@@ -78,4 +79,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE unsigned maze_frame_count() {
 
 extern "C" EMSCRIPTEN_KEEPALIVE long maze_step_count() {
     return StepsRun();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE double maze_dropped_count() {
+    return static_cast<double>(StepsDropped());
 }

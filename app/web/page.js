@@ -109,6 +109,8 @@ var Module = (function () {
         frames: function () { return runtimeReady ? Module._maze_frame_count() : 0; },
         // The steps of the game now running: a thousand a second at the default pace.
         steps: function () { return runtimeReady ? Module._maze_step_count() : 0; },
+        // Steps the game dropped where a frame took longer than the catch-up allows.
+        dropped: function () { return runtimeReady ? Module._maze_dropped_count() : 0; },
     };
 
     return {

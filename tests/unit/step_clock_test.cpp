@@ -58,6 +58,7 @@ TEST(StepClockTest, CatchesUpAtMostATenthOfASecond) {
         clock.Start(1000, 0);
         clock.BeginTurn(stall);
         EXPECT_EQ(clock.Due(stall), 100);
+        EXPECT_NEAR(clock.Dropped(), stall / kMs + 1 - 100, 1);
         for (int i = 0; i < 100; ++i) {
             clock.StepRan();
         }
