@@ -1,4 +1,4 @@
-// game_loop_test.cpp -- the message pump on a real window: how the game ends and what it returns.
+// loop_test.cpp -- the message pump on a real window: how the game ends and what it returns.
 #include "game/input.h"
 #include "shell_fixture.h"
 

@@ -1,4 +1,4 @@
-// wndproc_test.cpp -- each window message's effect on the game and the result it returns.
+// events_test.cpp -- each window message's effect on the game and the result it returns.
 #include <algorithm>
 
 #include "game/input.h"

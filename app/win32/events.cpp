@@ -1,4 +1,4 @@
-// wndproc.cpp -- window messages turned into the game's keys, flags, projection and mouse look.
+// events.cpp -- window messages turned into the game's keys, flags, projection and mouse look.
 #include "app/common/gl_setup.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"

@@ -1,4 +1,4 @@
-// gl_window.cpp -- the game window with its GL context: made, and torn down again.
+// window.cpp -- the game window with its GL context: made, and torn down again.
 #include <cstring>
 
 #include "app/common/game_window.h"

@@ -1,4 +1,4 @@
-// winmain.cpp -- the Windows entry point.
+// main.cpp -- the Windows entry point.
 #include <cstdlib>
 #include <string>
 
