@@ -1,7 +1,9 @@
 // loop.cpp -- the message pump, with the game's due steps on every idle turn.
+#include "app/win32/loop.h"
+
 #include "app/common/game_window.h"
 #include "app/common/shell_input.h"
-#include "app/win32/win32_shell.h"
+#include "app/win32/window.h"
 
 int RunGame() {
     if (!CreateGameWindow()) {

@@ -5,7 +5,9 @@
 #include "app/common/demo_session.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
-#include "app/win32/win32_shell.h"
+#include "app/win32/loop.h"
+#include "app/win32/message_box.h"
+#include "app/win32/win32_api.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The runtime has split the command line already, quotes and all. A demo

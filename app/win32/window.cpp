@@ -1,11 +1,14 @@
 // window.cpp -- the game window with its GL context: made, and torn down again.
+#include "app/win32/window.h"
+
 #include <cstring>
 
 #include "app/common/game_window.h"
 #include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
-#include "app/win32/win32_shell.h"
+#include "app/win32/events.h"
+#include "app/win32/message_box.h"
 #include "game/view.h"
 
 HDC hDC = nullptr;
