@@ -1,57 +1,14 @@
-// main.cpp -- the Linux entry point and main loop: the game in an SDL window.
+// main.cpp -- the Linux entry point: the game in an SDL window.
 #include <SDL.h>
 
 #include <cstdio>
 #include <string>
 
 #include "app/common/demo_session.h"
-#include "app/common/game_window.h"
-#include "app/common/shell_input.h"
-#include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/sdl/display.h"
-#include "app/sdl/events.h"
+#include "app/sdl/loop.h"
 #include "app/sdl/message_box.h"
-#include "app/sdl/window.h"
-
-namespace {
-
-// No step due yet, or minimised: waiting for the next event instead of
-// spinning keeps the machine cool and still sees a key within a moment.
-void Wait(const IdleTurn& turn) {
-    if (turn.waitMs > 0) {
-        SDL_WaitEventTimeout(nullptr, turn.waitMs);
-    }
-}
-
-// 0 however it ends: closed, Escape, or a window that could not be made
-// (the player has been told why).
-int RunGame() {
-    fullscreen = 0;
-    if (!CreateGameWindow()) {
-        return 0;
-    }
-    for (;;) {
-        if (!PumpEvents()) {
-            break;
-        }
-        const IdleTurn turn = ShellIdleTurn();
-        if (turn.swap) {
-            SDL_GL_SwapWindow(GameWindow());
-        }
-        if (turn.toggleFullscreen && !ToggleFullscreen()) {
-            return 0;
-        }
-        if (turn.done) {
-            break;
-        }
-        Wait(turn);
-    }
-    KillGLWindow();
-    return 0;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     // A demo that cannot be played or a recording that cannot be made is
