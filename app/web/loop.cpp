@@ -11,6 +11,7 @@
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/web/gl/context.h"
+#include "app/web/message_box.h"
 #include "app/web/page.h"
 
 namespace {

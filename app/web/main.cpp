@@ -10,6 +10,7 @@
 #include "app/common/texts.h"
 #include "app/web/events.h"
 #include "app/web/loop.h"
+#include "app/web/message_box.h"
 #include "app/web/page.h"
 #include "app/web/web_input.h"
 #include "game/program_state.h"

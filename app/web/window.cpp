@@ -1,4 +1,6 @@
 // window.cpp -- the game's "window" on the page: the canvas with its WebGL context, made and torn down.
+#include "app/web/window.h"
+
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
@@ -7,12 +9,11 @@
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/web/gl/context.h"
+#include "app/web/message_box.h"
 #include "app/web/page.h"
 #include "game/view.h"
 
 namespace {
-
-constexpr const char* kCanvas = "#canvas";
 
 EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = 0;
 
