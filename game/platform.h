@@ -4,8 +4,7 @@
 // simulator) implements these once. The game never learns which one it is on.
 #pragma once
 
-constexpr int kVkShift = 16;
-constexpr int kVkSpace = 32;
+#include "game/key_codes.h"
 
 // True while the key with virtual-key code `vk` is physically down right now
 // (read at frame time, not from the message-driven key table). Walking asks
