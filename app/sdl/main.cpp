@@ -2,21 +2,23 @@
 #include <SDL.h>
 
 #include <cstdio>
-#include <string>
 
-#include "app/common/demo_session.h"
-#include "app/common/texts.h"
+#include "app/common/entry_point.h"
 #include "app/sdl/display.h"
 #include "app/sdl/loop.h"
 #include "app/sdl/message_box.h"
 
+namespace {
+
+void ShowError(const char* text, const char* caption) {
+    ShowBox(text, caption, SDL_MESSAGEBOX_ERROR);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    // A demo that cannot be played or a recording that cannot be made is
-    // told before anything opens.
-    const std::string refused = StartDemoSession(argc, argv);
-    if (!refused.empty()) {
-        ShowBox(refused.c_str(), text::kError, SDL_MESSAGEBOX_ERROR);
-        return 2;
+    if (!BeginSession(argc, argv, ShowError)) {
+        return kRefusedExitCode;
     }
     if (!OpenDisplay()) {
         const char* display = SDL_getenv("DISPLAY");
@@ -27,11 +29,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     SDL_StopTextInput();  // keys only; no text entry, no input method
-    std::string message;
-    const int code = EndDemoSession(RunGame(), message);
-    if (!message.empty()) {
-        ShowBox(message.c_str(), text::kError, SDL_MESSAGEBOX_ERROR);
-    }
+    const int code = EndSession(RunGame(), ShowError);
     SDL_Quit();
     return code;
 }
