@@ -3,9 +3,11 @@
 
 #include "app/common/game_window.h"
 #include "app/common/shell_input.h"
+#include "app/common/shell_state.h"
 #include "app/win32/window.h"
 
 int RunGame() {
+    fullscreen = 0;
     if (!CreateGameWindow()) {
         return 0;
     }

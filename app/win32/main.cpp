@@ -1,6 +1,5 @@
 // main.cpp -- the Windows entry point.
 #include "app/common/entry_point.h"
-#include "app/common/shell_state.h"
 #include "app/win32/loop.h"
 #include "app/win32/message_box.h"
 #include "app/win32/win32_api.h"
@@ -18,7 +17,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (!BeginSession(__argc, __argv, ShowError)) {
         return kRefusedExitCode;
     }
-    // Stored as 1, but the game always starts in a window.
-    fullscreen = 0;
     return EndSession(RunGame(), ShowError);
 }
