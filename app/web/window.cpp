@@ -5,7 +5,6 @@
 #include <emscripten/html5.h>
 
 #include "app/common/game_window.h"
-#include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/web/gl/context.h"
@@ -72,11 +71,7 @@ int CreateGLWindow(const char* title, int width, int height, int, unsigned char 
     if (!webgl::OpenGlState(width, height)) {
         return Fail(text::kNoRenderingContext);
     }
-    ReSizeGLScene(width, height);
-    if (!InitGL()) {
-        return Fail(text::kInitializationFailed);
-    }
-    return 1;
+    return FinishGLWindow(width, height, Fail);
 }
 
 void KillGLWindow() {

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "app/common/game_window.h"
-#include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/win32/events.h"
@@ -148,11 +147,7 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
     ShowWindow(hWnd, SW_SHOW);
     SetForegroundWindow(hWnd);
     SetFocus(hWnd);
-    ReSizeGLScene(width, height);
-    if (!InitGL()) {
-        return Fail(text::kInitializationFailed);
-    }
-    return 1;
+    return FinishGLWindow(width, height, Fail);
 }
 
 void KillGLWindow() {
