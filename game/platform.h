@@ -1,7 +1,8 @@
 // platform.h -- what the game step asks of the shell that runs it.
 //
-// Each shell (Win32, SDL, the scripted null platform of the tests and the
-// simulator) implements these once. The game never learns which one it is on.
+// Each shell (Win32, SDL, the web page, and the scripted null platform of the
+// tests and the simulator) implements these once. The game never learns which
+// one it is on.
 #pragma once
 
 #include "game/key_codes.h"

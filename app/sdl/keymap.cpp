@@ -11,7 +11,7 @@ struct KeyPair {
 };
 
 // Keys outside the contiguous runs below; codes as Windows numbers them, so
-// the game's key table means the same thing on both platforms.
+// the game's key table means the same thing in every shell.
 constexpr KeyPair kKeys[] = {
     {SDLK_BACKSPACE, kVkBackspace},
     {SDLK_TAB, kVkTab},
