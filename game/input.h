@@ -1,11 +1,7 @@
 // input.h -- the key-state table that window messages fill and the game reads.
 #pragma once
 
-constexpr int kVkEscape = 27;
-constexpr int kVkF1 = 112;
-constexpr int kVkE = 69;
-constexpr int kVkS = 83;
-constexpr int kVkW = 87;
+#include "game/key_codes.h"
 
 // Entry k is 1 while key-down messages say virtual key k is down.
 extern unsigned char keys[256];

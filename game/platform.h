@@ -1,11 +1,11 @@
 // platform.h -- what the game step asks of the shell that runs it.
 //
-// Each shell (Win32, SDL, the scripted null platform of the tests and the
-// simulator) implements these once. The game never learns which one it is on.
+// Each shell (Win32, SDL, the web page, and the scripted null platform of the
+// tests and the simulator) implements these once. The game never learns which
+// one it is on.
 #pragma once
 
-constexpr int kVkShift = 16;
-constexpr int kVkSpace = 32;
+#include "game/key_codes.h"
 
 // True while the key with virtual-key code `vk` is physically down right now
 // (read at frame time, not from the message-driven key table). Walking asks

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# test.sh -- install what is missing, build both presets and run every test:
+# test.sh -- install what is missing, build every preset and run every test:
 # unit tests and replays natively, under AddressSanitizer, and as 32-bit
 # Windows programs under Wine, then the end-to-end checks of both real games,
 # then the web build: its simulator and unit tests under node, its page in a browser.

@@ -16,6 +16,13 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
 // first; a failed release is shown and the rest still released.
 void KillGLWindow();
 
+// How every CreateGLWindow ends, once its context is current: the projection
+// for the client area, then the fixed GL state with the textures. 1 when
+// ready; otherwise the shell's `fail`, which tears down what was built and
+// then tells the player, is given "Initialization Failed." and its result
+// returned.
+int FinishGLWindow(int width, int height, int (*fail)(const char* what));
+
 // The game's one window: its title and size, in the current display mode.
 int CreateGameWindow();
 

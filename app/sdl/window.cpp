@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "app/common/game_window.h"
-#include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/sdl/message_box.h"
@@ -115,12 +114,9 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
     // a driver that insists on waiting for the display keeps its way.
     SDL_GL_SetSwapInterval(0);
     SDL_RaiseWindow(window);
-    ReSizeGLScene(width, height);
+    // InitGL's failure is none of SDL's: no earlier SDL error goes with its box.
     SDL_ClearError();
-    if (!InitGL()) {
-        return Fail(text::kInitializationFailed);
-    }
-    return 1;
+    return FinishGLWindow(width, height, Fail);
 }
 
 void KillGLWindow() {

@@ -5,10 +5,9 @@
 
 #include "app/common/shell_state.h"
 #include "app/web/web_input.h"
+#include "app/web/window.h"
 
 namespace {
-
-constexpr const char* kCanvas = "#canvas";
 
 EM_BOOL OnKeyDownEvent(int, const EmscriptenKeyboardEvent* event, void*) {
     return OnKeyDown(event->key, event->code, event->altKey, event->ctrlKey) ? EM_TRUE : EM_FALSE;

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "game/key_codes.h"
+
 namespace {
 
 struct NamedKey {
@@ -12,52 +14,52 @@ struct NamedKey {
 
 // Codes as Windows numbers them, so the game's key table means the same thing in every shell.
 constexpr NamedKey kKeys[] = {
-    {"Backspace", 8},
-    {"Tab", 9},
-    {"Enter", 13},
-    {"NumpadEnter", 13},
-    {"ShiftLeft", 16},
-    {"ShiftRight", 16},
-    {"ControlLeft", 17},
-    {"ControlRight", 17},
-    {"AltLeft", 18},
-    {"AltRight", 18},
-    {"Pause", 19},
-    {"CapsLock", 20},
-    {"Escape", 27},
-    {"Space", 32},
-    {"PageUp", 33},
-    {"PageDown", 34},
-    {"End", 35},
-    {"Home", 36},
-    {"ArrowLeft", 37},
-    {"ArrowUp", 38},
-    {"ArrowRight", 39},
-    {"ArrowDown", 40},
-    {"PrintScreen", 44},
-    {"Insert", 45},
-    {"Delete", 46},
-    {"MetaLeft", 91},
-    {"MetaRight", 92},
-    {"ContextMenu", 93},
-    {"NumpadMultiply", 106},
-    {"NumpadAdd", 107},
-    {"NumpadSubtract", 109},
-    {"NumpadDecimal", 110},
-    {"NumpadDivide", 111},
-    {"NumLock", 144},
-    {"ScrollLock", 145},
-    {"Semicolon", 186},
-    {"Equal", 187},
-    {"Comma", 188},
-    {"Minus", 189},
-    {"Period", 190},
-    {"Slash", 191},
-    {"Backquote", 192},
-    {"BracketLeft", 219},
-    {"Backslash", 220},
-    {"BracketRight", 221},
-    {"Quote", 222},
+    {"Backspace", kVkBackspace},
+    {"Tab", kVkTab},
+    {"Enter", kVkEnter},
+    {"NumpadEnter", kVkEnter},
+    {"ShiftLeft", kVkShift},
+    {"ShiftRight", kVkShift},
+    {"ControlLeft", kVkControl},
+    {"ControlRight", kVkControl},
+    {"AltLeft", kVkAlt},
+    {"AltRight", kVkAlt},
+    {"Pause", kVkPause},
+    {"CapsLock", kVkCapsLock},
+    {"Escape", kVkEscape},
+    {"Space", kVkSpace},
+    {"PageUp", kVkPageUp},
+    {"PageDown", kVkPageDown},
+    {"End", kVkEnd},
+    {"Home", kVkHome},
+    {"ArrowLeft", kVkLeft},
+    {"ArrowUp", kVkUp},
+    {"ArrowRight", kVkRight},
+    {"ArrowDown", kVkDown},
+    {"PrintScreen", kVkPrintScreen},
+    {"Insert", kVkInsert},
+    {"Delete", kVkDelete},
+    {"MetaLeft", kVkLeftWindows},
+    {"MetaRight", kVkRightWindows},
+    {"ContextMenu", kVkMenu},
+    {"NumpadMultiply", kVkNumpadMultiply},
+    {"NumpadAdd", kVkNumpadAdd},
+    {"NumpadSubtract", kVkNumpadSubtract},
+    {"NumpadDecimal", kVkNumpadDecimal},
+    {"NumpadDivide", kVkNumpadDivide},
+    {"NumLock", kVkNumLock},
+    {"ScrollLock", kVkScrollLock},
+    {"Semicolon", kVkSemicolon},
+    {"Equal", kVkEquals},
+    {"Comma", kVkComma},
+    {"Minus", kVkMinus},
+    {"Period", kVkPeriod},
+    {"Slash", kVkSlash},
+    {"Backquote", kVkBackquote},
+    {"BracketLeft", kVkLeftBracket},
+    {"Backslash", kVkBackslash},
+    {"BracketRight", kVkRightBracket},
+    {"Quote", kVkQuote},
 };
 
 // The number after `prefix` in `code` ("F12" gives 12), or -1.
@@ -78,19 +80,19 @@ int NumberAfter(const char* code, const char* prefix) {
 
 int ByPlace(const char* code) {
     if (std::strncmp(code, "Key", 3) == 0 && code[3] >= 'A' && code[3] <= 'Z' && code[4] == '\0') {
-        return code[3];
+        return kVkA + (code[3] - 'A');
     }
     const int digit = NumberAfter(code, "Digit");
     if (digit >= 0 && digit <= 9) {
-        return '0' + digit;
+        return kVk0 + digit;
     }
     const int pad = NumberAfter(code, "Numpad");
     if (pad >= 0 && pad <= 9) {
-        return 96 + pad;
+        return kVkNumpad0 + pad;
     }
     const int function = NumberAfter(code, "F");
     if (function >= 1 && function <= 24) {
-        return 111 + function;
+        return kVkF1 + (function - 1);
     }
     for (const NamedKey& named : kKeys) {
         if (std::strcmp(named.code, code) == 0) {
@@ -106,18 +108,16 @@ int VirtualKey(const char* key, const char* code) {
     if (key[0] != '\0' && key[1] == '\0') {
         const char c = key[0];
         if (c >= 'a' && c <= 'z') {
-            return c - 'a' + 'A';
+            return kVkA + (c - 'a');
         }
         if (c >= 'A' && c <= 'Z') {
-            return c;
+            return kVkA + (c - 'A');
         }
     }
     return ByPlace(code);
 }
 
 bool IsSystemKey(int vk, bool altDown, bool ctrlDown) {
-    constexpr int kVkF10 = 121;
-    constexpr int kVkAlt = 18;
     // Ctrl+Alt is how AltGr reaches Windows programs: as ordinary key-downs.
     return vk == kVkF10 || ((altDown || vk == kVkAlt) && !ctrlDown);
 }

@@ -3,15 +3,13 @@
 
 #include <emscripten.h>
 
-#include <string>
-
-#include "app/common/demo_session.h"
+#include "app/common/entry_point.h"
 #include "app/common/game_window.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
-#include "app/common/texts.h"
 #include "app/web/gl/context.h"
+#include "app/web/message_box.h"
 #include "app/web/page.h"
 
 namespace {
@@ -36,11 +34,7 @@ void EndGame(bool release) {
     if (release) {
         KillGLWindow();
     }
-    std::string message;
-    EndDemoSession(0, message);
-    if (!message.empty()) {
-        ShowBox(message.c_str(), text::kError);
-    }
+    EndSession(0, ShowBox);
     TellGameEnded();
 }
 

@@ -1,15 +1,14 @@
 // main.cpp -- the web entry point: the game on the page, and the page's "play again".
 #include <emscripten.h>
 
-#include <string>
-
 #include "app/common/demo_session.h"
+#include "app/common/entry_point.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
-#include "app/common/texts.h"
 #include "app/web/events.h"
 #include "app/web/loop.h"
+#include "app/web/message_box.h"
 #include "app/web/page.h"
 #include "app/web/web_input.h"
 #include "game/program_state.h"
@@ -35,11 +34,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_fullscreen_refused() {
 // over ?playdemo=FILE or ?timedemo=FILE as the games' options, the demo
 // fetched beside Data/; one that cannot be played is told, and nothing starts.
 int main(int argc, char** argv) {
-    const std::string refused = StartDemoSession(argc, argv);
-    if (!refused.empty()) {
-        ShowBox(refused.c_str(), text::kError);
+    if (!BeginSession(argc, argv, ShowBox)) {
         TellGameEnded();
-        return 2;
+        return kRefusedExitCode;
     }
     ListenToPage();
     StartGame();

@@ -7,6 +7,7 @@ add_library(maze_web STATIC
     app/web/events.cpp
     app/web/keymap.cpp
     app/web/loop.cpp
+    app/web/message_box.cpp
     app/web/page.cpp
     app/web/web_input.cpp
     app/web/window.cpp)

@@ -15,7 +15,8 @@ void OnPointerMove(long dx, long dy);
 
 // The window lost the keyboard: no key-up will come for what is held now, so
 // nothing counts as physically down any more. The key table keeps its
-// entries, as on Windows, until their key-ups.
+// entries until their key-ups, as the original game did; the Windows and SDL
+// shells let go of every key instead.
 void ReleasePhysicalKeys();
 
 // True while a key with this virtual-key code is physically down.

@@ -1,18 +1,18 @@
 // window.cpp -- the game's "window" on the page: the canvas with its WebGL context, made and torn down.
+#include "app/web/window.h"
+
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include "app/common/game_window.h"
-#include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/web/gl/context.h"
+#include "app/web/message_box.h"
 #include "app/web/page.h"
 #include "game/view.h"
 
 namespace {
-
-constexpr const char* kCanvas = "#canvas";
 
 EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = 0;
 
@@ -71,11 +71,7 @@ int CreateGLWindow(const char* title, int width, int height, int, unsigned char 
     if (!webgl::OpenGlState(width, height)) {
         return Fail(text::kNoRenderingContext);
     }
-    ReSizeGLScene(width, height);
-    if (!InitGL()) {
-        return Fail(text::kInitializationFailed);
-    }
-    return 1;
+    return FinishGLWindow(width, height, Fail);
 }
 
 void KillGLWindow() {

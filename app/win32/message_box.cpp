@@ -1,5 +1,5 @@
 // message_box.cpp -- the one place the shell talks to the player in a box.
-#include "app/win32/win32_shell.h"
+#include "app/win32/message_box.h"
 
 MessageBoxFunction ShellMessageBox = MessageBoxA;
 

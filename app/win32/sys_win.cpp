@@ -1,6 +1,6 @@
 // sys_win.cpp -- the platform services the game step asks of Windows.
 #include "app/common/shell_input.h"
-#include "app/win32/win32_shell.h"
+#include "app/win32/window.h"
 #include "game/platform.h"
 
 bool SysKeyDown(int vk) {

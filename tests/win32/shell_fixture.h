@@ -8,7 +8,8 @@
 
 #include "app/common/game_window.h"
 #include "app/common/shell_state.h"
-#include "app/win32/win32_shell.h"
+#include "app/win32/message_box.h"
+#include "app/win32/window.h"
 #include "game/view.h"
 #include "tests/unit/fixture.h"
 #include "tests/unit/scratch_folder.h"

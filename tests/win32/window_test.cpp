@@ -1,4 +1,4 @@
-// gl_window_test.cpp -- the real window and context: made, refused, torn down.
+// window_test.cpp -- the real window and context: made, refused, torn down.
 #include "shell_fixture.h"
 
 namespace {

@@ -1,8 +1,9 @@
-// wndproc.cpp -- window messages turned into the game's keys, flags, projection and mouse look.
+// events.cpp -- window messages turned into the game's keys, flags, projection and mouse look.
+#include "app/win32/events.h"
+
 #include "app/common/gl_setup.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
-#include "app/win32/win32_shell.h"
 
 namespace {
 
@@ -34,6 +35,9 @@ LRESULT OnClose() {
     return 0;
 }
 
+// A key message's code is already a virtual-key code, the very number the
+// game's key table is indexed by: unlike the SDL and web shells, this one
+// needs no keymap.cpp.
 LRESULT OnKey(WPARAM code, bool down) {
     ShellKey(static_cast<unsigned>(code), down);
     return 0;

@@ -1,4 +1,5 @@
-// game_loop_test.cpp -- the message pump on a real window: how the game ends and what it returns.
+// loop_test.cpp -- the message pump on a real window: how the game ends and what it returns.
+#include "app/win32/loop.h"
 #include "game/input.h"
 #include "shell_fixture.h"
 

@@ -1,11 +1,13 @@
-// gl_window.cpp -- the game window with its GL context: made, and torn down again.
+// window.cpp -- the game window with its GL context: made, and torn down again.
+#include "app/win32/window.h"
+
 #include <cstring>
 
 #include "app/common/game_window.h"
-#include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
-#include "app/win32/win32_shell.h"
+#include "app/win32/events.h"
+#include "app/win32/message_box.h"
 #include "game/view.h"
 
 HDC hDC = nullptr;
@@ -145,11 +147,7 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
     ShowWindow(hWnd, SW_SHOW);
     SetForegroundWindow(hWnd);
     SetFocus(hWnd);
-    ReSizeGLScene(width, height);
-    if (!InitGL()) {
-        return Fail(text::kInitializationFailed);
-    }
-    return 1;
+    return FinishGLWindow(width, height, Fail);
 }
 
 void KillGLWindow() {

@@ -1,9 +1,13 @@
-// game_loop.cpp -- the message pump, with the game's due steps on every idle turn.
+// loop.cpp -- the message pump, with the game's due steps on every idle turn.
+#include "app/win32/loop.h"
+
 #include "app/common/game_window.h"
 #include "app/common/shell_input.h"
-#include "app/win32/win32_shell.h"
+#include "app/common/shell_state.h"
+#include "app/win32/window.h"
 
 int RunGame() {
+    fullscreen = 0;
     if (!CreateGameWindow()) {
         return 0;
     }

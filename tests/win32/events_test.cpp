@@ -1,6 +1,7 @@
-// wndproc_test.cpp -- each window message's effect on the game and the result it returns.
+// events_test.cpp -- each window message's effect on the game and the result it returns.
 #include <algorithm>
 
+#include "app/win32/events.h"
 #include "game/input.h"
 #include "shell_fixture.h"
 

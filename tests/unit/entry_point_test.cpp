@@ -1,0 +1,59 @@
+// entry_point_test.cpp -- the boxes and exit codes every entry point gets at the start and end of a game.
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/common/entry_point.h"
+#include "fixture.h"
+#include "scratch_folder.h"
+
+namespace {
+
+using Box = std::pair<std::string, std::string>;  // text, caption
+
+std::vector<Box> shown;
+
+void Show(const char* text, const char* caption) {
+    shown.emplace_back(text, caption);
+}
+
+// A program has one demo session: the test that starts a demo comes last.
+class EntryPointTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        shown.clear();
+    }
+};
+
+TEST_F(EntryPointTest, ARefusedStartIsShownAndTheGameMustNotStart) {
+    const char* argv[] = {"maze", "--jump"};
+    EXPECT_FALSE(BeginSession(2, argv, Show));
+    const Box refusal{
+        "Unknown option: --jump\n"
+        "The options are --record FILE, --playdemo FILE or --timedemo FILE, and --pace N.",
+        "ERROR"};
+    EXPECT_EQ(shown, std::vector<Box>{refusal});
+}
+
+TEST_F(EntryPointTest, WithoutADemoTheGamesOwnCodeEndsItAndNothingIsShown) {
+    const char* argv[] = {"maze"};
+    EXPECT_TRUE(BeginSession(1, argv, Show));
+    EXPECT_EQ(EndSession(7, Show), 7);
+    EXPECT_TRUE(shown.empty());
+}
+
+// The session's code wins over the game's, and the player is told why.
+TEST_F(EntryPointTest, AResultThatCannotBeWrittenIsShownAndEndsWithTwo) {
+    ScratchFolder folder(false);
+    std::ofstream("short.script") << "frames 1\n";
+    std::filesystem::create_directory("demo-result.txt");
+    const char* argv[] = {"maze", "--playdemo", "short.script"};
+    ASSERT_TRUE(BeginSession(3, argv, Show));
+    EXPECT_EQ(EndSession(0, Show), 2);
+    EXPECT_EQ(shown, (std::vector<Box>{{"Cannot write \"demo-result.txt\".", "ERROR"}}));
+}
+
+}  // namespace
