@@ -17,7 +17,7 @@ public:
     // `stateLine` gives the game's state line at the moment an `expect` is met.
     DemoPlayer(std::vector<DemoCommand> commands, std::function<std::string()> stateLine);
 
-    // Called by the demo turn before each frame it draws: runs the commands
+    // Called by the demo's turn before each step it runs: runs the commands
     // up to the next scripted frame. False when no frame is left, after
     // running whatever follows the last one.
     bool NextFrame();
@@ -43,3 +43,16 @@ private:
     bool physical_[256] = {};
     std::string failure_;
 };
+
+// Called by the demo session before the window opens: from then on the loop's
+// turns are the demo's, one scripted frame per step at the pace (timed: as
+// fast as the frames are drawn, its pauses not waited for), and the
+// player's keys and mouse do not reach the game; Escape stops the demo. The
+// turn that finds no scripted frame left ends the game.
+void PlayDemo(DemoPlayer& player, bool timed);
+
+// Seconds from the demo's first turn to now; 0 before it or after StopDemo.
+double DemoSeconds();
+
+// The game's own input and turns again.
+void StopDemo();

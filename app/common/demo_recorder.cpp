@@ -4,12 +4,55 @@
 #include <ostream>
 #include <utility>
 
+#include "app/common/main_loop.h"
+#include "app/common/shell_input.h"
+#include "game/input.h"
+
 namespace {
 
 constexpr long long kFlushMilliseconds = 1000;
 
 const char* UpDown(bool down) {
     return down ? " down" : " up";
+}
+
+// The game as played, every message and physical key heard on the way.
+class RecordingRoute : public InputRoute {
+public:
+    DemoRecorder* recorder = nullptr;
+
+    bool PassKey(unsigned code, bool down) override {
+        recorder->Key(code, down);
+        return true;
+    }
+    bool PassMouse(unsigned x, unsigned y) override {
+        recorder->Mouse(x, y);
+        return true;
+    }
+    bool KeyState(int vk, bool physical) override {
+        recorder->Async(vk, physical);
+        return physical;
+    }
+    bool WaitPauses() override { return true; }
+    bool ReleaseKeys() override { return true; }
+};
+
+RecordingRoute recording;
+
+// Every step is a frame of the recording: the key table it reads first.
+bool BeforeRecordedStep() {
+    recording.recorder->BeforeFrame(keys);
+    return true;
+}
+
+void AfterRecordedStep() {
+    recording.recorder->Frame();
+}
+
+IdleTurn RecordedTurn() {
+    const IdleTurn turn = RunIdleTurn({BeforeRecordedStep, AfterRecordedStep});
+    recording.recorder->Tick();
+    return turn;
 }
 
 }  // namespace
@@ -76,4 +119,10 @@ void DemoRecorder::WriteFrames() {
         out_ << "frames " << frames_ << '\n';
         frames_ = 0;
     }
+}
+
+void RecordGame(DemoRecorder& recorder) {
+    recording.recorder = &recorder;
+    UseInputRoute(&recording);
+    UseTurn(RecordedTurn);
 }

@@ -28,7 +28,7 @@ public:
     // that no message changed (F1's, cleared by the loop) become key lines.
     void BeforeFrame(const unsigned char* keys);
 
-    // Called after each frame drawn.
+    // Called after each step, drawn or not: a frame of the script.
     void Frame();
 
     // Called on every turn of the loop, drawn or not: writes out and flushes
@@ -52,3 +52,8 @@ private:
     unsigned char table_[256] = {};  // the key table as the script leaves it
     bool async_[256] = {};           // physical keys as the script leaves them
 };
+
+// Called by the demo session before the window opens: from then on every
+// message and physical key the game is given, and every step, goes into
+// `recorder` too.
+void RecordGame(DemoRecorder& recorder);

@@ -13,6 +13,7 @@
 #include "app/common/demo_options.h"
 #include "app/common/demo_player.h"
 #include "app/common/demo_recorder.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/state_line.h"
 #include "app/common/texts.h"
@@ -64,7 +65,7 @@ std::string StartDemo() {
         return options.play + ": " + error;
     }
     player = std::make_unique<DemoPlayer>(std::move(commands), GameState);
-    UseDemo(player.get(), options.timed);
+    PlayDemo(*player, options.timed);
     return "";
 }
 
@@ -74,7 +75,7 @@ std::string StartRecording() {
         return text::kCannotWrite + Quoted(options.record) + ": " + std::strerror(errno);
     }
     recorder = std::make_unique<DemoRecorder>(recordFile, Milliseconds);
-    UseRecorder(recorder.get());
+    RecordGame(*recorder);
     return "";
 }
 
@@ -161,4 +162,10 @@ int EndDemoSession(int exitCode, std::string& message) {
         return EndDemo(message);
     }
     return recorder ? EndRecording(exitCode, message) : exitCode;
+}
+
+void ResetToPlainGame() {
+    StopDemo();
+    ResetShellInput();
+    ResetLoop();
 }

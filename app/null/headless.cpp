@@ -1,8 +1,8 @@
 // headless.cpp -- one start for every display-less run of the game.
 #include "app/null/headless.h"
 
+#include "app/common/demo_session.h"
 #include "app/common/game_window.h"
-#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/null/sys_null.h"
 #include "game/program_state.h"
@@ -11,7 +11,7 @@
 void StartHeadless(glrec::Detail detail) {
     ResetProgramState();
     ResetShellState();
-    ResetShellInput();
+    ResetToPlainGame();
     sysnull::Reset();
     glrec::Reset(detail);
     SetClientCentre(kWindowWidth, kWindowHeight);

@@ -7,7 +7,7 @@
 
 #include "app/common/demo_session.h"
 #include "app/common/game_window.h"
-#include "app/common/shell_input.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/web/gl/context.h"

@@ -5,7 +5,6 @@
 
 #include "app/common/demo_session.h"
 #include "app/common/main_loop.h"
-#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/web/events.h"
@@ -20,7 +19,7 @@
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
     ResetProgramState();
     ResetShellState();
-    ResetShellInput();
+    ResetToPlainGame();
     ResetWebInput();
     SetPace(SessionPace());
     StartGame();

@@ -1,6 +1,6 @@
 // game_loop.cpp -- the message pump, with the game's due steps on every idle turn.
 #include "app/common/game_window.h"
-#include "app/common/shell_input.h"
+#include "app/common/main_loop.h"
 #include "app/win32/win32_shell.h"
 
 int RunGame() {

@@ -4,6 +4,8 @@
 
 #include "app/common/demo_player.h"
 #include "app/common/demo_recorder.h"
+#include "app/common/demo_session.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "fixture.h"
 #include "game/input.h"
@@ -78,7 +80,7 @@ TEST_F(DemoRecorderTest, ARunOfFramesIsWrittenOnceASecond) {
 
 class DemoPlayerTest : public GameTest {
 protected:
-    void TearDown() override { ResetShellInput(); }
+    void TearDown() override { ResetToPlainGame(); }
 
     std::vector<DemoCommand> Read(const char* text) {
         std::istringstream script(text);
@@ -112,7 +114,7 @@ TEST_F(DemoPlayerTest, OneScriptedFrameATimeAndTheLinesAfterTheLast) {
 // Timed, a demo counts its pauses without waiting for them.
 TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
     DemoPlayer player(Read("frames 5\n"), [] { return std::string(); });
-    UseDemo(&player, true);
+    PlayDemo(player, true);
     ShellKey(kVkW, true);
     ShellMouse(600, 210);
     EXPECT_FALSE(ShellIdleTurn().done);
