@@ -1,9 +1,9 @@
 // headless.cpp -- one start for every display-less run of the game.
 #include "app/null/headless.h"
 
-#include "app/common/demo_session.h"
 #include "app/common/game_window.h"
 #include "app/common/shell_state.h"
+#include "app/demo/demo_session.h"
 #include "app/null/sys_null.h"
 #include "game/program_state.h"
 #include "game/view.h"

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/common/demo_session.h"
 #include "app/common/game_window.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
+#include "app/demo/demo_session.h"
 #include "app/sdl/display.h"
 #include "app/sdl/events.h"
 #include "app/sdl/message_box.h"

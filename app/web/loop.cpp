@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "app/common/demo_session.h"
 #include "app/common/game_window.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
+#include "app/demo/demo_session.h"
 #include "app/web/gl/context.h"
 #include "app/web/page.h"
 

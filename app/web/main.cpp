@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "app/common/demo_session.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
+#include "app/demo/demo_session.h"
 #include "app/web/events.h"
 #include "app/web/loop.h"
 #include "app/web/page.h"

@@ -2,9 +2,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/common/demo_session.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
+#include "app/demo/demo_session.h"
 #include "app/win32/win32_shell.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -2,11 +2,11 @@
 #include <sstream>
 #include <vector>
 
-#include "app/common/demo_player.h"
-#include "app/common/demo_recorder.h"
-#include "app/common/demo_session.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
+#include "app/demo/demo_player.h"
+#include "app/demo/demo_recorder.h"
+#include "app/demo/demo_session.h"
 #include "fixture.h"
 #include "game/input.h"
 #include "game/view.h"

@@ -6,11 +6,11 @@
 #include <ostream>
 #include <string>
 
-#include "app/common/demo_script.h"
 #include "app/common/game_window.h"
 #include "app/common/gl_setup.h"
-#include "app/common/state_compare.h"
-#include "app/common/state_line.h"
+#include "app/demo/demo_script.h"
+#include "app/demo/state_compare.h"
+#include "app/demo/state_line.h"
 #include "app/null/gl_record.h"
 #include "app/null/headless.h"
 #include "app/null/sys_null.h"

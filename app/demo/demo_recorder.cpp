@@ -1,5 +1,5 @@
 // demo_recorder.cpp -- lines of a recording, and when they reach the file.
-#include "app/common/demo_recorder.h"
+#include "app/demo/demo_recorder.h"
 
 #include <ostream>
 #include <utility>

@@ -1,5 +1,5 @@
 // state_compare.cpp -- where two state lines part, named by the field.
-#include "app/common/state_compare.h"
+#include "app/demo/state_compare.h"
 
 #include <sstream>
 #include <vector>

@@ -1,5 +1,5 @@
 // demo_options.cpp -- reading --record, --playdemo, --timedemo and --pace.
-#include "app/common/demo_options.h"
+#include "app/demo/demo_options.h"
 
 #include "app/common/texts.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/common/demo_script.h"
+#include "app/demo/demo_script.h"
 
 // What maze-sim does with a script, less its printing: keys go into the key
 // table, mouse lines to MouseLook, async lines become the physical keys the

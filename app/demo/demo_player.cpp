@@ -1,13 +1,13 @@
 // demo_player.cpp -- running a demo's commands in the game between its frames.
-#include "app/common/demo_player.h"
+#include "app/demo/demo_player.h"
 
 #include <utility>
 
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
-#include "app/common/state_compare.h"
-#include "app/common/state_line.h"
+#include "app/demo/state_compare.h"
+#include "app/demo/state_line.h"
 #include "game/input.h"
 #include "game/view.h"
 

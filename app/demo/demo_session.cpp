@@ -1,5 +1,5 @@
 // demo_session.cpp -- opening a demo or a recording before the game, closing it after.
-#include "app/common/demo_session.h"
+#include "app/demo/demo_session.h"
 
 #include <cerrno>
 #include <chrono>
@@ -10,13 +10,13 @@
 #include <sstream>
 #include <vector>
 
-#include "app/common/demo_options.h"
-#include "app/common/demo_player.h"
-#include "app/common/demo_recorder.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
-#include "app/common/state_line.h"
 #include "app/common/texts.h"
+#include "app/demo/demo_options.h"
+#include "app/demo/demo_player.h"
+#include "app/demo/demo_recorder.h"
+#include "app/demo/state_line.h"
 
 namespace {
 

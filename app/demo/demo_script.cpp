@@ -1,12 +1,12 @@
 // demo_script.cpp -- reading script lines into commands: names, counts and ranges.
-#include "app/common/demo_script.h"
+#include "app/demo/demo_script.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <istream>
 #include <sstream>
 
-#include "app/common/state_line.h"
+#include "app/demo/state_line.h"
 #include "world/level_grid.h"
 
 namespace {
