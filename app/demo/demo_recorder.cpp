@@ -4,13 +4,10 @@
 #include <ostream>
 #include <utility>
 
-#include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "game/input.h"
 
 namespace {
-
-constexpr long long kFlushMilliseconds = 1000;
 
 const char* UpDown(bool down) {
     return down ? " down" : " up";
@@ -92,7 +89,7 @@ void DemoRecorder::Frame() {
 }
 
 void DemoRecorder::Tick() {
-    if (now_() - lastFlush_ >= kFlushMilliseconds) {
+    if (now_() - lastFlush_ >= StepClock::kSecond) {
         WriteFrames();
         out_.flush();
         lastFlush_ = now_();

@@ -5,15 +5,17 @@
 #include <iosfwd>
 #include <string>
 
+#include "app/common/main_loop.h"
+
 // Writes, in the order they happen, the messages that reach the game, what
 // each frame read of the physical keys and the frames themselves, so that
 // maze-sim fed the result gives the game step the very same inputs. A run of
 // frames with nothing between them is one `frames N` line, split only where
-// the file is flushed, once a second by `now` (milliseconds), so that a game
-// that dies loses at most its last second.
+// the file is flushed, once a second by `now` (the loop's nanoseconds), so
+// that a game that dies loses at most its last second.
 class DemoRecorder {
 public:
-    DemoRecorder(std::ostream& out, std::function<long long()> now);
+    explicit DemoRecorder(std::ostream& out, std::function<long long()> now = LoopNow);
 
     // A key message written to the table (codes 0..255), and a mouse message
     // with the client coordinates MouseLook was given.

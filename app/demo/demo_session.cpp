@@ -2,7 +2,6 @@
 #include "app/demo/demo_session.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -27,11 +26,6 @@ std::unique_ptr<DemoPlayer> player;
 
 std::string GameState() {
     return StateLine(StepsRun(), PausesCounted());
-}
-
-long long Milliseconds() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 std::string Quoted(const std::string& file) {
@@ -74,7 +68,7 @@ std::string StartRecording() {
     if (!recordFile) {
         return text::kCannotWrite + Quoted(options.record) + ": " + std::strerror(errno);
     }
-    recorder = std::make_unique<DemoRecorder>(recordFile, Milliseconds);
+    recorder = std::make_unique<DemoRecorder>(recordFile);
     RecordGame(*recorder);
     return "";
 }

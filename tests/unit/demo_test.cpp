@@ -67,7 +67,8 @@ TEST_F(DemoRecorderTest, TableChangesWithoutAMessageBecomeKeyLines) {
 
 // A game that dies loses at most its last second: the run so far goes out.
 TEST_F(DemoRecorderTest, ARunOfFramesIsWrittenOnceASecond) {
-    for (now = 0; now < 1000; now += 250) {
+    constexpr long long kMs = 1000000;
+    for (now = 0; now < 1000 * kMs; now += 250 * kMs) {
         recorder.Frame();
     }
     EXPECT_EQ(out.str(), "");
