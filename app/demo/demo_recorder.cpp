@@ -1,7 +1,6 @@
 // demo_recorder.cpp -- lines of a recording, and when they reach the file.
 #include "app/demo/demo_recorder.h"
 
-#include <ostream>
 #include <utility>
 
 #include "app/common/shell_input.h"
@@ -54,8 +53,8 @@ IdleTurn RecordedTurn() {
 
 }  // namespace
 
-DemoRecorder::DemoRecorder(std::ostream& out, std::function<long long()> now)
-    : out_(out), now_(std::move(now)), lastFlush_(now_()) {}
+DemoRecorder::DemoRecorder(std::function<void(const std::string&)> write, std::function<long long()> now)
+    : write_(std::move(write)), now_(std::move(now)), lastHandOut_(now_()) {}
 
 void DemoRecorder::Key(unsigned code, bool down) {
     if (code < 256) {
@@ -89,10 +88,11 @@ void DemoRecorder::Frame() {
 }
 
 void DemoRecorder::Tick() {
-    if (now_() - lastFlush_ >= StepClock::kSecond) {
+    const long long now = now_();
+    if (now - lastHandOut_ >= StepClock::kSecond) {
         WriteFrames();
-        out_.flush();
-        lastFlush_ = now_();
+        HandOut();
+        lastHandOut_ = now;
     }
 }
 
@@ -102,19 +102,27 @@ void DemoRecorder::Note(const std::string& text) {
 
 void DemoRecorder::Finish(const std::string& stateLine) {
     Line("expect " + stateLine);
-    out_.flush();
+    HandOut();
 }
 
 void DemoRecorder::Line(const std::string& line) {
     WriteFrames();
-    out_ << line << '\n';
+    waiting_ += line;
+    waiting_ += '\n';
     Tick();
 }
 
 void DemoRecorder::WriteFrames() {
     if (frames_ > 0) {
-        out_ << "frames " << frames_ << '\n';
+        waiting_ += "frames " + std::to_string(frames_) + '\n';
         frames_ = 0;
+    }
+}
+
+void DemoRecorder::HandOut() {
+    if (!waiting_.empty()) {
+        write_(waiting_);
+        waiting_.clear();
     }
 }
 

@@ -2,20 +2,20 @@
 #pragma once
 
 #include <functional>
-#include <iosfwd>
 #include <string>
 
 #include "app/common/main_loop.h"
 
 // Writes, in the order they happen, the messages that reach the game, what
 // each frame read of the physical keys and the frames themselves, so that
-// maze-sim fed the result gives the game step the very same inputs. A run of
-// frames with nothing between them is one `frames N` line, split only where
-// the file is flushed, once a second by `now` (the loop's nanoseconds), so
-// that a game that dies loses at most its last second.
+// maze-sim fed the result gives the game step the very same inputs. The lines
+// wait in the recorder and go to `write` together, to be written and flushed,
+// once a second by `now` (the loop's nanoseconds) and at the end, so that a
+// game that dies loses at most its last second. A run of frames with nothing
+// between them is one `frames N` line, split only there.
 class DemoRecorder {
 public:
-    explicit DemoRecorder(std::ostream& out, std::function<long long()> now = LoopNow);
+    explicit DemoRecorder(std::function<void(const std::string&)> write, std::function<long long()> now = LoopNow);
 
     // A key message written to the table (codes 0..255), and a mouse message
     // with the client coordinates MouseLook was given.
@@ -33,24 +33,27 @@ public:
     // Called after each step, drawn or not: a frame of the script.
     void Frame();
 
-    // Called on every turn of the loop, drawn or not: writes out and flushes
-    // what is waiting once a second has passed since the last flush.
+    // Called on every turn of the loop, drawn or not: hands out what is
+    // waiting once a second has passed since it last did.
     void Tick();
 
     // A comment line, for the reader of the file; the simulator skips it.
     void Note(const std::string& text);
 
-    // The last line: `expect` and the state the game ended in. Flushes.
+    // The last line: `expect` and the state the game ended in; hands out
+    // everything still waiting.
     void Finish(const std::string& stateLine);
 
 private:
     void Line(const std::string& line);
     void WriteFrames();
+    void HandOut();
 
-    std::ostream& out_;
+    std::function<void(const std::string&)> write_;
     std::function<long long()> now_;
-    long long lastFlush_;
-    long frames_ = 0;                // drawn, not yet written
+    long long lastHandOut_;
+    std::string waiting_;            // lines not yet handed to write_
+    long frames_ = 0;                // steps run, not yet written
     unsigned char table_[256] = {};  // the key table as the script leaves it
     bool async_[256] = {};           // physical keys as the script leaves them
 };

@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <istream>
 #include <sstream>
 
 #include "app/demo/state_line.h"
@@ -132,11 +131,15 @@ LineKind ParseScriptLine(std::string line, long number, DemoCommand& command, st
     return LineKind::Bad;
 }
 
-bool ParseScript(std::istream& in, std::vector<DemoCommand>& commands, std::string& error) {
-    std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
+bool ParseScript(const std::string& text, std::vector<DemoCommand>& commands, std::string& error) {
+    // Lines as getline gives them to maze-sim: the last one needs no newline.
+    long number = 0;
+    for (size_t begin = 0; begin < text.size();) {
+        size_t end = text.find('\n', begin);
+        end = end == std::string::npos ? text.size() : end;
         DemoCommand command;
-        const LineKind kind = ParseScriptLine(line, number, command, error);
+        const LineKind kind = ParseScriptLine(text.substr(begin, end - begin), ++number, command, error);
+        begin = end + 1;
         if (kind == LineKind::Bad) {
             return false;
         }

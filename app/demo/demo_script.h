@@ -1,7 +1,6 @@
 // demo_script.h -- the script language of maze-sim and of the games' demos, read but not run.
 #pragma once
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -26,7 +25,7 @@ enum class LineKind { Command, Blank, Bad };
 // it line by line and runs each command before reading the next.
 LineKind ParseScriptLine(std::string line, long number, DemoCommand& command, std::string& error);
 
-// Reads a whole script for the games, which refuse it before opening the
-// window. False, with the first bad line's message in `error`, when any line
-// is not a command.
-bool ParseScript(std::istream& in, std::vector<DemoCommand>& commands, std::string& error);
+// Reads a whole script, the text of its file, for the games, which refuse it
+// before opening the window. False, with the first bad line's message in
+// `error`, when any line is not a command.
+bool ParseScript(const std::string& text, std::vector<DemoCommand>& commands, std::string& error);
