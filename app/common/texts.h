@@ -48,6 +48,20 @@ constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";            // t
 constexpr const char* kCannotWriteFile = "Cannot write \"%s\".";
 constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end.";
 
+// What is wrong with a line of a script, as "line N: unknown command: LINE",
+// "line N: malformed: LINE" or "line N: expect: ...".
+constexpr const char* kScriptLine = "line ";
+constexpr const char* kUnknownCommand = "unknown command";
+constexpr const char* kMalformed = "malformed";
+
+// An `expect` that does not hold: "NAME is X, expected Y", then both lines
+// in full, a field missing on one side shown as (none).
+constexpr const char* kFieldIs = " is ";
+constexpr const char* kFieldExpected = ", expected ";
+constexpr const char* kExpectedLine = "\n  expected: ";
+constexpr const char* kActualLine = "\n  actual:   ";
+constexpr const char* kNoField = "(none)";
+
 // What a demo leaves in the working folder when it ends: the state line it
 // ended in, and a timed demo's line appended to those of the runs before.
 constexpr const char* kDemoResultFile = "demo-result.txt";

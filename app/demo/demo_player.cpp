@@ -1,4 +1,4 @@
-// demo_player.cpp -- running a demo's commands in the game between its frames.
+// demo_player.cpp -- a demo's commands between its steps, and its turns and timing in the player's place.
 #include "app/demo/demo_player.h"
 
 #include <utility>
@@ -6,10 +6,7 @@
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
-#include "app/demo/state_compare.h"
-#include "app/demo/state_line.h"
 #include "game/input.h"
-#include "game/view.h"
 
 namespace {
 
@@ -71,7 +68,10 @@ DemoPlayer::DemoPlayer(std::vector<DemoCommand> commands, std::function<std::str
 
 bool DemoPlayer::NextFrame() {
     while (framesLeft_ == 0 && next_ < commands_.size()) {
-        Run(commands_[next_++]);
+        const std::string failed = ApplyCommand(commands_[next_++], *this);
+        if (failure_.empty()) {
+            failure_ = failed;
+        }
     }
     if (framesLeft_ == 0) {
         finished_ = true;
@@ -82,39 +82,7 @@ bool DemoPlayer::NextFrame() {
 }
 
 bool DemoPlayer::KeyDown(int vk) const {
-    return vk >= 0 && vk < 256 && physical_[vk];
-}
-
-void DemoPlayer::Run(const DemoCommand& c) {
-    switch (c.op) {
-        case DemoOp::Key:
-            c.down ? ::KeyDown(static_cast<unsigned>(c.a)) : KeyUp(static_cast<unsigned>(c.a));
-            break;
-        case DemoOp::Async:
-            physical_[c.a] = c.down;  // the reader keeps codes within 0..255
-            break;
-        case DemoOp::Mouse:
-            MouseLook(static_cast<unsigned>(c.a), static_cast<unsigned>(c.b));
-            break;
-        case DemoOp::Frames:
-            framesLeft_ = c.a;
-            break;
-        case DemoOp::Set:
-            SetStateVariable(c.name, c.value);
-            break;
-        case DemoOp::Expect:
-            Expect(c);
-            break;
-        default:
-            break;  // the simulator's printing
-    }
-}
-
-void DemoPlayer::Expect(const DemoCommand& c) {
-    const std::string difference = CompareStateLines(c.value, stateLine_());
-    if (failure_.empty() && !difference.empty()) {
-        failure_ = "line " + std::to_string(c.line) + ": expect: " + difference;
-    }
+    return vk >= 0 && vk < kKeyCodes && physical_[vk];
 }
 
 void PlayDemo(DemoPlayer& player, bool timed) {

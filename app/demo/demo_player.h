@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/demo/apply_command.h"
 #include "app/demo/demo_script.h"
 
-// What maze-sim does with a script, less its printing: keys go into the key
-// table, mouse lines to MouseLook, async lines become the physical keys the
-// frames read, `set` changes its variable, `expect` is checked. `state`,
-// `cell`, `counts`, `gl` and `calls` only print in maze-sim; here they do
-// nothing. The frames are left to the loop.
-class DemoPlayer {
+// What maze-sim does with a script, less its printing (ApplyCommand): async
+// lines become the physical keys the steps read, `expect` is checked, and
+// the frames are left to the loop.
+class DemoPlayer : private CommandHost {
 public:
     // `stateLine` gives the game's state line at the moment an `expect` is met.
     DemoPlayer(std::vector<DemoCommand> commands, std::function<std::string()> stateLine);
@@ -32,15 +31,17 @@ public:
     const std::string& Failure() const { return failure_; }
 
 private:
-    void Run(const DemoCommand& command);
-    void Expect(const DemoCommand& command);
+    // The reader keeps codes below kKeyCodes.
+    void SetPhysicalKey(int code, bool down) override { physical_[code] = down; }
+    void Frames(long count) override { framesLeft_ = count; }
+    std::string CurrentState() override { return stateLine_(); }
 
     std::vector<DemoCommand> commands_;
     std::function<std::string()> stateLine_;
     size_t next_ = 0;
     long framesLeft_ = 0;  // of the last `frames` line
     bool finished_ = false;
-    bool physical_[256] = {};
+    bool physical_[kKeyCodes] = {};
     std::string failure_;
 };
 

@@ -8,8 +8,17 @@
 
 namespace {
 
-const char* UpDown(bool down) {
-    return down ? " down" : " up";
+DemoCommand Command(DemoOp op) {
+    DemoCommand command;
+    command.op = op;
+    return command;
+}
+
+std::string KeyLine(DemoOp op, int code, bool down) {
+    DemoCommand key = Command(op);
+    key.code = code;
+    key.down = down;
+    return ScriptLine(key);
 }
 
 // The game as played, every message and physical key heard on the way.
@@ -57,25 +66,28 @@ DemoRecorder::DemoRecorder(std::function<void(const std::string&)> write, std::f
     : write_(std::move(write)), now_(std::move(now)), lastHandOut_(now_()) {}
 
 void DemoRecorder::Key(unsigned code, bool down) {
-    if (code < 256) {
+    if (code < kKeyCodes) {
         table_[code] = down;
-        Line("key " + std::to_string(code) + UpDown(down));
+        Line(KeyLine(DemoOp::Key, static_cast<int>(code), down));
     }
 }
 
 void DemoRecorder::Mouse(unsigned x, unsigned y) {
-    Line("mouse " + std::to_string(x) + " " + std::to_string(y));
+    DemoCommand mouse = Command(DemoOp::Mouse);
+    mouse.x = x;
+    mouse.y = y;
+    Line(ScriptLine(mouse));
 }
 
 void DemoRecorder::Async(int vk, bool down) {
-    if (vk >= 0 && vk < 256 && async_[vk] != down) {
+    if (vk >= 0 && vk < kKeyCodes && async_[vk] != down) {
         async_[vk] = down;
-        Line("async " + std::to_string(vk) + UpDown(down));
+        Line(KeyLine(DemoOp::Async, vk, down));
     }
 }
 
 void DemoRecorder::BeforeFrame(const unsigned char* keys) {
-    for (unsigned code = 0; code < 256; ++code) {
+    for (unsigned code = 0; code < kKeyCodes; ++code) {
         if ((keys[code] != 0) != (table_[code] != 0)) {
             Key(code, keys[code] != 0);
         }
@@ -97,11 +109,13 @@ void DemoRecorder::Tick() {
 }
 
 void DemoRecorder::Note(const std::string& text) {
-    Line("# " + text);
+    Line(CommentLine(text));
 }
 
 void DemoRecorder::Finish(const std::string& stateLine) {
-    Line("expect " + stateLine);
+    DemoCommand expect = Command(DemoOp::Expect);
+    expect.value = stateLine;
+    Line(ScriptLine(expect));
     HandOut();
 }
 
@@ -114,7 +128,9 @@ void DemoRecorder::Line(const std::string& line) {
 
 void DemoRecorder::WriteFrames() {
     if (frames_ > 0) {
-        waiting_ += "frames " + std::to_string(frames_) + '\n';
+        DemoCommand frames = Command(DemoOp::Frames);
+        frames.count = frames_;
+        waiting_ += ScriptLine(frames) + '\n';
         frames_ = 0;
     }
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/common/main_loop.h"
+#include "app/demo/demo_script.h"
 
 // Writes, in the order they happen, the messages that reach the game, what
 // each frame read of the physical keys and the frames themselves, so that
@@ -52,10 +53,10 @@ private:
     std::function<void(const std::string&)> write_;
     std::function<long long()> now_;
     long long lastHandOut_;
-    std::string waiting_;            // lines not yet handed to write_
-    long frames_ = 0;                // steps run, not yet written
-    unsigned char table_[256] = {};  // the key table as the script leaves it
-    bool async_[256] = {};           // physical keys as the script leaves them
+    std::string waiting_;                  // lines not yet handed to write_
+    long frames_ = 0;                      // steps run, not yet written
+    unsigned char table_[kKeyCodes] = {};  // the key table as the script leaves it
+    bool async_[kKeyCodes] = {};           // physical keys as the script leaves them
 };
 
 // Called by the demo session before the window opens: from then on every

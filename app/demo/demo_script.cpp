@@ -1,16 +1,21 @@
-// demo_script.cpp -- reading script lines into commands: names, counts and ranges.
+// demo_script.cpp -- the script's words, and lines read into commands and written back.
 #include "app/demo/demo_script.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <sstream>
 
+#include "app/common/texts.h"
 #include "app/demo/state_line.h"
 #include "world/level_grid.h"
 
 namespace {
 
 using Args = std::vector<std::string>;
+
+constexpr char kCommentMark = '#';
+constexpr const char* kDown = "down";
+constexpr const char* kUp = "up";
 
 bool ToLong(const std::string& text, long lo, long hi, long& value) {
     const char* begin = text.c_str();
@@ -20,27 +25,55 @@ bool ToLong(const std::string& text, long lo, long hi, long& value) {
     return end != begin && *end == '\0' && errno != ERANGE && value >= lo && value <= hi;
 }
 
-bool ToUpDown(const std::string& text, bool& down) {
-    down = text == "down";
-    return down || text == "up";
-}
-
-bool ReadKey(const Args& a, DemoCommand& c) {
-    return a.size() == 3 && ToLong(a[1], 0, 255, c.a) && ToUpDown(a[2], c.down);
-}
-
-bool ReadMouse(const Args& a, DemoCommand& c) {
-    // Client coordinates travel as two 16-bit words of the message.
-    if (a.size() != 3 || !ToLong(a[1], -32768, 65535, c.a) || !ToLong(a[2], -32768, 65535, c.b)) {
+bool ToInt(const std::string& text, int lo, int hi, int& value) {
+    long read = 0;
+    if (!ToLong(text, lo, hi, read)) {
         return false;
     }
-    c.a = static_cast<long>(static_cast<unsigned long>(c.a) & 0xFFFFu);
-    c.b = static_cast<long>(static_cast<unsigned long>(c.b) & 0xFFFFu);
+    value = static_cast<int>(read);
     return true;
 }
 
+// Client coordinates travel as the 16-bit words of the message: -1 is 65535.
+bool ToWord(const std::string& text, unsigned& value) {
+    long read = 0;
+    if (!ToLong(text, -32768, 65535, read)) {
+        return false;
+    }
+    value = static_cast<unsigned>(static_cast<unsigned long>(read) & 0xFFFFu);
+    return true;
+}
+
+bool ToUpDown(const std::string& text, bool& down) {
+    down = text == kDown;
+    return down || text == kUp;
+}
+
+// Each reader gets the line's words, the command's name first; each writer
+// gives the words that follow the name.
+
+bool ReadKey(const Args& a, DemoCommand& c) {
+    return a.size() == 3 && ToInt(a[1], 0, kKeyCodes - 1, c.code) && ToUpDown(a[2], c.down);
+}
+
+std::string WriteKey(const DemoCommand& c) {
+    return std::to_string(c.code) + " " + (c.down ? kDown : kUp);
+}
+
+bool ReadMouse(const Args& a, DemoCommand& c) {
+    return a.size() == 3 && ToWord(a[1], c.x) && ToWord(a[2], c.y);
+}
+
+std::string WriteMouse(const DemoCommand& c) {
+    return std::to_string(c.x) + " " + std::to_string(c.y);
+}
+
 bool ReadFrames(const Args& a, DemoCommand& c) {
-    return a.size() == 2 && ToLong(a[1], 0, 100000000L, c.a);
+    return a.size() == 2 && ToLong(a[1], 0, 100000000L, c.count);
+}
+
+std::string WriteFrames(const DemoCommand& c) {
+    return std::to_string(c.count);
 }
 
 bool ReadSet(const Args& a, DemoCommand& c) {
@@ -52,13 +85,25 @@ bool ReadSet(const Args& a, DemoCommand& c) {
     return true;
 }
 
+std::string WriteSet(const DemoCommand& c) {
+    return c.name + " " + c.value;
+}
+
 bool ReadBare(const Args& a, DemoCommand&) {
     return a.size() == 1;
 }
 
+std::string WriteBare(const DemoCommand&) {
+    return "";
+}
+
 bool ReadCell(const Args& a, DemoCommand& c) {
-    return a.size() == 4 && ToLong(a[1], 0, kLevels - 1, c.a) && ToLong(a[2], 0, kRows - 1, c.b) &&
-           ToLong(a[3], 0, kColumns - 1, c.c);
+    return a.size() == 4 && ToInt(a[1], 0, kLevels - 1, c.level) && ToInt(a[2], 0, kRows - 1, c.row) &&
+           ToInt(a[3], 0, kColumns - 1, c.column);
+}
+
+std::string WriteCell(const DemoCommand& c) {
+    return std::to_string(c.level) + " " + std::to_string(c.row) + " " + std::to_string(c.column);
 }
 
 bool ReadCalls(const Args& a, DemoCommand& c) {
@@ -66,6 +111,10 @@ bool ReadCalls(const Args& a, DemoCommand& c) {
         c.name = a[1];
     }
     return a.size() <= 2;
+}
+
+std::string WriteCalls(const DemoCommand& c) {
+    return c.name;
 }
 
 // The state line is compared as words, so spacing in the script does not matter.
@@ -76,18 +125,51 @@ bool ReadExpect(const Args& a, DemoCommand& c) {
     return a.size() > 1;
 }
 
-struct Reader {
+std::string WriteExpect(const DemoCommand& c) {
+    return c.value;
+}
+
+// The script's words: the one list the reader, the writer and the messages use.
+struct Word {
     const char* name;
     DemoOp op;
     bool (*read)(const Args&, DemoCommand&);
+    std::string (*write)(const DemoCommand&);
 };
 
-const Reader kReaders[] = {
-    {"key", DemoOp::Key, ReadKey},          {"async", DemoOp::Async, ReadKey},      {"mouse", DemoOp::Mouse, ReadMouse},
-    {"frames", DemoOp::Frames, ReadFrames}, {"set", DemoOp::Set, ReadSet},          {"state", DemoOp::State, ReadBare},
-    {"cell", DemoOp::Cell, ReadCell},       {"counts", DemoOp::Counts, ReadBare},   {"gl", DemoOp::Gl, ReadBare},
-    {"calls", DemoOp::Calls, ReadCalls},    {"expect", DemoOp::Expect, ReadExpect},
+// clang-format off
+const Word kWords[] = {
+    {"key",    DemoOp::Key,    ReadKey,    WriteKey},
+    {"async",  DemoOp::Async,  ReadKey,    WriteKey},
+    {"mouse",  DemoOp::Mouse,  ReadMouse,  WriteMouse},
+    {"frames", DemoOp::Frames, ReadFrames, WriteFrames},
+    {"set",    DemoOp::Set,    ReadSet,    WriteSet},
+    {"state",  DemoOp::State,  ReadBare,   WriteBare},
+    {"cell",   DemoOp::Cell,   ReadCell,   WriteCell},
+    {"counts", DemoOp::Counts, ReadBare,   WriteBare},
+    {"gl",     DemoOp::Gl,     ReadBare,   WriteBare},
+    {"calls",  DemoOp::Calls,  ReadCalls,  WriteCalls},
+    {"expect", DemoOp::Expect, ReadExpect, WriteExpect},
 };
+// clang-format on
+
+const Word* Named(const std::string& name) {
+    for (const Word& w : kWords) {
+        if (name == w.name) {
+            return &w;
+        }
+    }
+    return nullptr;
+}
+
+const Word& Of(DemoOp op) {
+    for (const Word& w : kWords) {
+        if (op == w.op) {
+            return w;
+        }
+    }
+    return kWords[0];  // every op has its word
+}
 
 Args Split(const std::string& line) {
     std::istringstream words(line);
@@ -98,15 +180,6 @@ Args Split(const std::string& line) {
     return args;
 }
 
-const Reader* Find(const std::string& name) {
-    for (const Reader& r : kReaders) {
-        if (name == r.name) {
-            return &r;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 LineKind ParseScriptLine(std::string line, long number, DemoCommand& command, std::string& error) {
@@ -114,21 +187,38 @@ LineKind ParseScriptLine(std::string line, long number, DemoCommand& command, st
         line.pop_back();
     }
     const Args args = Split(line);
-    if (args.empty() || args[0][0] == '#') {
+    if (args.empty() || args[0][0] == kCommentMark) {
         return LineKind::Blank;
     }
-    const Reader* reader = Find(args[0]);
+    const Word* word = Named(args[0]);
     command = DemoCommand{};
     command.line = number;
-    if (reader != nullptr) {
-        command.op = reader->op;
-        if (reader->read(args, command)) {
+    if (word != nullptr) {
+        command.op = word->op;
+        if (word->read(args, command)) {
             return LineKind::Command;
         }
     }
-    error =
-        "line " + std::to_string(number) + ": " + (reader == nullptr ? "unknown command" : "malformed") + ": " + line;
+    error = LineMessage(number, word == nullptr ? text::kUnknownCommand : text::kMalformed, line);
     return LineKind::Bad;
+}
+
+std::string ScriptLine(const DemoCommand& command) {
+    const Word& word = Of(command.op);
+    const std::string words = word.write(command);
+    return words.empty() ? word.name : word.name + (" " + words);
+}
+
+std::string CommentLine(const std::string& text) {
+    return std::string(1, kCommentMark) + " " + text;
+}
+
+const char* CommandName(DemoOp op) {
+    return Of(op).name;
+}
+
+std::string LineMessage(long number, const std::string& what, const std::string& detail) {
+    return text::kScriptLine + std::to_string(number) + ": " + what + ": " + detail;
 }
 
 bool ParseScript(const std::string& text, std::vector<DemoCommand>& commands, std::string& error) {
