@@ -12,7 +12,7 @@ namespace {
 
 // The demo now playing, in the place of the player's input: only Escape
 // gets through, and only to stop it.
-class DemoRoute : public InputRoute {
+class DemoRoute final : public InputRoute {
 public:
     DemoPlayer* player = nullptr;
     bool timed = false;

@@ -11,7 +11,7 @@
 // What maze-sim does with a script, less its printing (ApplyCommand): async
 // lines become the physical keys the steps read, `expect` is checked, and
 // the frames are left to the loop.
-class DemoPlayer : private CommandHost {
+class DemoPlayer final : private CommandHost {
 public:
     // `stateLine` gives the game's state line at the moment an `expect` is met.
     DemoPlayer(std::vector<DemoCommand> commands, std::function<std::string()> stateLine);

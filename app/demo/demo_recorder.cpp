@@ -22,7 +22,7 @@ std::string KeyLine(DemoOp op, int code, bool down) {
 }
 
 // The game as played, every message and physical key heard on the way.
-class RecordingRoute : public InputRoute {
+class RecordingRoute final : public InputRoute {
 public:
     DemoRecorder* recorder = nullptr;
 

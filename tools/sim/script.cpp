@@ -21,7 +21,7 @@ namespace {
 
 // The simulator's side of each command: the scripted platform's physical
 // keys, frames drawn (or not) on the recording GL, and the printing.
-class Sim : public CommandHost {
+class Sim final : public CommandHost {
 public:
     Sim(long drawEvery, std::ostream& out) : drawEvery_(drawEvery), out_(out) {}
 
