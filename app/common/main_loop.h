@@ -31,7 +31,8 @@ long long LoopNow();
 double SecondsRunning();
 
 // What a turn does around each step it runs: `before` readies the step's
-// input and may say no step is left (a demo at its end); `after` counts it.
+// input and may say no step is left (a demo at its end); `after` follows it
+// (a recording's frame).
 struct StepHooks {
     bool (*before)();
     void (*after)();
@@ -48,10 +49,11 @@ struct TurnSteps {
 // drawing, unless it will pause (space held), which ends the turn's steps.
 TurnSteps RunDueSteps(long long now, StepHooks hooks);
 
-// The game's own turn, for each shell's loop through ShellIdleTurn: runs the steps due while active (the last one
-// drawn), then reads Escape and F1 (clearing F1's entry). A turn that found
-// no step due decides nothing and asks the shell to wait. Minimised, the
-// steps due are dropped and the keys are read as after a frame.
+// The game's own turn, for each shell's loop through ShellIdleTurn: runs the
+// steps due while active (the last one drawn), then reads Escape and F1
+// (clearing F1's entry). A turn that found no step due decides nothing and
+// asks the shell to wait. Minimised, the steps due are dropped and the keys
+// are read as after a frame.
 IdleTurn RunIdleTurn(StepHooks hooks = {nullptr, nullptr});
 
 // Called by each shell's loop whenever no message is pending: the turn a

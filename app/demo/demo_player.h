@@ -1,4 +1,4 @@
-// demo_player.h -- a script played into the running game, one scripted frame per drawn frame.
+// demo_player.h -- a script played into the running game, one scripted frame per step.
 #pragma once
 
 #include <functional>
