@@ -14,10 +14,9 @@ StepClock loopClock;
 int pace = kDefaultPace;
 bool clockRunning = false;
 long long firstStepAt = 0;
-
-// How long a minimised game sleeps between its looks at the messages: it
-// runs nothing, yet still sees Escape within a moment.
-constexpr int kInactiveWaitMs = 10;
+IdleTurn (*sessionTurn)() = nullptr;
+long stepsRun = 0;
+long framesDrawn = 0;
 
 // Escape and F1 as the original loop reads them after a frame, F1 whether or
 // not the loop is ending.
@@ -87,10 +86,12 @@ TurnSteps RunDueSteps(long long now, StepHooks hooks) {
         }
         loopClock.StepRan();
         ++steps.ran;
+        ++stepsRun;
         if (hooks.after != nullptr) {
             hooks.after();
         }
     }
+    framesDrawn += steps.drawn ? 1 : 0;
     return steps;
 }
 
@@ -110,4 +111,26 @@ IdleTurn RunIdleTurn(StepHooks hooks) {
     IdleTurn turn = ReadShellKeys(steps.drawn, steps.failed);
     turn.drawn = steps.drawn;
     return turn;
+}
+
+IdleTurn ShellIdleTurn() {
+    return sessionTurn != nullptr ? sessionTurn() : RunIdleTurn();
+}
+
+void UseTurn(IdleTurn (*turn)()) {
+    sessionTurn = turn;
+}
+
+long StepsRun() {
+    return stepsRun;
+}
+
+long FramesDrawn() {
+    return framesDrawn;
+}
+
+void ResetLoop() {
+    sessionTurn = nullptr;
+    stepsRun = framesDrawn = 0;
+    SetPace(kDefaultPace);
 }

@@ -1,27 +1,42 @@
-// shell_input.h -- where every shell hands the game its input and asks for a
-// frame, so that a recording sees it all and a demo can stand in for it.
+// shell_input.h -- where every shell hands the game its input, so that a
+// recording hears it all and a demo can stand in for it.
 #pragma once
 
-#include "app/common/main_loop.h"
+// What stands between the shells and the game while a demo session runs: a
+// recording hears everything the game is given, a demo keeps the player's
+// input from the game and gives its own. The game's shells never learn which.
+class InputRoute {
+public:
+    // A key message (virtual-key code) and a mouse message (client
+    // coordinates as 16-bit words) from the player. False keeps it from the game.
+    virtual bool PassKey(unsigned code, bool down) = 0;
+    virtual bool PassMouse(unsigned x, unsigned y) = 0;
 
-class DemoRecorder;
-class DemoPlayer;
+    // What a step is to read of physical key `vk`, which the machine says is `physical`.
+    virtual bool KeyState(int vk, bool physical) = 0;
 
-// Called by the shells for each key message (virtual-key code) and each
-// mouse message (client coordinates as 16-bit words) meant for the game: into
-// the key table and MouseLook, and into the recording. While a demo plays,
-// live input is not the game's: only Escape counts, and it stops the demo.
+    // False when a pause is counted but not waited for.
+    virtual bool WaitPauses() = 0;
+
+    // False when keys let go in another window stay as the table has them.
+    virtual bool ReleaseKeys() = 0;
+
+protected:
+    ~InputRoute() = default;
+};
+
+// Called by the shells for each key message and each mouse message meant for
+// the game: into the key table and MouseLook, unless the route keeps it.
 void ShellKey(unsigned code, bool down);
 void ShellMouse(unsigned x, unsigned y);
 
 // Called by the shells' SysKeyDown with the physical state of key `vk`:
-// what the frame is to read (the demo's state while one plays), recorded.
+// what the step is to read.
 bool ShellKeyState(int vk, bool physical);
 
 // Called by a shell whose window loses the keyboard, where the key-up of a key
 // let go elsewhere would never arrive: every key of the table is released
-// (a recording notes it before the next frame). While a demo plays, the table
-// is the demo's and stays as it is.
+// (a recording notes it before the next step), unless the route says no.
 void ShellReleaseKeys();
 
 // Called by the shells' SysPause: counts the pause for the state line and
@@ -29,24 +44,11 @@ void ShellReleaseKeys();
 // timed demo does.
 bool ShellPause(int milliseconds);
 
-// Called by each shell's loop whenever no message is pending, in place of
-// RunIdleTurn: a turn of the game, recorded, or a turn of the demo playing,
-// which runs the demo's steps that are due and is done when the demo is.
-// A turn with nothing due asks the shell to wait (`waitMs`).
-IdleTurn ShellIdleTurn();
-
-// What the game has stepped and paused so far: the frame and pauses of its
-// state line. And how many of those steps were drawn and shown.
-long StepsRun();
+// The pauses counted so far: the pauses of the state line.
 long PausesCounted();
-long FramesDrawn();
-
-// Seconds from the demo's first frame to now.
-double DemoSeconds();
 
 // Set by the demo session before the window opens; null for the plain game.
-void UseRecorder(DemoRecorder* recorder);
-void UseDemo(DemoPlayer* player, bool timed);
+void UseInputRoute(InputRoute* route);
 
-// Everything back to the plain game at the default pace, nothing counted.
+// The player's input straight to the game again, no pause counted.
 void ResetShellInput();

@@ -33,13 +33,44 @@ constexpr const char* kReleaseWindowFailed = "Could Not Release hWnd.";
 constexpr const char* kUnregisterClassFailed = "Could Not Unregister Class.";
 
 // The command line, and the files of recordings and demos.
+constexpr const char* kRecordOption = "--record";
+constexpr const char* kPlayDemoOption = "--playdemo";
+constexpr const char* kTimeDemoOption = "--timedemo";
+constexpr const char* kPaceOption = "--pace";
 constexpr const char* kUnknownOption = "Unknown option: ";
 constexpr const char* kOptions = "The options are --record FILE, --playdemo FILE or --timedemo FILE, and --pace N.";
 constexpr const char* kOptionNeedsFile = " needs a file name.";
 constexpr const char* kOneOption = "One option at a time: --record FILE, --playdemo FILE or --timedemo FILE.";
 constexpr const char* kBadPace = "--pace needs a whole number of steps a second from 0 to 100000 (0: one a frame).";
 constexpr const char* kPaceTwice = "--pace may be given once.";
-constexpr const char* kCannotReadDemo = "Cannot read the demo ";
-constexpr const char* kCannotWrite = "Cannot write ";
+constexpr const char* kCannotReadDemo = "Cannot read the demo \"%s\": %s";  // the file, why
+constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";            // the file, why
+constexpr const char* kCannotWriteFile = "Cannot write \"%s\".";
+constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end.";
+
+// What is wrong with a line of a script, as "line N: unknown command: LINE",
+// "line N: malformed: LINE" or "line N: expect: ...".
+constexpr const char* kScriptLine = "line ";
+constexpr const char* kUnknownCommand = "unknown command";
+constexpr const char* kMalformed = "malformed";
+
+// An `expect` that does not hold: "NAME is X, expected Y", then both lines
+// in full, a field missing on one side shown as (none).
+constexpr const char* kFieldIs = " is ";
+constexpr const char* kFieldExpected = ", expected ";
+constexpr const char* kExpectedLine = "\n  expected: ";
+constexpr const char* kActualLine = "\n  actual:   ";
+constexpr const char* kNoField = "(none)";
+
+// What a demo leaves in the working folder when it ends: the state line it
+// ended in, and a timed demo's line appended to those of the runs before.
+constexpr const char* kDemoResultFile = "demo-result.txt";
+constexpr const char* kTimedemoFile = "timedemo.txt";
+constexpr const char* kTimedemoLine = "timedemo %s: %ld frames in %.3f s, %.1f fps";  // file, frames, seconds, fps
+constexpr const char* kDemoStoppedEarly = "%s: stopped after %ld frames, before its end\n";  // file, frames
+
+// The comment that closes a recording: steps, seconds, pace, steps drawn.
+constexpr const char* kRecordingSummary = "%ld steps in %.3f s at --pace %d, %ld of them drawn, %lld dropped";
+constexpr const char* kStepsDropped = " steps dropped";
 
 }  // namespace text

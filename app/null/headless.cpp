@@ -2,8 +2,8 @@
 #include "app/null/headless.h"
 
 #include "app/common/game_window.h"
-#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
+#include "app/demo/demo_session.h"
 #include "app/null/sys_null.h"
 #include "game/program_state.h"
 #include "game/view.h"
@@ -11,7 +11,7 @@
 void StartHeadless(glrec::Detail detail) {
     ResetProgramState();
     ResetShellState();
-    ResetShellInput();
+    ResetToPlainGame();
     sysnull::Reset();
     glrec::Reset(detail);
     SetClientCentre(kWindowWidth, kWindowHeight);

@@ -4,7 +4,7 @@
 #include <SDL.h>
 
 #include "app/common/game_window.h"
-#include "app/common/shell_input.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/sdl/events.h"
 #include "app/sdl/window.h"

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "app/common/entry_point.h"
+#include "app/demo/entry_point.h"
 #include "app/sdl/display.h"
 #include "app/sdl/loop.h"
 #include "app/sdl/message_box.h"

@@ -3,11 +3,10 @@
 
 #include <emscripten.h>
 
-#include "app/common/entry_point.h"
 #include "app/common/game_window.h"
 #include "app/common/main_loop.h"
-#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
+#include "app/demo/entry_point.h"
 #include "app/web/gl/context.h"
 #include "app/web/message_box.h"
 #include "app/web/page.h"

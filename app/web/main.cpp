@@ -1,11 +1,10 @@
 // main.cpp -- the web entry point: the game on the page, and the page's "play again".
 #include <emscripten.h>
 
-#include "app/common/demo_session.h"
-#include "app/common/entry_point.h"
 #include "app/common/main_loop.h"
-#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
+#include "app/demo/demo_session.h"
+#include "app/demo/entry_point.h"
 #include "app/web/events.h"
 #include "app/web/loop.h"
 #include "app/web/message_box.h"
@@ -19,7 +18,7 @@
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
     ResetProgramState();
     ResetShellState();
-    ResetShellInput();
+    ResetToPlainGame();
     ResetWebInput();
     SetPace(SessionPace());
     StartGame();

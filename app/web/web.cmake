@@ -11,7 +11,7 @@ add_library(maze_web STATIC
     app/web/page.cpp
     app/web/web_input.cpp
     app/web/window.cpp)
-target_link_libraries(maze_web PUBLIC maze_shell maze_webgl)
+target_link_libraries(maze_web PUBLIC maze_demo maze_webgl)
 
 # maze.js and maze.wasm, loaded by index.html; the page fetches Data/ itself.
 # WebGL 1 only, and no float-changing optimisation: -O levels alone keep

@@ -2,7 +2,7 @@
 #include "app/win32/loop.h"
 
 #include "app/common/game_window.h"
-#include "app/common/shell_input.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/win32/window.h"
 

@@ -1,5 +1,5 @@
 // main.cpp -- the Windows entry point.
-#include "app/common/entry_point.h"
+#include "app/demo/entry_point.h"
 #include "app/win32/loop.h"
 #include "app/win32/message_box.h"
 #include "app/win32/win32_api.h"

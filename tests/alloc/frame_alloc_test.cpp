@@ -8,7 +8,6 @@
 
 #include "app/common/gl_setup.h"
 #include "app/common/main_loop.h"
-#include "app/common/shell_input.h"
 #include "app/null/headless.h"
 #include "app/null/sys_null.h"
 #include "game/frame.h"

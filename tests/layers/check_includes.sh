@@ -4,13 +4,16 @@
 #   tests/layers/check_includes.sh [SOURCE_ROOT]
 #
 # world includes only world; render only render and world; game only game,
-# render and world; a shell (app/common, app/null, app/sdl, app/win32, ...)
-# only itself, app/common and the layers, never another shell. GL is drawing's:
-# only render/ and the shells reach it, and no layer touches a platform header
-# (windows.h, SDL, X11, emscripten, WebGL). The web shell's GL (app/web/gl)
-# includes only itself, render/gl_api.h and WebGL's headers, and only the web
-# shell includes it, through app/web/gl/context.h alone. Project headers are
-# named from the root ("world/x.h").
+# render and world; app/common only itself and those. app/demo (demos,
+# recordings, the script and the state line) sits above app/common and below
+# the shells: it includes itself, app/common, game and world, and no GL; none
+# of those below it includes it. A shell (app/null, app/sdl, app/win32, ...)
+# includes itself, app/common, app/demo and the layers, never another shell.
+# GL is drawing's: only render/ and the shells reach it, and no layer touches
+# a platform header (windows.h, SDL, X11, emscripten, WebGL). The web shell's
+# GL (app/web/gl) includes only itself, render/gl_api.h and WebGL's headers,
+# and only the web shell includes it, through app/web/gl/context.h alone.
+# Project headers are named from the root ("world/x.h").
 # Prints file:line and the rule for each offending line; exit 1 if there is any.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -22,8 +25,9 @@ allowed_for() {
         render/*) echo "render world" ;;
         game/*) echo "game render world" ;;
         app/common/*) echo "app/common game render world" ;;
+        app/demo/*) echo "app/demo app/common game world" ;;
         app/web/gl/*) echo "app/web/gl render/gl_api.h" ;;
-        app/*/*) local shell=${1#app/}; echo "app/${shell%%/*} app/common game render world" ;;
+        app/*/*) local shell=${1#app/}; echo "app/${shell%%/*} app/common app/demo game render world" ;;
         *) echo "" ;;
     esac
 }
@@ -41,6 +45,7 @@ while IFS= read -r file; do
     [ -n "$allowed" ] || continue
     layer=${file%%/*}
     [ "$layer" = app ] && layer=shell
+    [[ $file == app/demo/* ]] && layer=app/demo
     [[ $file == app/web/gl/* ]] && layer=webgl
     reaches_gl=0
     case $layer in render | shell | webgl) reaches_gl=1 ;; esac
@@ -84,6 +89,6 @@ while IFS= read -r file; do
 done < <(find world render game app -type f \( -name '*.c' -o -name '*.cpp' -o -name '*.h' \) | sort)
 
 if [ "$status" = 0 ]; then
-    echo "check_includes: every include of world, render, game, the shells and the web GL points down"
+    echo "check_includes: every include of world, render, game, app/common, app/demo, the shells and the web GL points down"
 fi
 exit "$status"

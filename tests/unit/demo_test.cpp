@@ -1,10 +1,12 @@
 // demo_test.cpp -- the recorder's lines and when they are written; the player's frames.
-#include <sstream>
+#include <string>
 #include <vector>
 
-#include "app/common/demo_player.h"
-#include "app/common/demo_recorder.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
+#include "app/demo/demo_player.h"
+#include "app/demo/demo_recorder.h"
+#include "app/demo/demo_session.h"
 #include "fixture.h"
 #include "game/input.h"
 #include "game/view.h"
@@ -13,9 +15,10 @@ namespace {
 
 class DemoRecorderTest : public ::testing::Test {
 protected:
-    std::ostringstream out;
+    std::string out;  // what the recorder has handed out to be written
     long long now = 0;
-    DemoRecorder recorder{out, [this] {
+    DemoRecorder recorder{[this](const std::string& text) { out += text; },
+                          [this] {
                               return now;
                           }};
 };
@@ -33,8 +36,7 @@ TEST_F(DemoRecorderTest, FramesWithNothingBetweenThemAreOneLine) {
     recorder.Frame();
     recorder.Note("6 steps");
     recorder.Finish("frame=6");
-    EXPECT_EQ(out.str(),
-              "key 87 down\nframes 3\nmouse 600 210\nframes 1\nkey 87 up\nframes 2\n# 6 steps\nexpect frame=6\n");
+    EXPECT_EQ(out, "key 87 down\nframes 3\nmouse 600 210\nframes 1\nkey 87 up\nframes 2\n# 6 steps\nexpect frame=6\n");
 }
 
 // Only a change of what the frames read, and before the frame that read it.
@@ -46,7 +48,7 @@ TEST_F(DemoRecorderTest, AsyncLinesOnlyWhereTheReadingChanges) {
         recorder.Frame();
     }
     recorder.Finish("frame=4");
-    EXPECT_EQ(out.str(), "frames 1\nasync 16 down\nframes 2\nasync 16 up\nframes 1\nexpect frame=4\n");
+    EXPECT_EQ(out, "frames 1\nasync 16 down\nframes 2\nasync 16 up\nframes 1\nexpect frame=4\n");
 }
 
 // F1's entry, cleared by the loop after the frame, reaches the script too.
@@ -60,31 +62,31 @@ TEST_F(DemoRecorderTest, TableChangesWithoutAMessageBecomeKeyLines) {
     recorder.BeforeFrame(table);
     recorder.Frame();
     recorder.Finish("frame=2");
-    EXPECT_EQ(out.str(), "key 112 down\nframes 1\nkey 112 up\nframes 1\nexpect frame=2\n");
+    EXPECT_EQ(out, "key 112 down\nframes 1\nkey 112 up\nframes 1\nexpect frame=2\n");
 }
 
 // A game that dies loses at most its last second: the run so far goes out.
 TEST_F(DemoRecorderTest, ARunOfFramesIsWrittenOnceASecond) {
-    for (now = 0; now < 1000; now += 250) {
+    constexpr long long kMs = 1000000;
+    for (now = 0; now < 1000 * kMs; now += 250 * kMs) {
         recorder.Frame();
     }
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(out, "");
     recorder.Frame();
-    EXPECT_EQ(out.str(), "frames 5\n");
+    EXPECT_EQ(out, "frames 5\n");
     recorder.Frame();
     recorder.Finish("frame=6");
-    EXPECT_EQ(out.str(), "frames 5\nframes 1\nexpect frame=6\n");
+    EXPECT_EQ(out, "frames 5\nframes 1\nexpect frame=6\n");
 }
 
 class DemoPlayerTest : public GameTest {
 protected:
-    void TearDown() override { ResetShellInput(); }
+    void TearDown() override { ResetToPlainGame(); }
 
     std::vector<DemoCommand> Read(const char* text) {
-        std::istringstream script(text);
         std::vector<DemoCommand> commands;
         std::string error;
-        EXPECT_TRUE(ParseScript(script, commands, error)) << error;
+        EXPECT_TRUE(ParseScript(text, commands, error)) << error;
         return commands;
     }
 };
@@ -112,7 +114,7 @@ TEST_F(DemoPlayerTest, OneScriptedFrameATimeAndTheLinesAfterTheLast) {
 // Timed, a demo counts its pauses without waiting for them.
 TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
     DemoPlayer player(Read("frames 5\n"), [] { return std::string(); });
-    UseDemo(&player, true);
+    PlayDemo(player, true);
     ShellKey(kVkW, true);
     ShellMouse(600, 210);
     EXPECT_FALSE(ShellIdleTurn().done);

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/common/entry_point.h"
+#include "app/demo/entry_point.h"
 #include "fixture.h"
 #include "scratch_folder.h"
 

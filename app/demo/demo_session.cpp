@@ -1,26 +1,25 @@
 // demo_session.cpp -- opening a demo or a recording before the game, closing it after.
-#include "app/common/demo_session.h"
+#include "app/demo/demo_session.h"
 
 #include <cerrno>
-#include <chrono>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <vector>
 
-#include "app/common/demo_options.h"
-#include "app/common/demo_player.h"
-#include "app/common/demo_recorder.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
-#include "app/common/state_line.h"
 #include "app/common/texts.h"
+#include "app/demo/demo_options.h"
+#include "app/demo/demo_player.h"
+#include "app/demo/demo_recorder.h"
+#include "app/demo/state_line.h"
 
 namespace {
 
 DemoOptions options;
-std::ofstream recordFile;
+std::FILE* recordFile = nullptr;
 std::unique_ptr<DemoRecorder> recorder;
 std::unique_ptr<DemoPlayer> player;
 
@@ -28,20 +27,25 @@ std::string GameState() {
     return StateLine(StepsRun(), PausesCounted());
 }
 
-long long Milliseconds() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+// A text of texts.h with its blanks filled in, however long the file names.
+std::string Printed(const char* format, ...) {
+    va_list args, again;
+    va_start(args, format);
+    va_copy(again, args);
+    const int size = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string printed(size > 0 ? size : 0, '\0');
+    std::vsnprintf(&printed[0], printed.size() + 1, format, again);
+    va_end(again);
+    return printed;
 }
 
-std::string Quoted(const std::string& file) {
-    return "\"" + file + "\"";
-}
-
-// The whole file, or what stopped it being read (a folder reads as an error too).
+// The whole file, or what stopped it being read (a folder reads as an error
+// too, even where opening one succeeds).
 std::string ReadDemo(std::string& content) {
     std::FILE* f = std::fopen(options.play.c_str(), "rb");
     if (f == nullptr) {
-        return text::kCannotReadDemo + Quoted(options.play) + ": " + std::strerror(errno);
+        return Printed(text::kCannotReadDemo, options.play.c_str(), std::strerror(errno));
     }
     char buffer[4096];
     for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) {
@@ -49,7 +53,7 @@ std::string ReadDemo(std::string& content) {
     }
     const int readError = std::ferror(f) ? errno : 0;
     std::fclose(f);
-    return readError == 0 ? "" : text::kCannotReadDemo + Quoted(options.play) + ": " + std::strerror(readError);
+    return readError == 0 ? "" : Printed(text::kCannotReadDemo, options.play.c_str(), std::strerror(readError));
 }
 
 std::string StartDemo() {
@@ -58,23 +62,28 @@ std::string StartDemo() {
     if (!error.empty()) {
         return error;
     }
-    std::istringstream in(content);
     std::vector<DemoCommand> commands;
-    if (!ParseScript(in, commands, error)) {
+    if (!ParseScript(content, commands, error)) {
         return options.play + ": " + error;
     }
     player = std::make_unique<DemoPlayer>(std::move(commands), GameState);
-    UseDemo(player.get(), options.timed);
+    PlayDemo(*player, options.timed);
     return "";
 }
 
+// Flushed each time: what the recorder hands out is what the game may not lose.
+void WriteRecording(const std::string& lines) {
+    std::fwrite(lines.data(), 1, lines.size(), recordFile);
+    std::fflush(recordFile);
+}
+
 std::string StartRecording() {
-    recordFile.open(options.record, std::ios::binary | std::ios::trunc);
-    if (!recordFile) {
-        return text::kCannotWrite + Quoted(options.record) + ": " + std::strerror(errno);
+    recordFile = std::fopen(options.record.c_str(), "wb");
+    if (recordFile == nullptr) {
+        return Printed(text::kCannotCreate, options.record.c_str(), std::strerror(errno));
     }
-    recorder = std::make_unique<DemoRecorder>(recordFile, Milliseconds);
-    UseRecorder(recorder.get());
+    recorder = std::make_unique<DemoRecorder>(WriteRecording);
+    RecordGame(*recorder);
     return "";
 }
 
@@ -82,33 +91,34 @@ std::string StartRecording() {
 bool Report(const char* file, const std::string& line, bool append) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    std::ofstream out(file, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
-    out << line << '\n';
-    out.close();
-    return !out.fail();
+    std::FILE* f = std::fopen(file, append ? "ab" : "wb");
+    if (f == nullptr) {
+        return false;
+    }
+    std::fprintf(f, "%s\n", line.c_str());
+    const bool written = !std::ferror(f);
+    return std::fclose(f) == 0 && written;
 }
 
 std::string TimedemoLine() {
     const double seconds = DemoSeconds();
     // Timed, every step is drawn: its steps are its frames.
     const double fps = seconds > 0 ? StepsRun() / seconds : 0.0;
-    char numbers[96];
-    std::snprintf(numbers, sizeof numbers, ": %ld frames in %.3f s, %.1f fps", StepsRun(), seconds, fps);
-    return "timedemo " + options.play + numbers;
+    return Printed(text::kTimedemoLine, options.play.c_str(), StepsRun(), seconds, fps);
 }
 
 int EndDemo(std::string& message) {
     const std::string timed = options.timed ? TimedemoLine() : "";
-    if (!Report("demo-result.txt", GameState(), false)) {
-        message = text::kCannotWrite + Quoted("demo-result.txt") + ".";
+    if (!Report(text::kDemoResultFile, GameState(), false)) {
+        message = Printed(text::kCannotWriteFile, text::kDemoResultFile);
         return 2;
     }
-    if (options.timed && !Report("timedemo.txt", timed, true)) {
-        message = text::kCannotWrite + Quoted("timedemo.txt") + ".";
+    if (options.timed && !Report(text::kTimedemoFile, timed, true)) {
+        message = Printed(text::kCannotWriteFile, text::kTimedemoFile);
         return 2;
     }
     if (!player->Finished()) {
-        std::fprintf(stderr, "%s: stopped after %ld frames, before its end\n", options.play.c_str(), StepsRun());
+        std::fprintf(stderr, text::kDemoStoppedEarly, options.play.c_str(), StepsRun());
     }
     if (!player->Failure().empty()) {
         std::fprintf(stderr, "%s: %s", options.play.c_str(), player->Failure().c_str());
@@ -120,18 +130,15 @@ int EndDemo(std::string& message) {
 // How the game went, for whoever reads the recording: the steps against the
 // time they took show the pace, and how many of them were seen.
 std::string RecordingSummary() {
-    char line[160];
-    std::snprintf(line, sizeof line, "%ld steps in %.3f s at --pace %d, %ld of them drawn, %lld dropped", StepsRun(),
-                  SecondsRunning(), Pace(), FramesDrawn(), StepsDropped());
-    return line;
+    return Printed(text::kRecordingSummary, StepsRun(), SecondsRunning(), Pace(), FramesDrawn(), StepsDropped());
 }
 
 int EndRecording(int exitCode, std::string& message) {
     recorder->Note(RecordingSummary());
     recorder->Finish(GameState());
-    recordFile.close();
-    if (recordFile.fail()) {
-        message = text::kCannotWrite + Quoted(options.record) + " to the end.";
+    const bool written = !std::ferror(recordFile);
+    if (std::fclose(recordFile) != 0 || !written) {
+        message = Printed(text::kCannotFinish, options.record.c_str());
         return 2;
     }
     return exitCode;
@@ -161,4 +168,10 @@ int EndDemoSession(int exitCode, std::string& message) {
         return EndDemo(message);
     }
     return recorder ? EndRecording(exitCode, message) : exitCode;
+}
+
+void ResetToPlainGame() {
+    StopDemo();
+    ResetShellInput();
+    ResetLoop();
 }

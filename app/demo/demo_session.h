@@ -20,3 +20,9 @@ int SessionPace();
 // (told on standard error); 2 with `message` set when a file could not be
 // written; otherwise `exitCode`.
 int EndDemoSession(int exitCode, std::string& message);
+
+// Called by every new game in the same program (the headless start of the
+// tests and tools, the page's "play again"): the player's input and the
+// game's own turns at the default pace, nothing counted, no demo playing and
+// nothing recorded. What StartDemoSession opened stays for EndDemoSession.
+void ResetToPlainGame();

@@ -1,10 +1,10 @@
 // entry_point.cpp -- the demo session's start and end, with the boxes every shell shows for them.
-#include "app/common/entry_point.h"
+#include "app/demo/entry_point.h"
 
 #include <string>
 
-#include "app/common/demo_session.h"
 #include "app/common/texts.h"
+#include "app/demo/demo_session.h"
 
 bool BeginSession(int argc, const char* const* argv, ShowErrorBox showError) {
     const std::string refused = StartDemoSession(argc, argv);

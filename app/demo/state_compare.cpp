@@ -1,8 +1,10 @@
 // state_compare.cpp -- where two state lines part, named by the field.
-#include "app/common/state_compare.h"
+#include "app/demo/state_compare.h"
 
 #include <sstream>
 #include <vector>
+
+#include "app/common/texts.h"
 
 namespace {
 
@@ -37,8 +39,8 @@ std::string CompareStateLines(const std::string& expected, const std::string& ac
     }
     // A field missing on one side is named from the other.
     const std::string field = NameOf(i < want.size() ? want[i] : got[i]);
-    const std::string wantValue = i < want.size() ? ValueOf(want[i]) : "(none)";
-    const std::string gotValue = i < got.size() ? ValueOf(got[i]) : "(none)";
-    return field + " is " + gotValue + ", expected " + wantValue + "\n  expected: " + expected +
-           "\n  actual:   " + actual + "\n";
+    const std::string wantValue = i < want.size() ? ValueOf(want[i]) : text::kNoField;
+    const std::string gotValue = i < got.size() ? ValueOf(got[i]) : text::kNoField;
+    return field + text::kFieldIs + gotValue + text::kFieldExpected + wantValue + text::kExpectedLine + expected +
+           text::kActualLine + actual + "\n";
 }

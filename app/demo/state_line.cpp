@@ -1,5 +1,5 @@
 // state_line.cpp -- names, order and formatting of the state line.
-#include "app/common/state_line.h"
+#include "app/demo/state_line.h"
 
 #include <cerrno>
 #include <cmath>

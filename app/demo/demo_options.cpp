@@ -1,5 +1,5 @@
 // demo_options.cpp -- reading --record, --playdemo, --timedemo and --pace.
-#include "app/common/demo_options.h"
+#include "app/demo/demo_options.h"
 
 #include "app/common/texts.h"
 
@@ -43,27 +43,48 @@ bool TakePace(int argc, const char* const* argv, int& i, DemoOptions& options, s
     return true;
 }
 
+// The options that name a file: the recording's, or the demo's, watched or timed.
+struct FileOption {
+    const char* name;
+    std::string DemoOptions::*file;
+    bool timed;
+};
+
+const FileOption kFileOptions[] = {
+    {text::kRecordOption, &DemoOptions::record, false},
+    {text::kPlayDemoOption, &DemoOptions::play, false},
+    {text::kTimeDemoOption, &DemoOptions::play, true},
+};
+
+const FileOption* FindFileOption(const std::string& option) {
+    for (const FileOption& o : kFileOptions) {
+        if (option == o.name) {
+            return &o;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 bool ParseDemoOptions(int argc, const char* const* argv, DemoOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (option == "--pace") {
+        if (option == text::kPaceOption) {
             if (!TakePace(argc, argv, i, options, error)) {
                 return false;
             }
             continue;
         }
-        const bool timed = option == "--timedemo";
-        if (option != "--record" && option != "--playdemo" && !timed) {
+        const FileOption* fileOption = FindFileOption(option);
+        if (fileOption == nullptr) {
             error = std::string(text::kUnknownOption) + option + "\n" + text::kOptions;
             return false;
         }
-        std::string& file = option == "--record" ? options.record : options.play;
-        if (!TakeFile(argc, argv, i, file, error)) {
+        if (!TakeFile(argc, argv, i, options.*(fileOption->file), error)) {
             return false;
         }
-        options.timed = options.timed || timed;
+        options.timed = options.timed || fileOption->timed;
     }
     if (!options.record.empty() && !options.play.empty()) {
         error = text::kOneOption;

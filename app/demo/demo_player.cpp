@@ -1,0 +1,107 @@
+// demo_player.cpp -- a demo's commands between its steps, and its turns and timing in the player's place.
+#include "app/demo/demo_player.h"
+
+#include <utility>
+
+#include "app/common/main_loop.h"
+#include "app/common/shell_input.h"
+#include "app/common/shell_state.h"
+#include "game/input.h"
+
+namespace {
+
+// The demo now playing, in the place of the player's input: only Escape
+// gets through, and only to stop it.
+class DemoRoute final : public InputRoute {
+public:
+    DemoPlayer* player = nullptr;
+    bool timed = false;
+    bool stopRequested = false;
+    bool started = false;
+    long long startedAt = 0;
+
+    bool PassKey(unsigned code, bool down) override {
+        stopRequested = stopRequested || (down && code == kVkEscape);
+        return false;
+    }
+    bool PassMouse(unsigned, unsigned) override { return false; }
+    bool KeyState(int vk, bool) override { return player->KeyDown(vk); }
+    bool WaitPauses() override { return !timed; }
+    bool ReleaseKeys() override { return false; }
+};
+
+DemoRoute playing;
+
+bool NextDemoStep() {
+    return playing.player->NextFrame();
+}
+
+// The loop's rules with the demo for input: Escape and F1 in the key table
+// are the demo's, and never end the game or toggle the display here.
+IdleTurn DemoTurn() {
+    const long long now = LoopNow();
+    if (!playing.started) {
+        playing.started = true;
+        playing.startedAt = now;
+    }
+    if (playing.stopRequested) {
+        return IdleTurn{true, false, false, 0, false};
+    }
+    if (!active) {
+        LoopClock().Skip(now);
+        return IdleTurn{false, true, false, kInactiveWaitMs, false};
+    }
+    const TurnSteps run = RunDueSteps(now, {NextDemoStep, nullptr});
+    if (run.exhausted) {
+        return IdleTurn{true, false, false, 0, false};
+    }
+    if (run.ran == 0) {
+        return IdleTurn{false, false, false, LoopClock().MillisecondsToNext(now), false};
+    }
+    return IdleTurn{false, run.drawn, false, 0, run.drawn};
+}
+
+}  // namespace
+
+DemoPlayer::DemoPlayer(std::vector<DemoCommand> commands, std::function<std::string()> stateLine)
+    : commands_(std::move(commands)), stateLine_(std::move(stateLine)) {}
+
+bool DemoPlayer::NextFrame() {
+    while (framesLeft_ == 0 && next_ < commands_.size()) {
+        const std::string failed = ApplyCommand(commands_[next_++], *this);
+        if (failure_.empty()) {
+            failure_ = failed;
+        }
+    }
+    if (framesLeft_ == 0) {
+        finished_ = true;
+        return false;
+    }
+    --framesLeft_;
+    return true;
+}
+
+bool DemoPlayer::KeyDown(int vk) const {
+    return vk >= 0 && vk < kKeyCodes && physical_[vk];
+}
+
+void PlayDemo(DemoPlayer& player, bool timed) {
+    playing = DemoRoute();
+    playing.player = &player;
+    playing.timed = timed;
+    UseInputRoute(&playing);
+    UseTurn(DemoTurn);
+    if (timed) {
+        SetPace(0);  // as fast as it can draw, whatever the pace
+    }
+}
+
+double DemoSeconds() {
+    return playing.started ? static_cast<double>(LoopNow() - playing.startedAt) / StepClock::kSecond : 0.0;
+}
+
+void StopDemo() {
+    playing = DemoRoute();
+    UseInputRoute(nullptr);
+    UseTurn(nullptr);
+}

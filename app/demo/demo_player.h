@@ -1,0 +1,59 @@
+// demo_player.h -- a script played into the running game, one scripted frame per step.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/demo/apply_command.h"
+#include "app/demo/demo_script.h"
+
+// What maze-sim does with a script, less its printing (ApplyCommand): async
+// lines become the physical keys the steps read, `expect` is checked, and
+// the frames are left to the loop.
+class DemoPlayer final : private CommandHost {
+public:
+    // `stateLine` gives the game's state line at the moment an `expect` is met.
+    DemoPlayer(std::vector<DemoCommand> commands, std::function<std::string()> stateLine);
+
+    // Called by the demo's turn before each step it runs: runs the commands
+    // up to the next scripted frame. False when no frame is left, after
+    // running whatever follows the last one.
+    bool NextFrame();
+
+    // The physical state of key `vk` as the script has set it.
+    bool KeyDown(int vk) const;
+
+    // True once NextFrame has found no frame left: the demo was played to its end.
+    bool Finished() const { return finished_; }
+
+    // The first `expect` that did not hold, as "line N: expect: ...", or empty.
+    const std::string& Failure() const { return failure_; }
+
+private:
+    // The reader keeps codes below kKeyCodes.
+    void SetPhysicalKey(int code, bool down) override { physical_[code] = down; }
+    void Frames(long count) override { framesLeft_ = count; }
+    std::string CurrentState() override { return stateLine_(); }
+
+    std::vector<DemoCommand> commands_;
+    std::function<std::string()> stateLine_;
+    size_t next_ = 0;
+    long framesLeft_ = 0;  // of the last `frames` line
+    bool finished_ = false;
+    bool physical_[kKeyCodes] = {};
+    std::string failure_;
+};
+
+// Called by the demo session before the window opens: from then on the loop's
+// turns are the demo's, one scripted frame per step at the pace (timed: as
+// fast as the frames are drawn, its pauses not waited for), and the
+// player's keys and mouse do not reach the game; Escape stops the demo. The
+// turn that finds no scripted frame left ends the game.
+void PlayDemo(DemoPlayer& player, bool timed);
+
+// Seconds from the demo's first turn to now; 0 before it or after StopDemo.
+double DemoSeconds();
+
+// The game's own input and turns again.
+void StopDemo();

@@ -1,0 +1,65 @@
+// demo_recorder.h -- a game as it is played, written down as a maze-sim script.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/common/main_loop.h"
+#include "app/demo/demo_script.h"
+
+// Writes, in the order they happen, the messages that reach the game, what
+// each frame read of the physical keys and the frames themselves, so that
+// maze-sim fed the result gives the game step the very same inputs. The lines
+// wait in the recorder and go to `write` together, to be written and flushed,
+// once a second by `now` (the loop's nanoseconds) and at the end, so that a
+// game that dies loses at most its last second. A run of frames with nothing
+// between them is one `frames N` line, split only there.
+class DemoRecorder {
+public:
+    explicit DemoRecorder(std::function<void(const std::string&)> write, std::function<long long()> now = LoopNow);
+
+    // A key message written to the table (codes 0..255), and a mouse message
+    // with the client coordinates MouseLook was given.
+    void Key(unsigned code, bool down);
+    void Mouse(unsigned x, unsigned y);
+
+    // Called as a frame reads the physical state of key `vk`: a line only
+    // when it is not what the script's last frames read.
+    void Async(int vk, bool down);
+
+    // Called just before a frame with the key table it will read: entries
+    // that no message changed (F1's, cleared by the loop) become key lines.
+    void BeforeFrame(const unsigned char* keys);
+
+    // Called after each step, drawn or not: a frame of the script.
+    void Frame();
+
+    // Called on every turn of the loop, drawn or not: hands out what is
+    // waiting once a second has passed since it last did.
+    void Tick();
+
+    // A comment line, for the reader of the file; the simulator skips it.
+    void Note(const std::string& text);
+
+    // The last line: `expect` and the state the game ended in; hands out
+    // everything still waiting.
+    void Finish(const std::string& stateLine);
+
+private:
+    void Line(const std::string& line);
+    void WriteFrames();
+    void HandOut();
+
+    std::function<void(const std::string&)> write_;
+    std::function<long long()> now_;
+    long long lastHandOut_;
+    std::string waiting_;                  // lines not yet handed to write_
+    long frames_ = 0;                      // steps run, not yet written
+    unsigned char table_[kKeyCodes] = {};  // the key table as the script leaves it
+    bool async_[kKeyCodes] = {};           // physical keys as the script leaves them
+};
+
+// Called by the demo session before the window opens: from then on every
+// message and physical key the game is given, and every step, goes into
+// `recorder` too.
+void RecordGame(DemoRecorder& recorder);

@@ -1,0 +1,241 @@
+// demo_script.cpp -- the script's words, and lines read into commands and written back.
+#include "app/demo/demo_script.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <sstream>
+
+#include "app/common/texts.h"
+#include "app/demo/state_line.h"
+#include "world/level_grid.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+constexpr char kCommentMark = '#';
+constexpr const char* kDown = "down";
+constexpr const char* kUp = "up";
+
+bool ToLong(const std::string& text, long lo, long hi, long& value) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtol(begin, &end, 10);
+    return end != begin && *end == '\0' && errno != ERANGE && value >= lo && value <= hi;
+}
+
+bool ToInt(const std::string& text, int lo, int hi, int& value) {
+    long read = 0;
+    if (!ToLong(text, lo, hi, read)) {
+        return false;
+    }
+    value = static_cast<int>(read);
+    return true;
+}
+
+// Client coordinates travel as the 16-bit words of the message: -1 is 65535.
+bool ToWord(const std::string& text, unsigned& value) {
+    long read = 0;
+    if (!ToLong(text, -32768, 65535, read)) {
+        return false;
+    }
+    value = static_cast<unsigned>(static_cast<unsigned long>(read) & 0xFFFFu);
+    return true;
+}
+
+bool ToUpDown(const std::string& text, bool& down) {
+    down = text == kDown;
+    return down || text == kUp;
+}
+
+// Each reader gets the line's words, the command's name first; each writer
+// gives the words that follow the name.
+
+bool ReadKey(const Args& a, DemoCommand& c) {
+    return a.size() == 3 && ToInt(a[1], 0, kKeyCodes - 1, c.code) && ToUpDown(a[2], c.down);
+}
+
+std::string WriteKey(const DemoCommand& c) {
+    return std::to_string(c.code) + " " + (c.down ? kDown : kUp);
+}
+
+bool ReadMouse(const Args& a, DemoCommand& c) {
+    return a.size() == 3 && ToWord(a[1], c.x) && ToWord(a[2], c.y);
+}
+
+std::string WriteMouse(const DemoCommand& c) {
+    return std::to_string(c.x) + " " + std::to_string(c.y);
+}
+
+bool ReadFrames(const Args& a, DemoCommand& c) {
+    return a.size() == 2 && ToLong(a[1], 0, 100000000L, c.count);
+}
+
+std::string WriteFrames(const DemoCommand& c) {
+    return std::to_string(c.count);
+}
+
+bool ReadSet(const Args& a, DemoCommand& c) {
+    if (a.size() != 3 || !IsStateVariable(a[1], a[2])) {
+        return false;
+    }
+    c.name = a[1];
+    c.value = a[2];
+    return true;
+}
+
+std::string WriteSet(const DemoCommand& c) {
+    return c.name + " " + c.value;
+}
+
+bool ReadBare(const Args& a, DemoCommand&) {
+    return a.size() == 1;
+}
+
+std::string WriteBare(const DemoCommand&) {
+    return "";
+}
+
+bool ReadCell(const Args& a, DemoCommand& c) {
+    return a.size() == 4 && ToInt(a[1], 0, kLevels - 1, c.level) && ToInt(a[2], 0, kRows - 1, c.row) &&
+           ToInt(a[3], 0, kColumns - 1, c.column);
+}
+
+std::string WriteCell(const DemoCommand& c) {
+    return std::to_string(c.level) + " " + std::to_string(c.row) + " " + std::to_string(c.column);
+}
+
+bool ReadCalls(const Args& a, DemoCommand& c) {
+    if (a.size() == 2) {
+        c.name = a[1];
+    }
+    return a.size() <= 2;
+}
+
+std::string WriteCalls(const DemoCommand& c) {
+    return c.name;
+}
+
+// The state line is compared as words, so spacing in the script does not matter.
+bool ReadExpect(const Args& a, DemoCommand& c) {
+    for (size_t i = 1; i < a.size(); ++i) {
+        c.value += (i > 1 ? " " : "") + a[i];
+    }
+    return a.size() > 1;
+}
+
+std::string WriteExpect(const DemoCommand& c) {
+    return c.value;
+}
+
+// The script's words: the one list the reader, the writer and the messages use.
+struct Word {
+    const char* name;
+    DemoOp op;
+    bool (*read)(const Args&, DemoCommand&);
+    std::string (*write)(const DemoCommand&);
+};
+
+// clang-format off
+const Word kWords[] = {
+    {"key",    DemoOp::Key,    ReadKey,    WriteKey},
+    {"async",  DemoOp::Async,  ReadKey,    WriteKey},
+    {"mouse",  DemoOp::Mouse,  ReadMouse,  WriteMouse},
+    {"frames", DemoOp::Frames, ReadFrames, WriteFrames},
+    {"set",    DemoOp::Set,    ReadSet,    WriteSet},
+    {"state",  DemoOp::State,  ReadBare,   WriteBare},
+    {"cell",   DemoOp::Cell,   ReadCell,   WriteCell},
+    {"counts", DemoOp::Counts, ReadBare,   WriteBare},
+    {"gl",     DemoOp::Gl,     ReadBare,   WriteBare},
+    {"calls",  DemoOp::Calls,  ReadCalls,  WriteCalls},
+    {"expect", DemoOp::Expect, ReadExpect, WriteExpect},
+};
+// clang-format on
+
+const Word* Named(const std::string& name) {
+    for (const Word& w : kWords) {
+        if (name == w.name) {
+            return &w;
+        }
+    }
+    return nullptr;
+}
+
+const Word& Of(DemoOp op) {
+    for (const Word& w : kWords) {
+        if (op == w.op) {
+            return w;
+        }
+    }
+    return kWords[0];  // every op has its word
+}
+
+Args Split(const std::string& line) {
+    std::istringstream words(line);
+    Args args;
+    for (std::string w; words >> w;) {
+        args.push_back(w);
+    }
+    return args;
+}
+
+}  // namespace
+
+LineKind ParseScriptLine(std::string line, long number, DemoCommand& command, std::string& error) {
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    const Args args = Split(line);
+    if (args.empty() || args[0][0] == kCommentMark) {
+        return LineKind::Blank;
+    }
+    const Word* word = Named(args[0]);
+    command = DemoCommand{};
+    command.line = number;
+    if (word != nullptr) {
+        command.op = word->op;
+        if (word->read(args, command)) {
+            return LineKind::Command;
+        }
+    }
+    error = LineMessage(number, word == nullptr ? text::kUnknownCommand : text::kMalformed, line);
+    return LineKind::Bad;
+}
+
+std::string ScriptLine(const DemoCommand& command) {
+    const Word& word = Of(command.op);
+    const std::string words = word.write(command);
+    return words.empty() ? word.name : word.name + (" " + words);
+}
+
+std::string CommentLine(const std::string& text) {
+    return std::string(1, kCommentMark) + " " + text;
+}
+
+const char* CommandName(DemoOp op) {
+    return Of(op).name;
+}
+
+std::string LineMessage(long number, const std::string& what, const std::string& detail) {
+    return text::kScriptLine + std::to_string(number) + ": " + what + ": " + detail;
+}
+
+bool ParseScript(const std::string& text, std::vector<DemoCommand>& commands, std::string& error) {
+    // Lines as getline gives them to maze-sim: the last one needs no newline.
+    long number = 0;
+    for (size_t begin = 0; begin < text.size();) {
+        size_t end = text.find('\n', begin);
+        end = end == std::string::npos ? text.size() : end;
+        DemoCommand command;
+        const LineKind kind = ParseScriptLine(text.substr(begin, end - begin), ++number, command, error);
+        begin = end + 1;
+        if (kind == LineKind::Bad) {
+            return false;
+        }
+        if (kind == LineKind::Command) {
+            commands.push_back(command);
+        }
+    }
+    return true;
+}

@@ -1,0 +1,174 @@
+// demo_script_test.cpp -- the script's refusals by line, and its lines written and read back the same.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/demo/demo_recorder.h"
+#include "app/demo/demo_script.h"
+#include "app/demo/state_line.h"
+
+namespace {
+
+// Every field, for comparing whole commands.
+auto Fields(const DemoCommand& c) {
+    return std::make_tuple(c.op, c.line, c.code, c.down, c.x, c.y, c.count, c.level, c.row, c.column, c.name, c.value);
+}
+
+// Each kind of bad line, after three lines that are not commands and one
+// that is (with a CR, as a Windows editor leaves it): its message names line 5.
+struct BadLine {
+    const char* line;
+    const char* why;
+};
+
+const BadLine kBadLines[] = {
+    {"jump 3", "unknown command"},
+    {"Key 87 down", "unknown command"},
+    {"key 256 down", "malformed"},
+    {"key -1 down", "malformed"},
+    {"key 87 sideways", "malformed"},
+    {"key 87", "malformed"},
+    {"key 87 down now", "malformed"},
+    {"key 99999999999999999999 up", "malformed"},
+    {"async 16", "malformed"},
+    {"async 16 Down", "malformed"},
+    {"mouse 320", "malformed"},
+    {"mouse 65536 0", "malformed"},
+    {"mouse 0 -32769", "malformed"},
+    {"mouse x 0", "malformed"},
+    {"frames", "malformed"},
+    {"frames -1", "malformed"},
+    {"frames 1.5", "malformed"},
+    {"frames 100000001", "malformed"},
+    {"frames 2 3", "malformed"},
+    {"set height 1", "malformed"},
+    {"set lvl 3", "malformed"},
+    {"set centerx nan", "malformed"},
+    {"set DoorUpMax 2", "malformed"},
+    {"set frame 1", "malformed"},
+    {"set centerx", "malformed"},
+    {"state now", "malformed"},
+    {"counts 1", "malformed"},
+    {"gl calls", "malformed"},
+    {"cell 3 0 0", "malformed"},
+    {"cell 0 10 0", "malformed"},
+    {"cell 0 0 20", "malformed"},
+    {"cell 0 0", "malformed"},
+    {"calls glBegin glEnd", "malformed"},
+    {"expect", "malformed"},
+};
+
+TEST(DemoScriptTest, EachBadLineIsRefusedWithItsNumber) {
+    for (const BadLine& bad : kBadLines) {
+        SCOPED_TRACE(bad.line);
+        std::vector<DemoCommand> commands;
+        std::string error;
+        EXPECT_FALSE(
+            ParseScript(std::string("# a demo\n\n   \nframes 1\r\n") + bad.line + "\r\nstate\n", commands, error));
+        EXPECT_EQ(error, std::string("line 5: ") + bad.why + ": " + bad.line);
+
+        DemoCommand command;
+        error.clear();
+        EXPECT_EQ(ParseScriptLine(std::string(bad.line) + "\r", 9, command, error), LineKind::Bad);
+        EXPECT_EQ(error, std::string("line 9: ") + bad.why + ": " + bad.line);
+    }
+}
+
+// Every word as the writer spells it: read, then written, it is the same
+// line. Mouse words come back as the 16-bit words the game is given.
+TEST(DemoScriptTest, EveryWordWrittenAsItIsRead) {
+    const struct {
+        const char* read;
+        const char* written;
+    } lines[] = {
+        {"key 0 down", "key 0 down"},
+        {"key 255 up", "key 255 up"},
+        {"async 16 down", "async 16 down"},
+        {"mouse 65535 0", "mouse 65535 0"},
+        {"mouse -1 -32768", "mouse 65535 32768"},
+        {"  mouse   312 \t 210 ", "mouse 312 210"},
+        {"frames 0", "frames 0"},
+        {"frames 100000000", "frames 100000000"},
+        {"set centerx -7.5", "set centerx -7.5"},
+        {"set DoorUpMax 1", "set DoorUpMax 1"},
+        {"state", "state"},
+        {"cell 2 9 19", "cell 2 9 19"},
+        {"cell 0 1 2", "cell 0 1 2"},
+        {"counts", "counts"},
+        {"gl", "gl"},
+        {"calls", "calls"},
+        {"calls glVertex3f", "calls glVertex3f"},
+        {"expect frame=3   lvl=1 pauses=0", "expect frame=3 lvl=1 pauses=0"},
+    };
+    for (const auto& l : lines) {
+        SCOPED_TRACE(l.read);
+        DemoCommand command, again;
+        std::string error;
+        ASSERT_EQ(ParseScriptLine(l.read, 1, command, error), LineKind::Command) << error;
+        EXPECT_EQ(ScriptLine(command), l.written);
+        ASSERT_EQ(ParseScriptLine(ScriptLine(command), 1, again, error), LineKind::Command) << error;
+        EXPECT_EQ(Fields(again), Fields(command));
+    }
+}
+
+// What the recorder writes, the reader reads back as the very inputs it was
+// given, in order; the comment is skipped.
+TEST(DemoScriptTest, ARecordingReadsBackAsItsInputs) {
+    struct Input {
+        DemoOp op;
+        int code;
+        bool down;
+        unsigned x, y;
+        long frames;
+    };
+    const Input inputs[] = {
+        {DemoOp::Mouse, 0, false, 500, 300, 0}, {DemoOp::Frames, 0, false, 0, 0, 1},
+        {DemoOp::Key, 87, true, 0, 0, 0},       {DemoOp::Async, 16, true, 0, 0, 0},
+        {DemoOp::Frames, 0, false, 0, 0, 3},    {DemoOp::Mouse, 0, false, 65535, 0, 0},
+        {DemoOp::Key, 255, false, 0, 0, 0},     {DemoOp::Async, 0, true, 0, 0, 0},
+        {DemoOp::Key, 0, true, 0, 0, 0},        {DemoOp::Frames, 0, false, 0, 0, 2},
+        {DemoOp::Async, 16, false, 0, 0, 0},    {DemoOp::Mouse, 0, false, 0, 65535, 0},
+        {DemoOp::Frames, 0, false, 0, 0, 1},    {DemoOp::Key, 27, true, 0, 0, 0},
+    };
+    std::string text;
+    DemoRecorder recorder([&text](const std::string& lines) { text += lines; }, [] { return 0LL; });
+    for (const Input& in : inputs) {
+        switch (in.op) {
+            case DemoOp::Key:
+                recorder.Key(static_cast<unsigned>(in.code), in.down);
+                break;
+            case DemoOp::Async:
+                recorder.Async(in.code, in.down);
+                break;
+            case DemoOp::Mouse:
+                recorder.Mouse(in.x, in.y);
+                break;
+            default:
+                for (long i = 0; i < in.frames; ++i) {
+                    recorder.Frame();
+                }
+        }
+    }
+    recorder.Note("7 steps in 0.007 s at --pace 1000, 7 of them drawn");
+    const std::string state = StateLine(7, 0);
+    recorder.Finish(state);
+
+    std::vector<DemoCommand> commands;
+    std::string error;
+    ASSERT_TRUE(ParseScript(text, commands, error)) << error << "\n" << text;
+    ASSERT_EQ(commands.size(), std::size(inputs) + 1) << text;
+    for (size_t i = 0; i < std::size(inputs); ++i) {
+        const Input& in = inputs[i];
+        const DemoCommand& c = commands[i];
+        SCOPED_TRACE(ScriptLine(c));
+        EXPECT_EQ(c.op, in.op);
+        EXPECT_EQ(std::make_tuple(c.code, c.down, c.x, c.y, c.count),
+                  std::make_tuple(in.code, in.down, in.x, in.y, in.frames));
+    }
+    EXPECT_EQ(commands.back().op, DemoOp::Expect);
+    EXPECT_EQ(commands.back().value, state);
+}
+
+}  // namespace
