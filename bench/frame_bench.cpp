@@ -12,12 +12,12 @@
 #include "app/common/game_window.h"
 #include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
+#include "app/demo/program_reset.h"
 #include "app/null/sys_null.h"
 #include "bench/gl_skin.h"
 #include "bench/real_gl.h"
 #include "game/frame.h"
 #include "game/input.h"
-#include "game/program_state.h"
 #include "game/view.h"
 
 namespace {
@@ -29,8 +29,7 @@ constexpr double kPairsBudgetMs = 12000;
 
 // The game as CreateGLWindow leaves it, without the window.
 void StartGame() {
-    ResetProgramState();
-    ResetShellState();
+    ResetProgram();
     sysnull::Reset();
     SetClientCentre(kWindowWidth, kWindowHeight);
 }

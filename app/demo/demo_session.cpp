@@ -175,3 +175,14 @@ void ResetToPlainGame() {
     ResetShellInput();
     ResetLoop();
 }
+
+void ResetDemoSession() {
+    ResetToPlainGame();
+    if (recordFile != nullptr) {
+        std::fclose(recordFile);
+        recordFile = nullptr;
+    }
+    recorder.reset();
+    player.reset();
+    options = DemoOptions{};
+}

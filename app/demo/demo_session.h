@@ -21,8 +21,11 @@ int SessionPace();
 // written; otherwise `exitCode`.
 int EndDemoSession(int exitCode, std::string& message);
 
-// Called by every new game in the same program (the headless start of the
-// tests and tools, the page's "play again"): the player's input and the
-// game's own turns at the default pace, nothing counted, no demo playing and
-// nothing recorded. What StartDemoSession opened stays for EndDemoSession.
+// The player's input and the game's own turns at the default pace, nothing
+// counted, no demo playing and nothing recorded. What StartDemoSession opened
+// stays for EndDemoSession.
 void ResetToPlainGame();
+
+// Called by ResetProgram: the session as before StartDemoSession, with no
+// options, no recording file open and no demo, and the plain game above.
+void ResetDemoSession();

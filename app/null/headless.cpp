@@ -2,16 +2,12 @@
 #include "app/null/headless.h"
 
 #include "app/common/game_window.h"
-#include "app/common/shell_state.h"
-#include "app/demo/demo_session.h"
+#include "app/demo/program_reset.h"
 #include "app/null/sys_null.h"
-#include "game/program_state.h"
 #include "game/view.h"
 
 void StartHeadless(glrec::Detail detail) {
-    ResetProgramState();
-    ResetShellState();
-    ResetToPlainGame();
+    ResetProgram();
     sysnull::Reset();
     glrec::Reset(detail);
     SetClientCentre(kWindowWidth, kWindowHeight);

@@ -5,22 +5,21 @@
 #include "app/common/shell_state.h"
 #include "app/demo/demo_session.h"
 #include "app/demo/entry_point.h"
+#include "app/demo/program_reset.h"
 #include "app/web/events.h"
 #include "app/web/loop.h"
 #include "app/web/message_box.h"
 #include "app/web/page.h"
 #include "app/web/web_input.h"
-#include "game/program_state.h"
 
 // Called by the page after the game has ended: a new game, as if the program
 // were started again without a demo, at the pace the page asked for;
 // "lista.txt" stays, as it would on disk.
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
-    ResetProgramState();
-    ResetShellState();
-    ResetToPlainGame();
+    const int pace = SessionPace();
+    ResetProgram();
     ResetWebInput();
-    SetPace(SessionPace());
+    SetPace(pace);
     StartGame();
 }
 

@@ -64,7 +64,7 @@ var Module = (function () {
         if (document.pointerLockElement) document.exitPointerLock();
         var result = demoFile ? fileText("timedemo.txt") || fileText("demo-result.txt") : null;
         status.textContent = result ? result.trim().split("\n").pop() : "";
-        window.mazePage.demoResult = fileText("demo-result.txt");
+        window.mazePage.demoResult = demoFile ? fileText("demo-result.txt") : null;
         ended.hidden = false;
     }
 
@@ -95,8 +95,13 @@ var Module = (function () {
     }
 
     onButton("download", download);
+    // The new game is no demo, whatever the last one was: nothing of the
+    // last game's result stays on the page.
     onButton("again", function () {
         ended.hidden = true;
+        demoFile = null;
+        status.textContent = "";
+        window.mazePage.demoResult = null;
         window.mazePage.ended = false;
         Module._maze_play_again();
     });

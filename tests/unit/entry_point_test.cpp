@@ -5,7 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/common/main_loop.h"
 #include "app/demo/entry_point.h"
+#include "app/demo/program_reset.h"
 #include "fixture.h"
 #include "scratch_folder.h"
 
@@ -19,7 +21,7 @@ void Show(const char* text, const char* caption) {
     shown.emplace_back(text, caption);
 }
 
-// A program has one demo session: the test that starts a demo comes last.
+// Each test starts with no session: the fixture's reset closes the last one.
 class EntryPointTest : public GameTest {
 protected:
     void SetUp() override {
@@ -54,6 +56,21 @@ TEST_F(EntryPointTest, AResultThatCannotBeWrittenIsShownAndEndsWithTwo) {
     ASSERT_TRUE(BeginSession(3, argv, Show));
     EXPECT_EQ(EndSession(0, Show), 2);
     EXPECT_EQ(shown, (std::vector<Box>{{"Cannot write \"demo-result.txt\".", "ERROR"}}));
+}
+
+// The page's "Play again" after a timed demo: the new game is a plain one,
+// and its end writes nothing of the demo.
+TEST_F(EntryPointTest, ANewGameAfterADemoEndsAsAPlainGame) {
+    ScratchFolder folder(false);
+    std::ofstream("short.script") << "frames 1\n";
+    const char* argv[] = {"maze", "--timedemo", "short.script", "--pace", "50"};
+    ASSERT_TRUE(BeginSession(5, argv, Show));
+    ResetProgram();
+    EXPECT_EQ(EndSession(3, Show), 3);
+    EXPECT_FALSE(std::filesystem::exists("demo-result.txt"));
+    EXPECT_FALSE(std::filesystem::exists("timedemo.txt"));
+    EXPECT_EQ(Pace(), kDefaultPace);
+    EXPECT_TRUE(shown.empty());
 }
 
 }  // namespace

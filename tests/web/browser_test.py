@@ -438,8 +438,26 @@ def check_demos(driver, build, scratch):
         line = driver.find_element(By.ID, "status").text
         well_formed = re.match(r"^timedemo stairs_demo\.script: 206 frames in [0-9.]+ s, [0-9.]+ fps$", line)
         check("?timedemo= ends with its line: %s" % line, ended and well_formed is not None, "ended %s" % ended)
+        if ended:
+            check_play_again_after_demo(driver)
     finally:
         server.stop()
+
+
+def check_play_again_after_demo(driver):
+    """"Play again" after a demo: a plain game, nothing left of the demo's line, before or after its end."""
+    stopped = frames(driver)
+    driver.find_element(By.ID, "again").click()
+    going = wait_until(20, lambda: frames(driver) > stopped + 2 and not driver.execute_script("return mazePage.ended"))
+    during = driver.find_element(By.ID, "status").text
+    ActionChains(driver).key_down(Keys.ESCAPE).perform()
+    ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
+    ActionChains(driver).key_up(Keys.ESCAPE).perform()
+    after = driver.find_element(By.ID, "status").text
+    result = driver.execute_script("return mazePage.demoResult")
+    check("\"Play again\" after ?timedemo= runs a new game and shows no line of the demo",
+          going and ended and during == "" and after == "" and not result,
+          "new frames %s, ended %s, status %r then %r, result %r" % (going, ended, during, after, result))
 
 
 def play(driver, build, scratch):
