@@ -106,6 +106,13 @@ setup_x() {
     fi
 }
 
+# One Wine server for the whole run, until the cleanup ends it: one that exits
+# a moment after its last program (a game, maze-sim.exe) can refuse the next
+# program that connects just then ("recvmsg: Connection reset by peer").
+keep_wineserver() {
+    timeout 30 wineserver -p 2>/dev/null
+}
+
 # One prefix for the whole run, 32-bit only, without Mono and Gecko.
 setup_wine() {
     export WINEPREFIX="$SCRATCH/wine" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -113,6 +120,7 @@ setup_wine() {
         say "e2e: could not make the Wine prefix; see $SCRATCH/wineboot.log"
         return 1
     fi
+    keep_wineserver
     POST_MOUSE="$SCRATCH/post_mouse.exe"
     if ! i686-w64-mingw32-gcc -O1 -o "$POST_MOUSE" "$here/post_mouse.c" 2>"$SCRATCH/post_mouse.log"; then
         say "e2e: cannot build the mouse-move helper; see $SCRATCH/post_mouse.log"
@@ -670,6 +678,7 @@ wine_desktop() {
     # The desktop is chosen when the Wine server starts.
     timeout 30 wineserver -k 2>/dev/null
     timeout 30 wineserver -w 2>/dev/null
+    keep_wineserver
     return $status
 }
 
