@@ -35,13 +35,15 @@ tools/fuzz/run.sh 25 2>&1 | grep -E 'DONE|^Done|^stat::(number|new)|ERROR|SUMMAR
 
 step "32-bit Windows build and tests under Wine"
 # One Wine prefix per clone, made once and before the tests, which would
-# otherwise race to create it; window tests need an X server.
+# otherwise race to create it; window tests need an X server. One Wine server
+# for all the tests (-p): one that exits between two tests can refuse the
+# next test's program as it connects ("recvmsg: Connection reset by peer").
 export WINEPREFIX="$top/build/wine-prefix" WINEDEBUG=-all WINEARCH=win32
 export WINEDLLOVERRIDES="mscoree,mshtml="
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 xvfb-run -a -s "-screen 0 1024x768x24" \
-    bash -c 'wineboot --init >/dev/null 2>&1 && wineserver --wait
+    bash -c 'wineboot --init >/dev/null 2>&1 && wineserver --wait && wineserver -p
              status=0; ctest --preset windows || status=$?
              wineserver -k 2>/dev/null || true; exit $status'
 
