@@ -38,12 +38,14 @@ step "32-bit Windows build and tests under Wine"
 # otherwise race to create it; window tests need an X server. One Wine server
 # for all the tests (-p): one that exits between two tests can refuse the
 # next test's program as it connects ("recvmsg: Connection reset by peer").
+# Its services are started at once, away from any test: started by a test,
+# they would hold its output open for as long as the server lives.
 export WINEPREFIX="$top/build/wine-prefix" WINEDEBUG=-all WINEARCH=win32
 export WINEDLLOVERRIDES="mscoree,mshtml="
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 xvfb-run -a -s "-screen 0 1024x768x24" \
-    bash -c 'wineboot --init >/dev/null 2>&1 && wineserver --wait && wineserver -p
+    bash -c 'wineboot --init >/dev/null 2>&1 && wineserver --wait && wineserver -p && wineboot >/dev/null 2>&1
              status=0; ctest --preset windows || status=$?
              wineserver -k 2>/dev/null || true; exit $status'
 
