@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # test.sh -- install what is missing, build every preset and run every test:
 # unit tests and replays natively, under AddressSanitizer, and as 32-bit
-# Windows programs under Wine, then the end-to-end checks of both real games,
-# then the web build: its simulator and unit tests under node, its page in a browser.
+# Windows programs under Wine, then the web build (its simulator and unit
+# tests under node, its page in a browser), then the end-to-end checks of both
+# real games, with recordings made in each build played in the others.
 # On the way it prints the benchmark's figures and runs a bounded soak and fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -54,12 +55,12 @@ step "release packages"
 cmake --build --preset linux --target package
 cmake --build --preset windows --target package
 
-step "end-to-end: both games on a virtual X server"
-tests/e2e/run.sh build/linux/maze build/windows/maze.exe
-
 step "web: maze-sim and the unit tests under node, the page in headless Chromium"
 cmake --preset web >/dev/null
 cmake --build --preset web
 ctest --preset web
 # Debian's python3, which has python3-selenium.
 /usr/bin/python3 tests/web/browser_test.py build/web
+
+step "end-to-end: both games on a virtual X server, and recordings played across all three builds"
+tests/e2e/run.sh build/linux/maze build/windows/maze.exe build/web

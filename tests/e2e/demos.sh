@@ -79,6 +79,7 @@ record_and_replay() {
         fi
     done
     pass "$label: $(stat -c %s "$recording") bytes, $frames frames;${results%;}"
+    if [ "$end" = escape ]; then keep_for_matrix "$kind" "$recording"; fi
 }
 
 # One line of the file, without the CR a Windows program may end it with.

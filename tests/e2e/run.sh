@@ -2,10 +2,13 @@
 # run.sh -- end-to-end checks of both games on virtual X servers: the native
 # SDL build and the 32-bit Windows build under Wine, driven by synthetic X input.
 #
-#   tests/e2e/run.sh LINUX_GAME WINDOWS_GAME     e.g. build/linux/maze build/windows/maze.exe
+#   tests/e2e/run.sh LINUX_GAME WINDOWS_GAME [WEB_BUILD]
+#       e.g. build/linux/maze build/windows/maze.exe build/web
 #
+# With the web build, the page joins the recordings' matrix (matrix.sh).
 # E2E_KEEP=1 keeps the screenshots and logs of a passing run too.
-# E2E_ONLY="check_paces check_demos" runs only those checks, for each game.
+# E2E_ONLY="check_paces check_demos" runs only those checks, for each game
+# (check_matrix, which spans the builds, runs once).
 # Each game takes four pictures: at rest, after one mouse move, and two views
 # reached by exact numbers of mouse moves (the game under Wine gets those as
 # messages posted to its window by post_mouse.c, built with MinGW-w64). They
@@ -37,14 +40,17 @@ source "$here/robustness.sh"
 source "$here/release.sh"
 # shellcheck source=pace.sh
 source "$here/pace.sh"
+# shellcheck source=matrix.sh
+source "$here/matrix.sh"
 
-if [ $# -ne 2 ]; then
-    say "usage: $0 LINUX_GAME WINDOWS_GAME"
+if [ $# -ne 2 ] && [ $# -ne 3 ]; then
+    say "usage: $0 LINUX_GAME WINDOWS_GAME [WEB_BUILD]"
     exit 2
 fi
 absolute() { [ -e "$1" ] && echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")" || echo "$1"; }
 LINUX_GAME=$(absolute "$1")
 WINDOWS_GAME=$(absolute "$2")
+WEB_BUILD=${3:+$(absolute "$3")}
 
 TITLE="Tamblin 1.OpenGL_game"
 VEXA_TEXT="The Requested Fullscreen Mode Is Not Supported By"
@@ -621,7 +627,9 @@ main() {
     fi
     if [ -n "${E2E_ONLY:-}" ]; then
         local check
-        for check in $E2E_ONLY; do for_each_kind "$check"; done
+        for check in $E2E_ONLY; do
+            if [ "$check" = check_matrix ]; then check_matrix; else for_each_kind "$check"; fi
+        done
         echo "$PASSED passed, $FAILED failed"
         [ "$FAILED" = 0 ]
         return
@@ -635,6 +643,7 @@ main() {
     for_each_kind check_reference
     for_each_kind check_demos
     for_each_kind check_paces
+    check_matrix
     if [ "${#KINDS[@]}" = 2 ]; then
         compare_pictures
         check_simulators

@@ -1,0 +1,117 @@
+# matrix.sh -- "send me your run": a recording of real input made in each
+# build (the Linux game, the Windows game under Wine, the page in headless
+# Chromium) is played by every build, and each play must end by itself with
+# exit code 0 in the recording's own `expect` state. A recording with Windows
+# line endings is played by the Linux game and the page too.
+# Sourced by run.sh, whose helpers and counters it uses; the page's side is
+# tests/web/page_demo.py, run only when run.sh is given the web build.
+
+declare -A MATRIX_RECORDINGS=()  # build -> a recording made in it
+declare -A MATRIX_CELLS=()       # "maker player" -> what the play came to
+
+# The state a recording ends in, from its last `expect` line.
+expected_state() {
+    grep '^expect ' "$1" | tail -1 | tr -d '\r' | sed 's/^expect //'
+}
+
+frames_of() {
+    expected_state "$1" | sed 's/^frame=\([0-9]*\) .*/\1/'
+}
+
+# Called by record_and_replay with each game's recording ended by Escape.
+keep_for_matrix() {
+    MATRIX_RECORDINGS[$1]=$2
+}
+
+have_page() {
+    [ -n "${WEB_BUILD:-}" ] && [ -f "$WEB_BUILD/maze.wasm" ]
+}
+
+record_in_page() {
+    local out="$SCRATCH/matrix/web.script"
+    if /usr/bin/python3 "$here/../web/page_demo.py" record "$WEB_BUILD" "$out" >"$SCRATCH/matrix/web-record.log" 2>&1; then
+        MATRIX_RECORDINGS[web]=$out
+    else
+        fail "matrix: recording in the page" "$(tail -3 "$SCRATCH/matrix/web-record.log")"
+    fi
+}
+
+# play_in PLAYER RECORDING: the state the player's play of it ended in, as
+# "exit-code state"; the page gives its result line.
+play_in() {
+    local player=$1 recording=$2 name
+    name=$(basename "$recording")
+    case $player in
+        web)
+            /usr/bin/python3 "$here/../web/page_demo.py" play "$WEB_BUILD" "$recording" 2>>"$SCRATCH/matrix/web-play.log"
+            ;;
+        *)
+            new_run "matrix-$player-$name" full
+            cp "$recording" "$RUN/"
+            start_game_with "$player" --playdemo "$name"
+            if ! wait_exit "$GAME_PID" 180; then
+                stop_pid "$GAME_PID"
+            fi
+            echo "$EXIT_CODE $(first_line "$RUN/demo-result.txt")"
+            ;;
+    esac
+}
+
+# matrix_cell MAKER PLAYER RECORDING LABEL: one play, checked and kept for the table.
+matrix_cell() {
+    local maker=$1 player=$2 recording=$3 label=$4 want got code
+    want=$(expected_state "$recording")
+    read -r code got < <(play_in "$player" "$recording")
+    if [ "$code" = 0 ] && [ -n "$want" ] && [ "$got" = "$want" ]; then
+        MATRIX_CELLS["$maker $player"]="ok"
+        pass "matrix: $label played by $player ends with exit code 0 at its expect line"
+    else
+        MATRIX_CELLS["$maker $player"]="FAIL"
+        fail "matrix: $label played by $player" "exit code ${code:-none}, result: ${got:0:120}"
+    fi
+}
+
+# The recordings as a table: who made them, their size and frames, and what
+# each build made of them.
+matrix_table() {
+    local players=(linux windows web) maker player row
+    say "matrix: recorded in / played by:  linux  windows  web"
+    for maker in linux windows web linux-crlf; do
+        [ -n "${MATRIX_RECORDINGS[$maker]:-}" ] || continue
+        row=$(printf '%-11s %8s bytes %6s frames' "$maker" "$(stat -c %s "${MATRIX_RECORDINGS[$maker]}")" \
+            "$(frames_of "${MATRIX_RECORDINGS[$maker]}")")
+        for player in "${players[@]}"; do
+            row+=$(printf '  %-7s' "${MATRIX_CELLS["$maker $player"]:--}")
+        done
+        say "matrix: $row"
+    done
+}
+
+matrix_label() {
+    case $1 in
+        linux-crlf) echo "the Linux recording with Windows line endings" ;;
+        *) echo "a recording made in $1" ;;
+    esac
+}
+
+check_matrix() {
+    local kind maker player
+    mkdir -p "$SCRATCH/matrix"
+    for kind in "${KINDS[@]}"; do
+        [ -n "${MATRIX_RECORDINGS[$kind]:-}" ] || record_and_replay "$kind" escape
+    done
+    have_page && record_in_page
+    if [ -n "${MATRIX_RECORDINGS[linux]:-}" ]; then
+        MATRIX_RECORDINGS[linux-crlf]="$SCRATCH/matrix/linux-crlf.script"
+        sed 's/$/\r/' "${MATRIX_RECORDINGS[linux]}" >"${MATRIX_RECORDINGS[linux-crlf]}"
+    fi
+    local players=("${KINDS[@]}")
+    have_page && players+=(web)
+    for maker in linux windows web linux-crlf; do
+        [ -n "${MATRIX_RECORDINGS[$maker]:-}" ] || continue
+        for player in "${players[@]}"; do
+            matrix_cell "$maker" "$player" "${MATRIX_RECORDINGS[$maker]}" "$(matrix_label "$maker")"
+        done
+    done
+    matrix_table
+}
