@@ -31,6 +31,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 # shellcheck source=demos.sh
 source "$here/demos.sh"
+# shellcheck source=files.sh
+source "$here/files.sh"
 # shellcheck source=robustness.sh
 source "$here/robustness.sh"
 # shellcheck source=release.sh
@@ -634,6 +636,7 @@ main() {
     [ -n "${E2E_UPDATE_REFERENCE:-}" ] && update_reference
     for_each_kind check_reference
     for_each_kind check_demos
+    for_each_kind check_demo_files
     for_each_kind check_paces
     if [ "${#KINDS[@]}" = 2 ]; then
         compare_pictures
