@@ -29,8 +29,8 @@ std::string Header(std::time_t now) {
 TEST(DemoOriginTest, TheHeaderNamesThisGameItsBuildAndTheTimeInUtc) {
     const std::string header = Header(1796682665);  // 2026-12-07 22:31:05 UTC
     const DemoOrigin origin = ReadOrigin(header + "frames 1\n");
-    EXPECT_EQ(header, "# maze " + origin.version + ", game step 1\n" + kBuildLine +
-                          "\n# recorded 2026-12-07 22:31:05 UTC\n");
+    EXPECT_EQ(header,
+              "# maze " + origin.version + ", game step 1\n" + kBuildLine + "\n# recorded 2026-12-07 22:31:05 UTC\n");
     EXPECT_EQ(origin.gameStep, kGameStep);
     EXPECT_FALSE(origin.version.empty());
     EXPECT_EQ(OriginHint(origin), "");
