@@ -45,7 +45,7 @@ constexpr const char* kBadPace = "--pace needs a whole number of steps a second 
 constexpr const char* kPaceTwice = "--pace may be given once.";
 constexpr const char* kCannotReadDemo = "Cannot read the demo \"%s\": %s";  // the file, why
 constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";            // the file, why
-constexpr const char* kCannotWriteFile = "Cannot write \"%s\".";
+constexpr const char* kCannotWriteIn = "Cannot write \"%s\" in %s: %s.";    // the file, the folder, why
 constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end.";
 
 // What is wrong with a line of a script, as "line N: unknown command: LINE",
@@ -68,6 +68,15 @@ constexpr const char* kDemoResultFile = "demo-result.txt";
 constexpr const char* kTimedemoFile = "timedemo.txt";
 constexpr const char* kTimedemoLine = "timedemo %s: %ld frames in %.3f s, %.1f fps";  // file, frames, seconds, fps
 constexpr const char* kDemoStoppedEarly = "%s: stopped after %ld frames, before its end\n";  // file, frames
+
+// The comments a recording opens with: the program, its version and its game
+// step; the build (windows, linux, web); the time it was started, in UTC.
+constexpr const char* kOriginProgram = "maze %s, game step %d";  // version, step
+constexpr const char* kOriginBuild = "build %s";
+constexpr const char* kOriginRecorded = "recorded %s UTC";  // YYYY-MM-DD HH:MM:SS
+// After an `expect` that did not hold, in a demo recorded with another game step.
+constexpr const char* kOriginHint =
+    "  hint: recorded by maze %s (game step %d); this is maze %s (game step %d), whose step differs\n";
 
 // The comment that closes a recording: steps, seconds, pace, steps drawn.
 constexpr const char* kRecordingSummary = "%ld steps in %.3f s at --pace %d, %ld of them drawn, %lld dropped";

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -12,14 +13,18 @@
 #include "app/common/shell_input.h"
 #include "app/common/texts.h"
 #include "app/demo/demo_options.h"
+#include "app/demo/demo_origin.h"
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
+#include "app/demo/open_file.h"
 #include "app/demo/state_line.h"
 
 namespace {
 
 DemoOptions options;
 std::FILE* recordFile = nullptr;
+bool recordOpened = false;  // tried once: a file opened late would miss its start
+DemoOrigin origin;          // of the demo played
 std::unique_ptr<DemoRecorder> recorder;
 std::unique_ptr<DemoPlayer> player;
 
@@ -43,7 +48,7 @@ std::string Printed(const char* format, ...) {
 // The whole file, or what stopped it being read (a folder reads as an error
 // too, even where opening one succeeds).
 std::string ReadDemo(std::string& content) {
-    std::FILE* f = std::fopen(options.play.c_str(), "rb");
+    std::FILE* f = OpenFile(options.play, "rb");
     if (f == nullptr) {
         return Printed(text::kCannotReadDemo, options.play.c_str(), std::strerror(errno));
     }
@@ -62,6 +67,7 @@ std::string StartDemo() {
     if (!error.empty()) {
         return error;
     }
+    origin = ReadOrigin(content);
     std::vector<DemoCommand> commands;
     if (!ParseScript(content, commands, error)) {
         return options.play + ": " + error;
@@ -72,32 +78,66 @@ std::string StartDemo() {
 }
 
 // Flushed each time: what the recorder hands out is what the game may not lose.
+// The file is opened, and an existing one emptied, only by the first lines
+// of a game that runs: a game that cannot start leaves it as it was.
 void WriteRecording(const std::string& lines) {
-    std::fwrite(lines.data(), 1, lines.size(), recordFile);
-    std::fflush(recordFile);
+    if (!recordOpened) {
+        recordOpened = true;
+        recordFile = OpenFile(options.record, "wb");
+    }
+    if (recordFile != nullptr) {
+        std::fwrite(lines.data(), 1, lines.size(), recordFile);
+        std::fflush(recordFile);
+    }
+}
+
+// Whether the recording's file can be written, found without changing it: an
+// existing file is opened for update and closed untouched, a new one is made
+// and removed again. Empty, or what to tell the player.
+std::string CheckWritable(const std::string& path) {
+    std::FILE* f = OpenFile(path, "r+b");
+    const bool isNew = f == nullptr && errno == ENOENT;
+    if (isNew) {
+        f = OpenFile(path, "wb");
+    }
+    if (f == nullptr) {
+        return Printed(text::kCannotCreate, path.c_str(), std::strerror(errno));
+    }
+    std::fclose(f);
+    if (isNew) {
+        RemoveFile(path);
+    }
+    return "";
 }
 
 std::string StartRecording() {
-    recordFile = std::fopen(options.record.c_str(), "wb");
-    if (recordFile == nullptr) {
-        return Printed(text::kCannotCreate, options.record.c_str(), std::strerror(errno));
+    const std::string refused = CheckWritable(options.record);
+    if (!refused.empty()) {
+        return refused;
     }
     recorder = std::make_unique<DemoRecorder>(WriteRecording);
+    for (const std::string& note : OriginNotes(std::time(nullptr))) {
+        recorder->Note(note);
+    }
     RecordGame(*recorder);
     return "";
 }
 
-// Writes `line` to `file` (appending or not) and to standard output.
-bool Report(const char* file, const std::string& line, bool append) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-    std::FILE* f = std::fopen(file, append ? "ab" : "wb");
-    if (f == nullptr) {
-        return false;
+// Writes `line` to `file` in the working folder, appending or not. Empty, or
+// what stopped it, with the folder.
+std::string WriteResult(const char* file, const std::string& line, bool append) {
+    std::FILE* f = OpenFile(file, append ? "ab" : "wb");
+    int error = f == nullptr ? errno : 0;
+    if (f != nullptr) {
+        std::fprintf(f, "%s\n", line.c_str());
+        if (std::ferror(f)) {
+            error = errno != 0 ? errno : EIO;
+        }
+        if (std::fclose(f) != 0 && error == 0) {
+            error = errno;
+        }
     }
-    std::fprintf(f, "%s\n", line.c_str());
-    const bool written = !std::ferror(f);
-    return std::fclose(f) == 0 && written;
+    return error == 0 ? "" : Printed(text::kCannotWriteIn, file, CurrentFolder().c_str(), std::strerror(error));
 }
 
 std::string TimedemoLine() {
@@ -107,24 +147,35 @@ std::string TimedemoLine() {
     return Printed(text::kTimedemoLine, options.play.c_str(), StepsRun(), seconds, fps);
 }
 
-int EndDemo(std::string& message) {
-    const std::string timed = options.timed ? TimedemoLine() : "";
-    if (!Report(text::kDemoResultFile, GameState(), false)) {
-        message = Printed(text::kCannotWriteFile, text::kDemoResultFile);
-        return 2;
+// On the standard streams first, whatever then happens to the files: the
+// state and the timing on standard output, what went wrong on standard error.
+void TellDemoEnd(const std::string& state, const std::string& timed) {
+    std::printf("%s\n", state.c_str());
+    if (options.timed) {
+        std::printf("%s\n", timed.c_str());
     }
-    if (options.timed && !Report(text::kTimedemoFile, timed, true)) {
-        message = Printed(text::kCannotWriteFile, text::kTimedemoFile);
-        return 2;
-    }
+    std::fflush(stdout);
     if (!player->Finished()) {
         std::fprintf(stderr, text::kDemoStoppedEarly, options.play.c_str(), StepsRun());
     }
     if (!player->Failure().empty()) {
-        std::fprintf(stderr, "%s: %s", options.play.c_str(), player->Failure().c_str());
-        return 1;
+        std::fprintf(stderr, "%s: %s%s", options.play.c_str(), player->Failure().c_str(), OriginHint(origin).c_str());
     }
-    return 0;
+    std::fflush(stderr);
+}
+
+int EndDemo(std::string& message) {
+    const std::string timed = options.timed ? TimedemoLine() : "";
+    const std::string state = GameState();
+    TellDemoEnd(state, timed);
+    message = WriteResult(text::kDemoResultFile, state, false);
+    if (message.empty() && options.timed) {
+        message = WriteResult(text::kTimedemoFile, timed, true);
+    }
+    if (!message.empty()) {
+        return 2;
+    }
+    return player->Failure().empty() ? 0 : 1;
 }
 
 // How the game went, for whoever reads the recording: the steps against the
@@ -136,8 +187,10 @@ std::string RecordingSummary() {
 int EndRecording(int exitCode, std::string& message) {
     recorder->Note(RecordingSummary());
     recorder->Finish(GameState());
-    const bool written = !std::ferror(recordFile);
-    if (std::fclose(recordFile) != 0 || !written) {
+    const bool written = recordFile != nullptr && !std::ferror(recordFile);
+    const bool closed = recordFile != nullptr && std::fclose(recordFile) == 0;
+    recordFile = nullptr;
+    if (!closed || !written) {
         message = Printed(text::kCannotFinish, options.record.c_str());
         return 2;
     }
@@ -182,6 +235,8 @@ void ResetDemoSession() {
         std::fclose(recordFile);
         recordFile = nullptr;
     }
+    recordOpened = false;
+    origin = DemoOrigin{};
     recorder.reset();
     player.reset();
     options = DemoOptions{};

@@ -34,6 +34,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 # shellcheck source=demos.sh
 source "$here/demos.sh"
+# shellcheck source=files.sh
+source "$here/files.sh"
 # shellcheck source=robustness.sh
 source "$here/robustness.sh"
 # shellcheck source=release.sh
@@ -642,6 +644,7 @@ main() {
     [ -n "${E2E_UPDATE_REFERENCE:-}" ] && update_reference
     for_each_kind check_reference
     for_each_kind check_demos
+    for_each_kind check_demo_files
     for_each_kind check_paces
     check_matrix
     if [ "${#KINDS[@]}" = 2 ]; then

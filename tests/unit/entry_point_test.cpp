@@ -1,6 +1,7 @@
 // entry_point_test.cpp -- the boxes and exit codes every entry point gets at the start and end of a game.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +20,12 @@ std::vector<Box> shown;
 
 void Show(const char* text, const char* caption) {
     shown.emplace_back(text, caption);
+}
+
+// At --pace 0, a step a turn, each through the session's turn.
+void RunTurns(int count) {
+    for (int i = 0; i < count && !ShellIdleTurn().done; ++i) {
+    }
 }
 
 // Each test starts with no session: the fixture's reset closes the last one.
@@ -47,15 +54,68 @@ TEST_F(EntryPointTest, WithoutADemoTheGamesOwnCodeEndsItAndNothingIsShown) {
     EXPECT_TRUE(shown.empty());
 }
 
-// The session's code wins over the game's, and the player is told why.
+// The session's code wins over the game's, and the player is told why, with
+// the folder; the state line still reaches standard output.
 TEST_F(EntryPointTest, AResultThatCannotBeWrittenIsShownAndEndsWithTwo) {
     ScratchFolder folder(false);
     std::ofstream("short.script") << "frames 1\n";
     std::filesystem::create_directory("demo-result.txt");
     const char* argv[] = {"maze", "--playdemo", "short.script"};
     ASSERT_TRUE(BeginSession(3, argv, Show));
+    testing::internal::CaptureStdout();
     EXPECT_EQ(EndSession(0, Show), 2);
-    EXPECT_EQ(shown, (std::vector<Box>{{"Cannot write \"demo-result.txt\".", "ERROR"}}));
+    EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("frame=0 ", 0), 0u);
+    ASSERT_EQ(shown.size(), 1u);
+    const std::string start =
+        "Cannot write \"demo-result.txt\" in " + std::filesystem::current_path().u8string() + ": ";
+    EXPECT_EQ(shown[0].first.rfind(start, 0), 0u) << shown[0].first;
+}
+
+// A demo of another game step fails its `expect` as any other, with a hint.
+TEST_F(EntryPointTest, AFailedExpectOfAnotherGameStepIsToldWithAHint) {
+    ScratchFolder folder(false);
+    std::ofstream("old.script") << "# maze 2.0.0, game step 9\nframes 1\nexpect frame=2\n";
+    const char* argv[] = {"maze", "--playdemo", "old.script", "--pace", "0"};
+    ASSERT_TRUE(BeginSession(5, argv, Show));
+    RunTurns(3);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(EndSession(0, Show), 1);
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_NE(told.find("old.script: line 3: expect: frame is 1, expected 2"), std::string::npos) << told;
+    EXPECT_NE(told.find("\n  hint: recorded by maze 2.0.0 (game step 9); this is maze "), std::string::npos) << told;
+}
+
+// Until the game runs, an existing file keeps its bytes and a new one is not
+// made; a name outside any code page is the file made.
+TEST_F(EntryPointTest, ARecordingTouchesItsFileOnlyOnceTheGameRuns) {
+    ScratchFolder folder(false);
+    std::ofstream("best.script") << "frames 7\n";
+    const char* argv[] = {"maze", "--record", "best.script"};
+    ASSERT_TRUE(BeginSession(3, argv, Show));
+    ResetProgram();
+    std::ifstream kept("best.script");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "frames 7\n");
+
+    const std::filesystem::path name = std::filesystem::u8path(u8"\u0434\u0435\u043c\u043e.script");
+    const std::string utf8 = name.u8string();
+    const char* again[] = {"maze", "--record", utf8.c_str(), "--pace", "0"};
+    ASSERT_TRUE(BeginSession(5, again, Show));
+    EXPECT_FALSE(std::filesystem::exists(name));
+    RunTurns(2);
+    EXPECT_EQ(EndSession(0, Show), 0);
+    std::ifstream recording(name);
+    const std::string text(std::istreambuf_iterator<char>(recording), {});
+    EXPECT_EQ(text.rfind("# maze ", 0), 0u) << text;
+    EXPECT_NE(text.find("\nexpect frame=2 "), std::string::npos) << text;
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(EntryPointTest, ARecordingThatCannotBeMadeIsRefusedAndLeavesNothing) {
+    ScratchFolder folder(false);
+    const char* argv[] = {"maze", "--record", "missing/best.script"};
+    EXPECT_FALSE(BeginSession(3, argv, Show));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].first.rfind("Cannot write \"missing/best.script\": ", 0), 0u) << shown[0].first;
 }
 
 // The page's "Play again" after a timed demo: the new game is a plain one,

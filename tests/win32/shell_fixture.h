@@ -39,7 +39,7 @@ protected:
         fullscreen = 0;
         KillGLWindow();
         DropQuitMessage();
-        ShellMessageBox = MessageBoxA;
+        ShellMessageBox = Utf8MessageBox;
         ShellChangeDisplay = ChangeDisplaySettingsA;
     }
 

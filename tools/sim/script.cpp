@@ -9,6 +9,7 @@
 #include "app/common/game_window.h"
 #include "app/common/gl_setup.h"
 #include "app/demo/apply_command.h"
+#include "app/demo/demo_origin.h"
 #include "app/demo/demo_script.h"
 #include "app/demo/state_line.h"
 #include "app/null/gl_record.h"
@@ -97,6 +98,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, long drawE
 
     Sim sim(drawEvery, out);
     std::string line, error;
+    DemoOrigin origin;
     for (long number = 1; std::getline(in, line); ++number) {
         DemoCommand command;
         const LineKind kind = ParseScriptLine(line, number, command, error);
@@ -105,11 +107,14 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, long drawE
             err << "maze-sim: " << error << '\n';
             return 2;
         }
+        if (kind == LineKind::Blank) {
+            ReadOriginLine(line, origin);
+        }
         // An `expect` that does not hold: what it says comes after all the output before it.
         const std::string failed = kind == LineKind::Command ? ApplyCommand(command, sim) : "";
         if (!failed.empty()) {
             out.flush();
-            err << "maze-sim: " << failed;
+            err << "maze-sim: " << failed << OriginHint(origin);
             return 1;
         }
     }

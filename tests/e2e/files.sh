@@ -1,0 +1,112 @@
+# files.sh -- the end-to-end checks of a demo's files: results told where the
+# working folder cannot be written, a recording named outside the ANSI code
+# page, and a recording that never started leaving its file as it was.
+# Sourced by run.sh, after demos.sh, whose helpers it uses.
+
+# read_only DIR / writable DIR: nothing can be made in DIR, even by root
+# (immutable where the file system allows it).
+read_only() {
+    chmod a-w "$1"
+    [ "$(id -u)" = 0 ] && chattr +i "$1" 2>/dev/null
+    ! touch "$1/.probe" 2>/dev/null
+}
+
+writable() {
+    [ "$(id -u)" = 0 ] && chattr -i "$1" 2>/dev/null
+    chmod u+w "$1"
+}
+
+# The timed stairs demo in a folder that cannot be written: the timing and the
+# state on standard output all the same, the folder named in the "ERROR" box,
+# exit code 2.
+check_timedemo_read_only() {
+    local kind=$1 label="$1: --timedemo in a read-only folder" out
+    new_run "$kind-timedemo-read-only" full
+    cp "$DEMO_SCRIPT" "$RUN/"
+    if ! read_only "$RUN"; then
+        writable "$RUN"
+        say "SKIP  $label: the folder cannot be made read-only here"
+        return
+    fi
+    out="$SCRATCH/$kind-timedemo-read-only.out"
+    mkdir -p "$out"
+    xdotool mousemove 1023 767 2>/dev/null
+    case $kind in
+        linux) (cd "$RUN" && exec "$LINUX_GAME" --timedemo "$(basename "$DEMO_SCRIPT")") ;;
+        windows) (cd "$RUN" && WINEDEBUG=-all,trace+msgbox exec wine "$WINDOWS_GAME" --timedemo "$(basename "$DEMO_SCRIPT")") ;;
+    esac >"$out/stdout.txt" 2>"$out/stderr.txt" &
+    GAME_PID=$!
+    STARTED_PIDS+=("$GAME_PID")
+    if ! wait_until 180 window_or_end ERROR || ! find_shown ERROR; then
+        fail "$label" "no \"ERROR\" box (stderr: $out/stderr.txt)"
+        stop_pid "$GAME_PID"
+        writable "$RUN"
+        return
+    fi
+    answer_box "$WIN"
+    wait_exit "$GAME_PID" 15
+    writable "$RUN"
+    if [ "$EXIT_CODE" != 2 ]; then
+        fail "$label" "exit code $EXIT_CODE, expected 2 ($out)"
+    elif ! tr -d '\r' <"$out/stdout.txt" | grep -qx "$(tail -1 "$DEMO_EXPECTED" | sed 's/^expect //')"; then
+        fail "$label" "no state line on standard output ($out/stdout.txt)"
+    elif ! grep -q "^timedemo $(basename "$DEMO_SCRIPT"): [0-9]* frames in " "$out/stdout.txt"; then
+        fail "$label" "no timing line on standard output ($out/stdout.txt)"
+    elif ! grep -q "Cannot write .*demo-result.txt.* in .*$(basename "$RUN")" "$out/stderr.txt"; then
+        fail "$label" "the box does not name the folder ($out/stderr.txt)"
+    else
+        pass "$label: both lines on standard output, the folder in the box, exit code 2"
+    fi
+}
+
+# A recording named in Cyrillic, made with Escape and played back.
+check_record_cyrillic() {
+    local kind=$1 label="$1: a recording named демо.script" name=демо.script want
+    new_run "$kind-record-cyrillic" full
+    start_game_with "$kind" --record "$name"
+    find_game "$label" || return
+    hold_key "$WIN" w 0.6
+    hold_key "$WIN" Escape
+    wait_exit "$GAME_PID" 15
+    if [ "$EXIT_CODE" != 0 ] || [ ! -f "$RUN/$name" ]; then
+        fail "$label" "exit code $EXIT_CODE, files: $(ls "$RUN" | tr '\n' ' ')"
+        stop_pid "$GAME_PID"
+        return
+    fi
+    if [ "$(sed -n 2p "$RUN/$name")" != "# build $kind" ]; then
+        fail "$label" "its second line is not \"# build $kind\": $(sed -n 2p "$RUN/$name")"
+        return
+    fi
+    want=$(tail -1 "$RUN/$name" | sed 's/^expect //')
+    start_game_with "$kind" --playdemo "$name"
+    wait_exit "$GAME_PID" 120
+    if [ "$EXIT_CODE" = 0 ] && [ "$(first_line "$RUN/demo-result.txt")" = "$want" ]; then
+        pass "$label: written under its name, played back to its last line"
+    else
+        fail "$label" "played back: exit code $EXIT_CODE, demo-result.txt: $(first_line "$RUN/demo-result.txt")"
+        stop_pid "$GAME_PID"
+    fi
+}
+
+# No display to play on: the game ends with 1, and the file it was to record
+# to is as it was; a new name is not left behind empty.
+check_record_without_display() {
+    local kind=$1 label="$1: --record without a display"
+    [ "$kind" = linux ] || return
+    new_run "$kind-record-no-display" empty
+    printf 'frames 7\n' >"$RUN/best.script"
+    (cd "$RUN" && DISPLAY=:99999 timeout 30 "$LINUX_GAME" --record best.script) >/dev/null 2>&1
+    local kept=$?
+    (cd "$RUN" && DISPLAY=:99999 timeout 30 "$LINUX_GAME" --record new.script) >/dev/null 2>&1
+    if [ "$kept" = 1 ] && [ "$(cat "$RUN/best.script")" = "frames 7" ] && [ ! -e "$RUN/new.script" ]; then
+        pass "$label ends with exit code 1, the file kept, no new one made"
+    else
+        fail "$label" "exit code $kept, best.script: $(wc -c <"$RUN/best.script") bytes; files: $(ls "$RUN" | tr '\n' ' ')"
+    fi
+}
+
+check_demo_files() {
+    check_timedemo_read_only "$1"
+    check_record_cyrillic "$1"
+    check_record_without_display "$1"
+}
