@@ -53,6 +53,11 @@ EM_BOOL OnFullscreenEvent(int, const EmscriptenFullscreenChangeEvent* event, voi
 }  // namespace
 
 void ListenToPage() {
+    static bool listening = false;
+    if (listening) {
+        return;
+    }
+    listening = true;
     const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
     emscripten_set_keydown_callback(document, nullptr, EM_TRUE, OnKeyDownEvent);
     emscripten_set_keyup_callback(document, nullptr, EM_TRUE, OnKeyUpEvent);
