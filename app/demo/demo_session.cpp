@@ -137,7 +137,10 @@ int EndRecording(int exitCode, std::string& message) {
     recorder->Note(RecordingSummary());
     recorder->Finish(GameState());
     const bool written = !std::ferror(recordFile);
-    if (std::fclose(recordFile) != 0 || !written) {
+    const bool closed = std::fclose(recordFile) == 0;
+    // Closed once: the program's reset after this game must not close it again.
+    recordFile = nullptr;
+    if (!closed || !written) {
         message = Printed(text::kCannotFinish, options.record.c_str());
         return 2;
     }
