@@ -549,14 +549,17 @@ def check_watching(driver, build, scratch):
         driver.get(server.url)
         if not check("the page runs a game to watch a demo over", started(driver), "no frames"):
             return
+        driver.save_screenshot(os.path.join(scratch, "page-playing.png"))
         watch_file(driver, os.path.join(chosen, "my stairs.script"))
         ended = wait_until(180, lambda: driver.execute_script("return mazePage.ended && mazePage.demoResult"))
         line = driver.find_element(By.ID, "status").text
+        driver.save_screenshot(os.path.join(scratch, "page-watched.png"))
         check("a chosen demo ends the game running and plays to the simulator's last state",
               ended and line == last_state, "ended %s, status %r" % (ended, line[:80]))
         watch_file(driver, os.path.join(chosen, "bad.script"))
         text = box_text(driver) or ""
         ran = steps(driver)
+        driver.save_screenshot(os.path.join(scratch, "page-refused.png"))
         check("a malformed demo is refused in the box before it plays: %s" % text,
               text.startswith("bad.script: line 2: ") and ran == 0, "%d steps run" % ran)
     finally:
