@@ -52,9 +52,11 @@ bool Begin(int argc, const char* const* argv) {
 
 // Called by the page after the game has ended: a new game, as if the program
 // were started again without a demo, at the pace the page asked for;
-// "lista.txt" stays, as it would on disk.
+// "lista.txt" stays, as it would on disk. The page may have refused its
+// first demo itself, and then main never listened to it.
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
     const int pace = SessionPace();
+    ListenToPage();
     ResetProgram();
     ResetWebInput();
     SetPace(pace);

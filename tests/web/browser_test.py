@@ -535,6 +535,15 @@ def watch_file(driver, path):
     driver.find_element(By.ID, "watch").send_keys(path)
 
 
+# A file of NAME and TEXT dropped on the canvas, as the browser drops one.
+DROP = """
+var files = new DataTransfer();
+files.items.add(new File([arguments[1]], arguments[0]));
+var drop = new DragEvent("drop", {dataTransfer: files, bubbles: true, cancelable: true});
+document.getElementById("canvas").dispatchEvent(drop);
+"""
+
+
 def check_watching(driver, build, scratch):
     """A chosen file watched over a game running, to its end; a malformed one refused before it plays."""
     with open(os.path.join(HERE, "..", "sim", "stairs_demo.expected")) as lines:
@@ -562,6 +571,11 @@ def check_watching(driver, build, scratch):
         driver.save_screenshot(os.path.join(scratch, "page-refused.png"))
         check("a malformed demo is refused in the box before it plays: %s" % text,
               text.startswith("bad.script: line 2: ") and ran == 0, "%d steps run" % ran)
+        driver.execute_script(DROP, "..\\up:there.script", "jump 3\n")
+        wait_until(10, lambda: driver.find_element(By.ID, "box-text").text != text)
+        text = box_text(driver) or ""
+        check("a file dropped on the picture is watched by a plain name: %s" % text,
+              text.startswith("_up_there.script: line 1: "), "box %r" % text)
     finally:
         server.stop()
 
@@ -576,6 +590,16 @@ def refused_first(driver, url, label, wanted):
           "box %r, %d frames" % (text, ran))
 
 
+def check_play_again_after_refusal(driver):
+    """"Play again" after the page refused its first demo: a game that hears the keys (Escape ends it)."""
+    driver.find_element(By.CSS_SELECTOR, "#box button").click()
+    driver.find_element(By.ID, "again").click()
+    going = wait_until(20, lambda: frames(driver) > 2 and not driver.execute_script("return mazePage.ended"))
+    ended = going and end_with_escape(driver)
+    check("\"Play again\" after a refused demo plays a game that hears the keys", ended,
+          "new frames %s, ended by Escape %s" % (going, ended))
+
+
 def check_demo_names(driver, build, scratch):
     """?playdemo= fetches a plain name beside the page or tells why not; never elsewhere, never silently."""
     elsewhere_folder = os.path.join(scratch, "elsewhere")
@@ -588,6 +612,7 @@ def check_demo_names(driver, build, scratch):
         for name in (".", "..", "x/", ".hidden", "%5C%5C127.0.0.1:" + str(elsewhere.port) + "%5Cevil.script"):
             refused_first(driver, server.url + "?playdemo=" + name, "?playdemo=%s is refused" % name, "named plainly")
         refused_first(driver, server.url + "?playdemo=Data", "?playdemo=Data is refused", "is a folder")
+        check_play_again_after_refusal(driver)
         refused_first(driver, server.url + "?timedemo=missing.script", "a demo not there is told", "404")
         driver.get(server.url + "?playdemo=wrong.script")
         text = box_text(driver, 60) or ""
