@@ -1,6 +1,7 @@
 // entry_point_test.cpp -- the boxes and exit codes every entry point gets at the start and end of a game.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -70,6 +71,23 @@ TEST_F(EntryPointTest, ANewGameAfterADemoEndsAsAPlainGame) {
     EXPECT_FALSE(std::filesystem::exists("demo-result.txt"));
     EXPECT_FALSE(std::filesystem::exists("timedemo.txt"));
     EXPECT_EQ(Pace(), kDefaultPace);
+    EXPECT_TRUE(shown.empty());
+}
+
+// The page's Record over a recorded game: the first recording, closed at
+// its end, is not closed again by the reset, and the second is whole.
+TEST_F(EntryPointTest, ARecordingAfterARecordingIsWhole) {
+    ScratchFolder folder(false);
+    const char* first[] = {"maze", "--record", "first.script"};
+    ASSERT_TRUE(BeginSession(3, first, Show));
+    EXPECT_EQ(EndSession(0, Show), 0);
+    ResetProgram();
+    const char* second[] = {"maze", "--record", "second.script"};
+    ASSERT_TRUE(BeginSession(3, second, Show));
+    EXPECT_EQ(EndSession(0, Show), 0);
+    std::ifstream recording("second.script");
+    const std::string text((std::istreambuf_iterator<char>(recording)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("expect frame=0 "), std::string::npos) << text;
     EXPECT_TRUE(shown.empty());
 }
 
