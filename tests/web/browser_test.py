@@ -543,6 +543,16 @@ var drop = new DragEvent("drop", {dataTransfer: files, bubbles: true, cancelable
 document.getElementById("canvas").dispatchEvent(drop);
 """
 
+# The games' limit on a demo's size.
+DEMO_LIMIT = 16 * 1024 * 1024
+# A file of N comment bytes dropped on the canvas, made in the page.
+DROP_LARGE = """
+var files = new DataTransfer();
+files.items.add(new File([new Uint8Array(arguments[0]).fill(35)], "large.script"));
+var drop = new DragEvent("drop", {dataTransfer: files, bubbles: true, cancelable: true});
+document.getElementById("canvas").dispatchEvent(drop);
+"""
+
 
 def check_watching(driver, build, scratch):
     """A chosen file watched over a game running, to its end; a malformed one refused before it plays."""
@@ -576,6 +586,11 @@ def check_watching(driver, build, scratch):
         text = box_text(driver) or ""
         check("a file dropped on the picture is watched by a plain name: %s" % text,
               text.startswith("_up_there.script: line 1: "), "box %r" % text)
+        driver.execute_script(DROP_LARGE, DEMO_LIMIT + 1000)
+        size = wait_until(20, lambda: driver.execute_script(
+            "try { return Module.FS.stat('large.script').size; } catch (e) { return 0; }"))
+        check("a file beyond the demo limit reaches the game cut one byte beyond it (%d bytes)" % size,
+              size == DEMO_LIMIT + 1, "not %d" % (DEMO_LIMIT + 1))
     finally:
         server.stop()
 
