@@ -53,12 +53,20 @@ EM_BOOL OnFullscreenEvent(int, const EmscriptenFullscreenChangeEvent* event, voi
 }  // namespace
 
 void ListenToPage() {
+    static bool listening = false;
+    if (listening) {
+        return;
+    }
+    listening = true;
     const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
     emscripten_set_keydown_callback(document, nullptr, EM_TRUE, OnKeyDownEvent);
     emscripten_set_keyup_callback(document, nullptr, EM_TRUE, OnKeyUpEvent);
-    emscripten_set_mousemove_callback(kCanvas, nullptr, EM_TRUE, OnMouseMoveEvent);
-    emscripten_set_click_callback(kCanvas, nullptr, EM_TRUE, OnClickEvent);
     emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, OnBlurEvent);
     emscripten_set_visibilitychange_callback(nullptr, EM_TRUE, OnVisibilityEvent);
     emscripten_set_fullscreenchange_callback(document, nullptr, EM_TRUE, OnFullscreenEvent);
+}
+
+void ListenToCanvas() {
+    emscripten_set_mousemove_callback(kCanvas, nullptr, EM_TRUE, OnMouseMoveEvent);
+    emscripten_set_click_callback(kCanvas, nullptr, EM_TRUE, OnClickEvent);
 }

@@ -14,6 +14,7 @@
 namespace {
 
 unsigned frameCount = 0;
+bool running = false;
 
 // One turn per display refresh, when the browser is about to show one: the
 // most a page can present, as a driver that waits for the display allows,
@@ -29,12 +30,12 @@ void ScheduleTurns() {
 // A demo's results are written as the games write them, into the page's
 // files, where the page reads them to show.
 void EndGame(bool release) {
+    running = false;
     emscripten_cancel_main_loop();
     if (release) {
         KillGLWindow();
     }
-    EndSession(0, ShowBox);
-    TellGameEnded();
+    TellGameEnded(EndSession(0, ShowBox));
 }
 
 void Turn() {
@@ -57,11 +58,18 @@ void Turn() {
 void StartGame() {
     fullscreen = 0;
     if (!CreateGameWindow()) {
-        TellGameEnded();
+        TellGameEnded(0);
         return;
     }
+    running = true;
     emscripten_set_main_loop(Turn, 0, EM_FALSE);
     ScheduleTurns();
+}
+
+void EndRunningGame() {
+    if (running) {
+        EndGame(true);
+    }
 }
 
 // Read by the page's test: frames shown since the page loaded, and the

@@ -5,3 +5,8 @@
 // Escape (or a failed fullscreen toggle); then the page is told. Also the
 // page's "play again".
 void StartGame();
+
+// The game now running, if any, ended as Escape ends it: a recording closed
+// with its last state, a demo's results written, the page told. Called by the
+// page before it starts a game of its own over the one running.
+void EndRunningGame();

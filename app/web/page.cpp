@@ -20,8 +20,8 @@ EM_JS(void, PageLeaveFullscreen, (), {
     if (document.fullscreenElement) document.exitFullscreen().catch(function() {});
 });
 
-EM_JS(void, PageGameEnded, (), {
-    if (Module.gameEnded) Module.gameEnded();
+EM_JS(void, PageGameEnded, (int exitCode), {
+    if (Module.gameEnded) Module.gameEnded(exitCode);
 });
 // clang-format on
 
@@ -35,6 +35,6 @@ void LeavePageFullscreen() {
     PageLeaveFullscreen();
 }
 
-void TellGameEnded() {
-    PageGameEnded();
+void TellGameEnded(int exitCode) {
+    PageGameEnded(exitCode);
 }

@@ -7,5 +7,7 @@
 bool EnterPageFullscreen();
 void LeavePageFullscreen();
 
-// The game is over: the page says so and offers to start again.
-void TellGameEnded();
+// The game is over, with the exit code the games would end with (1: an
+// `expect` of the demo did not hold, told on standard error): the page says
+// so and offers to start again.
+void TellGameEnded(int exitCode);

@@ -15,12 +15,15 @@ target_link_libraries(maze_web PUBLIC maze_demo maze_webgl)
 
 # maze.js and maze.wasm, loaded by index.html; the page fetches Data/ itself.
 # WebGL 1 only, and no float-changing optimisation: -O levels alone keep
-# IEEE arithmetic, as the replays under node prove.
+# IEEE arithmetic, as the replays under node prove. The memory grows: a long
+# demo's commands (13 minutes of play) outgrow the first 16 MB. The page runs
+# main itself, once the demo it was asked for is fetched, or not at all.
 add_executable(maze app/web/main.cpp app/web/sys_web.cpp)
 target_link_libraries(maze PRIVATE maze_web ${MAZE_LAYERS})
 target_link_options(maze PRIVATE
     -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -sMIN_WEBGL_VERSION=1 -sMAX_WEBGL_VERSION=1
-    "-sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency")
+    -sALLOW_MEMORY_GROWTH=1 -sINVOKE_RUN=0
+    "-sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency,callMain,ccall")
 add_dependencies(maze maze_data)
 
 set(MAZE_PAGE_FILES index.html page.js)

@@ -7,6 +7,7 @@
 #include "app/common/game_window.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
+#include "app/web/events.h"
 #include "app/web/gl/context.h"
 #include "app/web/message_box.h"
 #include "app/web/page.h"
@@ -65,6 +66,7 @@ int CreateGLWindow(const char* title, int width, int height, int, unsigned char 
         context = 0;
         return Fail(text::kNoRenderingContext);
     }
+    ListenToCanvas();
     if (emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS) {
         return Fail(text::kCantActivateContext);
     }

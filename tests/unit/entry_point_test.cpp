@@ -133,4 +133,21 @@ TEST_F(EntryPointTest, ANewGameAfterADemoEndsAsAPlainGame) {
     EXPECT_TRUE(shown.empty());
 }
 
+// The page's Record over a recorded game: the first recording, closed at
+// its end, is not closed again by the reset, and the second is whole.
+TEST_F(EntryPointTest, ARecordingAfterARecordingIsWhole) {
+    ScratchFolder folder(false);
+    const char* first[] = {"maze", "--record", "first.script"};
+    ASSERT_TRUE(BeginSession(3, first, Show));
+    EXPECT_EQ(EndSession(0, Show), 0);
+    ResetProgram();
+    const char* second[] = {"maze", "--record", "second.script"};
+    ASSERT_TRUE(BeginSession(3, second, Show));
+    EXPECT_EQ(EndSession(0, Show), 0);
+    std::ifstream recording("second.script");
+    const std::string text((std::istreambuf_iterator<char>(recording)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("expect frame=0 "), std::string::npos) << text;
+    EXPECT_TRUE(shown.empty());
+}
+
 }  // namespace

@@ -9,9 +9,14 @@ its pictures at rest, after one mouse move and facing the stairs match
 tests/e2e/reference/ as the native games' do; 'W' held moves the view; space
 held appends pairs to "lista.txt" (read back through the page); F1 goes
 fullscreen and back; Escape ends the game and "Play again" starts another; without Data/ the page shows the
-game's "ERROR" / "Initialization Failed." box. Prints one line per check and
-closes with "N passed, M failed"; exit status 1 on a failure. WEB_KEEP=DIR
-keeps the pictures in DIR. Run with Debian's python3 (python3-selenium).
+game's "ERROR" / "Initialization Failed." box. Recordings made on the page
+replay exactly in maze-sim; a chosen demo plays to its end, a malformed one
+is refused; a demo's name in the address is a plain file beside the page or
+refused; a long demo fits in memory, and a failed runtime is told. Prints one
+line per check and closes with "N passed, M failed"; exit status 1 on a
+failure. WEB_KEEP=DIR keeps the pictures in DIR; WEB_ONLY=GROUP,... runs
+those groups alone (the names in GROUPS). Run with Debian's python3
+(python3-selenium).
 """
 import os
 import re
@@ -460,6 +465,203 @@ def check_play_again_after_demo(driver):
           "new frames %s, ended %s, status %r then %r, result %r" % (going, ended, during, after, result))
 
 
+def box_text(driver, seconds=20):
+    """The text of the page's box once it is open; None if it did not open."""
+    if not wait_until(seconds, lambda: driver.execute_script("return document.getElementById('box').open")):
+        return None
+    return driver.find_element(By.ID, "box-text").text
+
+
+def started(driver, seconds=30):
+    return wait_until(seconds, lambda: driver.execute_script("return window.mazePage && mazePage.frames() > 2"))
+
+
+def replays(build, scratch, name, text):
+    """The recording replayed by maze-sim under node: exit status 0, its `expect` held."""
+    path = os.path.join(scratch, name)
+    with open(path, "w") as out:
+        out.write(text)
+    with open(path) as recording:
+        run = subprocess.run(["node", os.path.join(build, "maze-sim.js")], stdin=recording, cwd=build,
+                             capture_output=True, text=True)
+    return run.returncode == 0, (run.stderr or run.stdout).strip()[-200:]
+
+
+def play_a_little(driver, pointer):
+    return pointer.turn(3, 1, 5) and hold(driver, "w", 0.5)
+
+
+def end_with_escape(driver):
+    ActionChains(driver).key_down(Keys.ESCAPE).perform()
+    ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
+    ActionChains(driver).key_up(Keys.ESCAPE).perform()
+    return ended
+
+
+def check_recordings(driver, build, scratch):
+    """?record, then Record over the game running: both recordings whole, each replayed exactly by maze-sim."""
+    server = Server(build)
+    try:
+        driver.get(server.url + "?record")
+        if not check("?record starts a recorded game", started(driver), "no frames"):
+            return
+        pointer = Pointer(driver)
+        # Onto the canvas, where the game hears the pointer.
+        played = pointer.move(300, 220) and play_a_little(driver, pointer)
+        driver.save_screenshot(os.path.join(scratch, "page-recording.png"))
+        stopped = frames(driver)
+        driver.find_element(By.ID, "record").click()
+        first = driver.execute_script("return mazePage.recordingText()") or ""
+        going = wait_until(20, lambda: frames(driver) > stopped + 2 and steps(driver) > 0
+                           and not driver.execute_script("return mazePage.ended"))
+        ok, why = replays(build, scratch, "first.script", first)
+        check("Record over a recorded game ends it, its recording replays exactly", ok and going and played,
+              "new game %s, played %s: %s" % (going, played, why))
+        played = play_a_little(driver, pointer)
+        ended = end_with_escape(driver)
+        second = driver.execute_script("return mazePage.recordingText()") or ""
+        offered = driver.find_element(By.ID, "download-recording").is_displayed()
+        driver.save_screenshot(os.path.join(scratch, "page-recorded.png"))
+        ok, why = replays(build, scratch, "second.script", second)
+        heard = "key 87 down" in second and "\nmouse " in second
+        check("Escape ends the recorded game, the recording of 'W' and the mouse is offered and replays exactly",
+              ok and ended and offered and played and heard and second != first,
+              "ended %s, offered %s, played %s: %s" % (ended, offered, played, why))
+    finally:
+        server.stop()
+
+
+def watch_file(driver, path):
+    driver.find_element(By.ID, "watch").send_keys(path)
+
+
+# A file of NAME and TEXT dropped on the canvas, as the browser drops one.
+DROP = """
+var files = new DataTransfer();
+files.items.add(new File([arguments[1]], arguments[0]));
+var drop = new DragEvent("drop", {dataTransfer: files, bubbles: true, cancelable: true});
+document.getElementById("canvas").dispatchEvent(drop);
+"""
+
+# The games' limit on a demo's size.
+DEMO_LIMIT = 16 * 1024 * 1024
+# A file of N comment bytes dropped on the canvas, made in the page.
+DROP_LARGE = """
+var files = new DataTransfer();
+files.items.add(new File([new Uint8Array(arguments[0]).fill(35)], "large.script"));
+var drop = new DragEvent("drop", {dataTransfer: files, bubbles: true, cancelable: true});
+document.getElementById("canvas").dispatchEvent(drop);
+"""
+
+
+def check_watching(driver, build, scratch):
+    """A chosen file watched over a game running, to its end; a malformed one refused before it plays."""
+    with open(os.path.join(HERE, "..", "sim", "stairs_demo.expected")) as lines:
+        last_state = lines.read().splitlines()[-1]
+    chosen = os.path.join(scratch, "chosen")
+    os.makedirs(chosen)
+    shutil.copy(os.path.join(HERE, "..", "sim", "stairs_demo.script"), os.path.join(chosen, "my stairs.script"))
+    with open(os.path.join(chosen, "bad.script"), "w") as out:
+        out.write("frames 1\njump 3\n")
+    server = Server(build)
+    try:
+        driver.get(server.url)
+        if not check("the page runs a game to watch a demo over", started(driver), "no frames"):
+            return
+        driver.save_screenshot(os.path.join(scratch, "page-playing.png"))
+        watch_file(driver, os.path.join(chosen, "my stairs.script"))
+        ended = wait_until(180, lambda: driver.execute_script("return mazePage.ended && mazePage.demoResult"))
+        line = driver.find_element(By.ID, "status").text
+        driver.save_screenshot(os.path.join(scratch, "page-watched.png"))
+        check("a chosen demo ends the game running and plays to the simulator's last state",
+              ended and line == last_state, "ended %s, status %r" % (ended, line[:80]))
+        watch_file(driver, os.path.join(chosen, "bad.script"))
+        text = box_text(driver) or ""
+        ran = steps(driver)
+        driver.save_screenshot(os.path.join(scratch, "page-refused.png"))
+        check("a malformed demo is refused in the box before it plays: %s" % text,
+              text.startswith("bad.script: line 2: ") and ran == 0, "%d steps run" % ran)
+        driver.execute_script(DROP, "..\\up:there.script", "jump 3\n")
+        wait_until(10, lambda: driver.find_element(By.ID, "box-text").text != text)
+        text = box_text(driver) or ""
+        check("a file dropped on the picture is watched by a plain name: %s" % text,
+              text.startswith("_up_there.script: line 1: "), "box %r" % text)
+        driver.execute_script(DROP_LARGE, DEMO_LIMIT + 1000)
+        size = wait_until(20, lambda: driver.execute_script(
+            "try { return Module.FS.stat('large.script').size; } catch (e) { return 0; }"))
+        check("a file beyond the demo limit reaches the game cut one byte beyond it (%d bytes)" % size,
+              size == DEMO_LIMIT + 1, "not %d" % (DEMO_LIMIT + 1))
+    finally:
+        server.stop()
+
+
+def refused_first(driver, url, label, wanted):
+    """The page at URL shows `wanted` in its box and plays nothing."""
+    driver.get(url)
+    text = box_text(driver)
+    time.sleep(0.5)
+    ran = frames(driver)
+    check("%s: %s" % (label, text), text is not None and wanted in text and ran == 0,
+          "box %r, %d frames" % (text, ran))
+
+
+def check_play_again_after_refusal(driver):
+    """"Play again" after the page refused its first demo: a game that hears the keys (Escape ends it)."""
+    driver.find_element(By.CSS_SELECTOR, "#box button").click()
+    driver.find_element(By.ID, "again").click()
+    going = wait_until(20, lambda: frames(driver) > 2 and not driver.execute_script("return mazePage.ended"))
+    ended = going and end_with_escape(driver)
+    check("\"Play again\" after a refused demo plays a game that hears the keys", ended,
+          "new frames %s, ended by Escape %s" % (going, ended))
+
+
+def check_demo_names(driver, build, scratch):
+    """?playdemo= fetches a plain name beside the page or tells why not; never elsewhere, never silently."""
+    elsewhere_folder = os.path.join(scratch, "elsewhere")
+    os.makedirs(elsewhere_folder)
+    with open(os.path.join(elsewhere_folder, "evil.script"), "w") as out:
+        out.write("frames 1\n")
+    folder = page_with(build, scratch, "names", {"wrong.script": "frames 3\nexpect frame=99\n"})
+    server, elsewhere = Server(folder), Server(elsewhere_folder)
+    try:
+        for name in (".", "..", "x/", ".hidden", "%5C%5C127.0.0.1:" + str(elsewhere.port) + "%5Cevil.script"):
+            refused_first(driver, server.url + "?playdemo=" + name, "?playdemo=%s is refused" % name, "named plainly")
+        refused_first(driver, server.url + "?playdemo=Data", "?playdemo=Data is refused", "is a folder")
+        check_play_again_after_refusal(driver)
+        refused_first(driver, server.url + "?timedemo=missing.script", "a demo not there is told", "404")
+        driver.get(server.url + "?playdemo=wrong.script")
+        text = box_text(driver, 60) or ""
+        check("a failed expect is told in the box: %s" % (text.splitlines() or [""])[0],
+              text.startswith("wrong.script: line 2: expect") and "expected 99" in text, "box %r" % text)
+    finally:
+        server.stop()
+        elsewhere.stop()
+
+
+def check_memory(driver, build, scratch):
+    """A long demo (13 minutes of play) plays; a runtime that fails is told in the box."""
+    folder = page_with(build, scratch, "long-demo", {"long.script": "mouse 320 240\nframes 1\n" * 40000})
+    server = Server(folder)
+    try:
+        driver.get(server.url + "?playdemo=long.script")
+        going = started(driver)
+        logged = [entry["message"] for entry in driver.get_log("browser")]
+        aborted = [line for line in logged + [box_text(driver, 0) or ""] if "Abort" in line]
+        check("a demo of 80000 lines plays", going and not aborted, "frames %s, %s" % (going, aborted))
+    finally:
+        server.stop()
+    with open(os.path.join(folder, "maze.wasm"), "r+b") as wasm:
+        wasm.truncate(1000)
+    server = Server(folder)
+    try:
+        driver.get(server.url)
+        text = box_text(driver)
+        check("a damaged maze.wasm is told in the box: %s" % text, text is not None and "stopped" in text,
+              "no box")
+    finally:
+        server.stop()
+
+
 def play(driver, build, scratch):
     server = Server(build)
     try:
@@ -486,6 +688,13 @@ def play(driver, build, scratch):
         server.stop()
 
 
+GROUPS = [("play", play), ("demos", check_demos), ("demo-pace", check_demo_pace), ("no-data", check_no_data),
+          ("recordings", check_recordings), ("watching", check_watching), ("demo-names", check_demo_names),
+          ("memory", check_memory)]
+# WEB_ONLY=recordings,watching: those groups alone.
+ONLY = [name for name in os.environ.get("WEB_ONLY", "").split(",") if name]
+
+
 def main():
     if len(sys.argv) != 2:
         say(__doc__.strip().splitlines()[2])
@@ -498,10 +707,9 @@ def main():
     driver = None
     try:
         driver = start_browser(profile)
-        play(driver, build, scratch)
-        check_demos(driver, build, scratch)
-        check_demo_pace(driver, build, scratch)
-        check_no_data(driver, build, scratch)
+        for name, group in GROUPS:
+            if not ONLY or name in ONLY:
+                group(driver, build, scratch)
     except WebDriverException as error:
         check("browser session", False, str(error).splitlines()[0])
     finally:
