@@ -83,11 +83,11 @@ class DemoPlayerTest : public GameTest {
 protected:
     void TearDown() override { ResetToPlainGame(); }
 
-    std::vector<DemoCommand> Read(const char* text) {
-        std::vector<DemoCommand> commands;
+    DemoText Read(const char* text) {
+        DemoText demo;
         std::string error;
-        EXPECT_TRUE(ParseScript(text, commands, error)) << error;
-        return commands;
+        EXPECT_TRUE(demo.Check(text, error)) << error;
+        return demo;
     }
 };
 
