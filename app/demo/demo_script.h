@@ -37,8 +37,7 @@ enum class LineKind { Command, Blank, Bad, CutShort };
 // read but starts as a command word does is a recording cut off as it was
 // written: CutShort, and in `error` where the script ends. maze-sim calls it
 // line by line and runs each command before reading the next.
-LineKind ParseScriptLine(std::string line, long long number, bool terminated, DemoCommand& command,
-                         std::string& error);
+LineKind ParseScriptLine(std::string line, long long number, bool terminated, DemoCommand& command, std::string& error);
 
 // The line, without its newline, that ParseScriptLine reads back as
 // `command` (its line number aside): how a recording is written.

@@ -62,6 +62,30 @@ const BadLine kBadLines[] = {
     {"set DoorUpMax 2", "malformed"},
     {"set frame 1", "malformed"},
     {"set centerx", "malformed"},
+    {"set centerx 55.0001", "malformed"},
+    {"set centerx -5.0001", "malformed"},
+    {"set centerz 5.0001", "malformed"},
+    {"set centerz -105.0001", "malformed"},
+    {"set centery 20.0001", "malformed"},
+    {"set yrot 100000.01", "malformed"},
+    {"set xrot -100000.01", "malformed"},
+    {"set znew 0.0101", "malformed"},
+    {"set Mspeed -0.5", "malformed"},
+    {"set Dspeed 10.01", "malformed"},
+    {"set DoorUp -5.01", "malformed"},
+    {"set centerx 0x10", "malformed"},
+    {"set centerx 1e", "malformed"},
+    {"set centerx 1.5f", "malformed"},
+    {"set centerx --1", "malformed"},
+    {"set centerx .", "malformed"},
+    {"set centerx inf", "malformed"},
+    {"set centerx 1e999", "malformed"},
+    {"set dir 1.0", "malformed"},
+    {"set dir 2147483648", "malformed"},
+    {"expect frame=3 cen", "malformed"},
+    {"expect frame=", "malformed"},
+    {"expect =3", "malformed"},
+    {"mous 1 2", "unknown command"},
     {"state now", "malformed"},
     {"counts 1", "malformed"},
     {"gl calls", "malformed"},
@@ -78,8 +102,7 @@ TEST(DemoScriptTest, EachBadLineIsRefusedWithItsNumber) {
         SCOPED_TRACE(bad.line);
         std::vector<DemoCommand> commands;
         std::string error;
-        EXPECT_FALSE(
-            ReadAll(std::string("# a demo\n\n   \nframes 1\r\n") + bad.line + "\r\nstate\n", commands, error));
+        EXPECT_FALSE(ReadAll(std::string("# a demo\n\n   \nframes 1\r\n") + bad.line + "\r\nstate\n", commands, error));
         EXPECT_EQ(error, std::string("line 5: ") + bad.why + ": " + bad.line);
 
         DemoCommand command;
@@ -182,6 +205,50 @@ TEST(DemoScriptTest, ARecordingReadsBackAsItsInputs) {
     }
     EXPECT_EQ(commands.back().op, DemoOp::Expect);
     EXPECT_EQ(commands.back().value, state);
+}
+
+// What a message echoes of a line: printable, and short.
+TEST(DemoScriptTest, RefusedLinesAreShownSafely) {
+    DemoCommand command;
+    std::string error;
+    EXPECT_EQ(ParseScriptLine(std::string("key 87\0junk down", 16), 3, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 3: a NUL byte: key 87\\x00junk down");
+    EXPECT_EQ(ParseScriptLine("jump \x7f\xff\x01\t3", 4, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 4: unknown command: jump \\x7f\\xff\\x01\\x093");
+    EXPECT_EQ(ParseScriptLine("jump " + std::string(100, 'x'), 5, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 5: unknown command: jump " + std::string(75, 'x') + "...");
+    EXPECT_EQ(ParseScriptLine("# " + std::string(kMaxLineBytes - 2, 'x'), 6, true, command, error), LineKind::Blank);
+    EXPECT_EQ(ParseScriptLine("# " + std::string(kMaxLineBytes - 1, 'x'), 6, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 6: longer than 4096 bytes: # " + std::string(78, 'x') + "...");
+}
+
+// Only the first line may start with a byte-order mark; only the last,
+// unterminated, may be cut short, and only within a command's words.
+TEST(DemoScriptTest, AMarkFirstAndACutLast) {
+    const std::string mark = "\xEF\xBB\xBF";
+    std::vector<DemoCommand> commands;
+    std::string error;
+    EXPECT_TRUE(ReadAll(mark + "frames 1\n", commands, error)) << error;
+    EXPECT_FALSE(ReadAll("frames 1\n" + mark + "frames 1\n", commands, error));
+    EXPECT_EQ(error.substr(0, 24), "line 2: unknown command:");
+
+    for (const char* cut : {"mous", "expect frame=12 cen", "frames", "k", "key 87 do"}) {
+        SCOPED_TRACE(cut);
+        DemoText demo;
+        ASSERT_TRUE(demo.Check(std::string("frames 2\n\nkey 87 down\n") + cut, error)) << error;
+        EXPECT_EQ(demo.CutShortNotice(), "line 4: cut short; the script ends at line 3");
+        DemoCommand command;
+        EXPECT_TRUE(demo.Next(command));
+        EXPECT_TRUE(demo.Next(command));
+        EXPECT_EQ(command.line, 3);
+        EXPECT_FALSE(demo.Next(command));
+        EXPECT_FALSE(demo.Check(std::string("frames 2\n") + cut + "\n", error));
+    }
+    DemoText demo;
+    EXPECT_FALSE(demo.Check("frames 2\njump", error));
+    EXPECT_EQ(error, "line 2: unknown command: jump");
+    ASSERT_TRUE(demo.Check("frames 2\nstate", error));
+    EXPECT_EQ(demo.CutShortNotice(), "");
 }
 
 }  // namespace
