@@ -220,6 +220,9 @@ TEST(DemoScriptTest, RefusedLinesAreShownSafely) {
     EXPECT_EQ(ParseScriptLine("# " + std::string(kMaxLineBytes - 2, 'x'), 6, true, command, error), LineKind::Blank);
     EXPECT_EQ(ParseScriptLine("# " + std::string(kMaxLineBytes - 1, 'x'), 6, true, command, error), LineKind::Bad);
     EXPECT_EQ(error, "line 6: longer than 4096 bytes: # " + std::string(78, 'x') + "...");
+    // Line numbers do not wrap in the 32-bit builds.
+    EXPECT_EQ(ParseScriptLine("jump", 4294967298LL, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 4294967298: unknown command: jump");
 }
 
 // Only the first line may start with a byte-order mark; only the last,
