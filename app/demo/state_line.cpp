@@ -21,9 +21,10 @@ enum class Kind { Float, Int, Bool };
 // vector is a 300th of a unit long; speeds, sink rate, stair offsets and the
 // door's lift stay within a few cells' worth, and none goes negative where the
 // game never makes it so. The angles grow by 3 degrees a mouse step without
-// end: 1e5 degrees is more than a game turns, and the view vector's sine and
-// cosine there come out the same in every build. Nothing beyond, NaN or
-// infinite can then come of a step. Ints other than the level are taken whole.
+// end; a script may set them within 1e5 degrees (some 280 turns), where the
+// view vector's sine and cosine were found to come out the same in every
+// build. Nothing NaN or infinite can then come of a step. Ints other than the
+// level are taken whole.
 struct Field {
     const char* name;
     Kind kind;
