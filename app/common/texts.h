@@ -44,6 +44,7 @@ constexpr const char* kOneOption = "One option at a time: --record FILE, --playd
 constexpr const char* kBadPace = "--pace needs a whole number of steps a second from 0 to 100000 (0: one a frame).";
 constexpr const char* kPaceTwice = "--pace may be given once.";
 constexpr const char* kCannotReadDemo = "Cannot read the demo \"%s\": %s";  // the file, why
+constexpr const char* kDemoTooLarge = "The demo \"%s\" is larger than 16 MiB.";  // the file
 constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";            // the file, why
 constexpr const char* kCannotWriteIn = "Cannot write \"%s\" in %s: %s.";    // the file, the folder, why
 constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end.";
@@ -53,6 +54,11 @@ constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end.";
 constexpr const char* kScriptLine = "line ";
 constexpr const char* kUnknownCommand = "unknown command";
 constexpr const char* kMalformed = "malformed";
+constexpr const char* kLineTooLong = "longer than 4096 bytes";
+constexpr const char* kNulByte = "a NUL byte";
+// A recording's last line cut off as it was written: "line N: cut short;
+// the script ends at line N-1", on standard error, and the rest plays.
+constexpr const char* kCutShort = ": cut short; the script ends at line ";
 
 // An `expect` that does not hold: "NAME is X, expected Y", then both lines
 // in full, a field missing on one side shown as (none).

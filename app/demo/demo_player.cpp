@@ -63,12 +63,13 @@ IdleTurn DemoTurn() {
 
 }  // namespace
 
-DemoPlayer::DemoPlayer(std::vector<DemoCommand> commands, std::function<std::string()> stateLine)
-    : commands_(std::move(commands)), stateLine_(std::move(stateLine)) {}
+DemoPlayer::DemoPlayer(DemoText text, std::function<std::string()> stateLine)
+    : text_(std::move(text)), stateLine_(std::move(stateLine)) {}
 
 bool DemoPlayer::NextFrame() {
-    while (framesLeft_ == 0 && next_ < commands_.size()) {
-        const std::string failed = ApplyCommand(commands_[next_++], *this);
+    DemoCommand command;
+    while (framesLeft_ == 0 && text_.Next(command)) {
+        const std::string failed = ApplyCommand(command, *this);
         if (failure_.empty()) {
             failure_ = failed;
         }

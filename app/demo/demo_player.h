@@ -3,10 +3,10 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "app/demo/apply_command.h"
 #include "app/demo/demo_script.h"
+#include "app/demo/demo_text.h"
 
 // What maze-sim does with a script, less its printing (ApplyCommand): async
 // lines become the physical keys the steps read, `expect` is checked, and
@@ -14,7 +14,8 @@
 class DemoPlayer final : private CommandHost {
 public:
     // `stateLine` gives the game's state line at the moment an `expect` is met.
-    DemoPlayer(std::vector<DemoCommand> commands, std::function<std::string()> stateLine);
+    // `text` has been checked.
+    DemoPlayer(DemoText text, std::function<std::string()> stateLine);
 
     // Called by the demo's turn before each step it runs: runs the commands
     // up to the next scripted frame. False when no frame is left, after
@@ -36,9 +37,8 @@ private:
     void Frames(long count) override { framesLeft_ = count; }
     std::string CurrentState() override { return stateLine_(); }
 
-    std::vector<DemoCommand> commands_;
+    DemoText text_;
     std::function<std::string()> stateLine_;
-    size_t next_ = 0;
     long framesLeft_ = 0;  // of the last `frames` line
     bool finished_ = false;
     bool physical_[kKeyCodes] = {};

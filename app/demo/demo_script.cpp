@@ -3,7 +3,7 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <sstream>
+#include <vector>
 
 #include "app/common/texts.h"
 #include "app/demo/state_line.h"
@@ -117,9 +117,14 @@ std::string WriteCalls(const DemoCommand& c) {
     return c.name;
 }
 
-// The state line is compared as words, so spacing in the script does not matter.
+// The state line is compared as words, so spacing in the script does not
+// matter; each is NAME=VALUE, so a line cut off within a word does not read.
 bool ReadExpect(const Args& a, DemoCommand& c) {
     for (size_t i = 1; i < a.size(); ++i) {
+        const size_t equals = a[i].find('=');
+        if (equals == 0 || equals == std::string::npos || equals + 1 == a[i].size()) {
+            return false;
+        }
         c.value += (i > 1 ? " " : "") + a[i];
     }
     return a.size() > 1;
@@ -171,18 +176,59 @@ const Word& Of(DemoOp op) {
     return kWords[0];  // every op has its word
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
 Args Split(const std::string& line) {
-    std::istringstream words(line);
     Args args;
-    for (std::string w; words >> w;) {
-        args.push_back(w);
+    for (size_t at = 0; at < line.size();) {
+        if (IsBlank(line[at])) {
+            ++at;
+            continue;
+        }
+        size_t end = at;
+        while (end < line.size() && !IsBlank(line[end])) {
+            ++end;
+        }
+        args.emplace_back(line, at, end - at);
+        at = end;
     }
     return args;
 }
 
+// Whether `word` is how some command word starts: what a recording cut off
+// within its last line leaves.
+bool StartsACommand(const std::string& word) {
+    for (const Word& w : kWords) {
+        if (std::string(w.name).compare(0, word.size(), word) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// What refuses a line before its words are read, or null.
+const char* RefusedBytes(const std::string& line) {
+    if (line.size() > kMaxLineBytes) {
+        return text::kLineTooLong;
+    }
+    return line.find('\0') == std::string::npos ? nullptr : text::kNulByte;
+}
+
 }  // namespace
 
-LineKind ParseScriptLine(std::string line, long number, DemoCommand& command, std::string& error) {
+LineKind ParseScriptLine(std::string line, long long number, bool terminated, DemoCommand& command,
+                         std::string& error) {
+    if (number == 1 && line.compare(0, 3, kByteOrderMark) == 0) {
+        line.erase(0, 3);
+    }
+    if (const char* refused = RefusedBytes(line)) {
+        error = LineMessage(number, refused, ShownLine(line));
+        return LineKind::Bad;
+    }
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
@@ -199,7 +245,11 @@ LineKind ParseScriptLine(std::string line, long number, DemoCommand& command, st
             return LineKind::Command;
         }
     }
-    error = LineMessage(number, word == nullptr ? text::kUnknownCommand : text::kMalformed, line);
+    if (!terminated && StartsACommand(args[0])) {
+        error = text::kScriptLine + std::to_string(number) + text::kCutShort + std::to_string(number - 1);
+        return LineKind::CutShort;
+    }
+    error = LineMessage(number, word == nullptr ? text::kUnknownCommand : text::kMalformed, ShownLine(line));
     return LineKind::Bad;
 }
 
@@ -217,25 +267,21 @@ const char* CommandName(DemoOp op) {
     return Of(op).name;
 }
 
-std::string LineMessage(long number, const std::string& what, const std::string& detail) {
+std::string LineMessage(long long number, const std::string& what, const std::string& detail) {
     return text::kScriptLine + std::to_string(number) + ": " + what + ": " + detail;
 }
 
-bool ParseScript(const std::string& text, std::vector<DemoCommand>& commands, std::string& error) {
-    // Lines as getline gives them to maze-sim: the last one needs no newline.
-    long number = 0;
-    for (size_t begin = 0; begin < text.size();) {
-        size_t end = text.find('\n', begin);
-        end = end == std::string::npos ? text.size() : end;
-        DemoCommand command;
-        const LineKind kind = ParseScriptLine(text.substr(begin, end - begin), ++number, command, error);
-        begin = end + 1;
-        if (kind == LineKind::Bad) {
-            return false;
-        }
-        if (kind == LineKind::Command) {
-            commands.push_back(command);
+std::string ShownLine(const std::string& line) {
+    constexpr size_t kShown = 80;
+    std::string shown;
+    for (size_t i = 0; i < line.size() && i < kShown; ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            shown += static_cast<char>(c);
+        } else {
+            constexpr char kHex[] = "0123456789abcdef";
+            shown += std::string("\\x") + kHex[c >> 4] + kHex[c & 15];
         }
     }
-    return true;
+    return line.size() > kShown ? shown + "..." : shown;
 }

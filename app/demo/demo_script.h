@@ -1,8 +1,8 @@
 // demo_script.h -- the script language of maze-sim and of the games' demos, read and written but not run.
 #pragma once
 
+#include <cstddef>
 #include <string>
-#include <vector>
 
 enum class DemoOp { Key, Async, Mouse, Frames, Set, State, Cell, Counts, Gl, Calls, Expect };
 
@@ -13,7 +13,7 @@ constexpr int kKeyCodes = 256;
 // known. Only the fields of its kind are set; the others keep these values.
 struct DemoCommand {
     DemoOp op = DemoOp::State;
-    long line = 0;                       // its line in the script, for messages
+    long long line = 0;                  // its line in the script, for messages
     int code = 0;                        // key, async: the virtual-key code, below kKeyCodes
     bool down = false;                   // key, async
     unsigned x = 0, y = 0;               // mouse: client coordinates, as the message's 16-bit words
@@ -23,18 +23,21 @@ struct DemoCommand {
     std::string value;                   // set: its value; expect: the state line, words one space apart
 };
 
-enum class LineKind { Command, Blank, Bad };
+// A line longer than this, its newline aside, is refused: a recorded line is
+// under 300 bytes, and no reader need hold more than this of one.
+constexpr size_t kMaxLineBytes = 4096;
 
-// Reads line `number` of a script (a trailing CR is dropped). Blank lines and
-// comments give Blank; a line that is not a command gives Bad and, in `error`,
-// "line N: unknown command: LINE" or "line N: malformed: LINE". maze-sim calls
-// it line by line and runs each command before reading the next.
-LineKind ParseScriptLine(std::string line, long number, DemoCommand& command, std::string& error);
+enum class LineKind { Command, Blank, Bad, CutShort };
 
-// Reads a whole script, the text of its file, for the games, which refuse it
-// before opening the window. False, with the first bad line's message in
-// `error`, when any line is not a command.
-bool ParseScript(const std::string& text, std::vector<DemoCommand>& commands, std::string& error);
+// Reads line `number` of a script (a UTF-8 byte-order mark before line 1 and a
+// trailing CR are dropped); `terminated` tells whether a newline ended it.
+// Blank lines and comments give Blank; a line that is not a command gives Bad
+// and, in `error`, "line N: WHAT: LINE" (unknown command, malformed, a NUL
+// byte, too long), the line shown safely. An unterminated line that does not
+// read but starts as a command word does is a recording cut off as it was
+// written: CutShort, and in `error` where the script ends. maze-sim calls it
+// line by line and runs each command before reading the next.
+LineKind ParseScriptLine(std::string line, long long number, bool terminated, DemoCommand& command, std::string& error);
 
 // The line, without its newline, that ParseScriptLine reads back as
 // `command` (its line number aside): how a recording is written.
@@ -47,4 +50,9 @@ std::string CommentLine(const std::string& text);
 const char* CommandName(DemoOp op);
 
 // "line N: WHAT: DETAIL", the form of every message about a line of a script.
-std::string LineMessage(long number, const std::string& what, const std::string& detail);
+std::string LineMessage(long long number, const std::string& what, const std::string& detail);
+
+// A line as a message may echo it: bytes outside printable ASCII as \xNN,
+// and cut with "..." after 80 characters, so a box is neither cut short by a
+// NUL nor flooded.
+std::string ShownLine(const std::string& line);

@@ -7,16 +7,18 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <vector>
+#include <utility>
 
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/texts.h"
+#include "app/demo/demo_file.h"
 #include "app/demo/demo_options.h"
 #include "app/demo/demo_origin.h"
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
 #include "app/demo/open_file.h"
+#include "app/demo/demo_text.h"
 #include "app/demo/state_line.h"
 
 namespace {
@@ -45,34 +47,21 @@ std::string Printed(const char* format, ...) {
     return printed;
 }
 
-// The whole file, or what stopped it being read (a folder reads as an error
-// too, even where opening one succeeds).
-std::string ReadDemo(std::string& content) {
-    std::FILE* f = OpenFile(options.play, "rb");
-    if (f == nullptr) {
-        return Printed(text::kCannotReadDemo, options.play.c_str(), std::strerror(errno));
-    }
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) {
-        content.append(buffer, n);
-    }
-    const int readError = std::ferror(f) ? errno : 0;
-    std::fclose(f);
-    return readError == 0 ? "" : Printed(text::kCannotReadDemo, options.play.c_str(), std::strerror(readError));
-}
-
 std::string StartDemo() {
     std::string content;
-    std::string error = ReadDemo(content);
+    std::string error = ReadDemoFile(options.play, content);
     if (!error.empty()) {
         return error;
     }
     origin = ReadOrigin(content);
-    std::vector<DemoCommand> commands;
-    if (!ParseScript(content, commands, error)) {
+    DemoText text;
+    if (!text.Check(std::move(content), error)) {
         return options.play + ": " + error;
     }
-    player = std::make_unique<DemoPlayer>(std::move(commands), GameState);
+    if (!text.CutShortNotice().empty()) {
+        std::fprintf(stderr, "%s: %s\n", options.play.c_str(), text.CutShortNotice().c_str());
+    }
+    player = std::make_unique<DemoPlayer>(std::move(text), GameState);
     PlayDemo(*player, options.timed);
     return "";
 }

@@ -1,8 +1,6 @@
 // state_line.cpp -- names, order and formatting of the state line.
 #include "app/demo/state_line.h"
 
-#include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,24 +15,88 @@ namespace {
 
 enum class Kind { Float, Int, Bool };
 
+// What a script may set each variable to: what the game itself can reach, and
+// a margin. Positions stay within the grid (rows run along x, 5 units a cell,
+// columns along -z, levels 5 units apart) and a cell beyond it; the view
+// vector is a 300th of a unit long; speeds, sink rate, stair offsets and the
+// door's lift stay within a few cells' worth, and none goes negative where the
+// game never makes it so. The angles grow by 3 degrees a mouse step without
+// end; a script may set them within 1e5 degrees (some 280 turns), where the
+// view vector's sine and cosine were found to come out the same in every
+// build. Nothing NaN or infinite can then come of a step. Ints other than the
+// level are taken whole.
 struct Field {
     const char* name;
     Kind kind;
     void* value;
+    double lo, hi;
 };
 
+constexpr double kAnyInt = 2147483647.0;
+
 // In the order the line prints them; scripts and expected files rely on it.
+// clang-format off
 const Field kFields[] = {
-    {"centerx", Kind::Float, &centerx},    {"centery", Kind::Float, &centery},
-    {"centerz", Kind::Float, &centerz},    {"lvl", Kind::Int, &lvl},
-    {"xrot", Kind::Float, &xrot},          {"yrot", Kind::Float, &yrot},
-    {"xnew", Kind::Float, &xnew},          {"znew", Kind::Float, &znew},
-    {"Mspeed", Kind::Float, &Mspeed},      {"difUpy", Kind::Float, &difUpy},
-    {"difDowny", Kind::Float, &difDowny},  {"Bcentery", Kind::Float, &Bcentery},
-    {"Dspeed", Kind::Float, &Dspeed},      {"dir", Kind::Int, &dir},
-    {"clash", Kind::Int, &clash},          {"DoorUp", Kind::Float, &DoorUp},
-    {"DoorUpMax", Kind::Bool, &DoorUpMax},
+    {"centerx",   Kind::Float, &centerx,   -5.0,     55.0},
+    {"centery",   Kind::Float, &centery,   -5.0,     20.0},
+    {"centerz",   Kind::Float, &centerz,   -105.0,   5.0},
+    {"lvl",       Kind::Int,   &lvl,       0.0,      2.0},
+    {"xrot",      Kind::Float, &xrot,      -1e5,     1e5},
+    {"yrot",      Kind::Float, &yrot,      -1e5,     1e5},
+    {"xnew",      Kind::Float, &xnew,      -0.01,    0.01},
+    {"znew",      Kind::Float, &znew,      -0.01,    0.01},
+    {"Mspeed",    Kind::Float, &Mspeed,    0.0,      10.0},
+    {"difUpy",    Kind::Float, &difUpy,    -10.0,    10.0},
+    {"difDowny",  Kind::Float, &difDowny,  -10.0,    10.0},
+    {"Bcentery",  Kind::Float, &Bcentery,  -5.0,     20.0},
+    {"Dspeed",    Kind::Float, &Dspeed,    0.0,      10.0},
+    {"dir",       Kind::Int,   &dir,       -kAnyInt - 1, kAnyInt},
+    {"clash",     Kind::Int,   &clash,     -kAnyInt - 1, kAnyInt},
+    {"DoorUp",    Kind::Float, &DoorUp,    -5.0,     10.0},
+    {"DoorUpMax", Kind::Bool,  &DoorUpMax, 0.0,      1.0},
 };
+// clang-format on
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// How many digits start `text` at `at`.
+size_t Digits(const std::string& text, size_t at) {
+    size_t n = 0;
+    while (at + n < text.size() && IsDigit(text[at + n])) {
+        ++n;
+    }
+    return n;
+}
+
+// Decimal only, the same in every build whatever its C library takes: an
+// optional sign, digits with an optional fraction (a digit on at least one
+// side of the point), an optional exponent; for an int, no point and no
+// exponent. No hex, no inf or nan, nothing before or after.
+bool IsDecimal(const std::string& text, bool whole) {
+    size_t at = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
+    const size_t integer = Digits(text, at);
+    at += integer;
+    size_t fraction = 0;
+    if (!whole && at < text.size() && text[at] == '.') {
+        fraction = Digits(text, at + 1);
+        at += 1 + fraction;
+    }
+    if (integer + fraction == 0) {
+        return false;
+    }
+    if (!whole && at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        at += at < text.size() && (text[at] == '-' || text[at] == '+') ? 1 : 0;
+        const size_t exponent = Digits(text, at);
+        if (exponent == 0) {
+            return false;
+        }
+        at += exponent;
+    }
+    return at == text.size();
+}
 
 std::string Format(const Field& f) {
     char buf[64];
@@ -52,34 +114,26 @@ std::string Format(const Field& f) {
     return buf;
 }
 
+// strtod rounds correctly in glibc, musl and mingw-w64 alike, denormals too;
+// its ERANGE on an underflow is no refusal, the range below is the judge.
 bool Parse(const Field& f, const std::string& text) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    if (f.kind == Kind::Float) {
-        const float v = std::strtof(begin, &end);
-        // No game value is ever NaN or infinite, so no script may make one.
-        if (end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(v)) {
-            return false;
-        }
-        *static_cast<float*>(f.value) = v;
-        return true;
-    }
-    const long v = std::strtol(begin, &end, 10);
-    if (end == begin || *end != '\0' || errno == ERANGE || v < -2147483647L - 1 || v > 2147483647L) {
+    if (!IsDecimal(text, f.kind != Kind::Float)) {
         return false;
     }
-    // The game keeps its level within the grid; a script may not break that.
-    if (f.value == &lvl && (v < 0 || v > 2)) {
+    const double v = std::strtod(text.c_str(), nullptr);
+    if (!(v >= f.lo && v <= f.hi)) {
         return false;
     }
-    if (f.kind == Kind::Bool) {
-        if (v != 0 && v != 1) {
-            return false;
-        }
-        *static_cast<bool*>(f.value) = v == 1;
-    } else {
-        *static_cast<int*>(f.value) = static_cast<int>(v);
+    switch (f.kind) {
+        case Kind::Float:
+            *static_cast<float*>(f.value) = static_cast<float>(v);
+            break;
+        case Kind::Int:
+            *static_cast<int*>(f.value) = static_cast<int>(v);
+            break;
+        case Kind::Bool:
+            *static_cast<bool*>(f.value) = v == 1;
+            break;
     }
     return true;
 }

@@ -43,5 +43,5 @@ add_custom_target(maze_page ALL DEPENDS ${MAZE_PAGE_OUTPUTS})
 
 # The simulator and the unit tests under node, reading and writing the real
 # folder they run in; node's fetch cannot read the .wasm beside them.
-set(MAZE_NODE_LINK_OPTIONS -sENVIRONMENT=node -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0)
+set(MAZE_NODE_LINK_OPTIONS -sENVIRONMENT=node -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1)
 target_link_options(maze-sim PRIVATE ${MAZE_NODE_LINK_OPTIONS})

@@ -1,10 +1,15 @@
 # exit_status.cmake -- run maze-sim on a few lines and check only its exit status
 # and that a failure says why on standard error. Invoked by CTest with SIM,
 # EMULATOR, WORKDIR, INPUT (lines separated by "|", <SUB> standing for the byte
-# 0x1A), WANT (the exit status) and, optionally, OUTPUT (where standard output goes).
+# 0x1A), WANT (the exit status) and, optionally, OUTPUT (where standard output
+# goes) and LONG (the length of a line of 'k's that <LONG> stands for).
 string(ASCII 26 sub)
 string(REPLACE "|" "\n" text "${INPUT}\n")
 string(REPLACE "<SUB>" "${sub}" text "${text}")
+if(LONG)
+    string(REPEAT "k" ${LONG} long)
+    string(REPLACE "<LONG>" "${long}" text "${text}")
+endif()
 include(${CMAKE_CURRENT_LIST_DIR}/fresh_run.cmake)
 file(WRITE ${WORKDIR}/input.txt "${text}")
 if(NOT OUTPUT)

@@ -1,6 +1,6 @@
-# refused.cmake -- run one simulator script that must fail: its exit status
-# must be STATUS, its standard error the NAME.stderr file beside it, and its
-# standard output empty. Invoked by CTest with SIM, EMULATOR, SCRIPT, STATUS
+# refused.cmake -- run one simulator script that must fail, or stop short: its
+# exit status must be STATUS, its standard error the NAME.stderr file beside
+# it, and its standard output empty. Invoked by CTest with SIM, EMULATOR, SCRIPT, STATUS
 # and WORKDIR.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)

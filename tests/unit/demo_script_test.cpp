@@ -7,6 +7,7 @@
 
 #include "app/demo/demo_recorder.h"
 #include "app/demo/demo_script.h"
+#include "app/demo/demo_text.h"
 #include "app/demo/state_line.h"
 
 namespace {
@@ -14,6 +15,18 @@ namespace {
 // Every field, for comparing whole commands.
 auto Fields(const DemoCommand& c) {
     return std::make_tuple(c.op, c.line, c.code, c.down, c.x, c.y, c.count, c.level, c.row, c.column, c.name, c.value);
+}
+
+// The commands of a text, as the games check and then read them.
+bool ReadAll(const std::string& text, std::vector<DemoCommand>& commands, std::string& error) {
+    DemoText demo;
+    if (!demo.Check(text, error)) {
+        return false;
+    }
+    for (DemoCommand c; demo.Next(c);) {
+        commands.push_back(c);
+    }
+    return true;
 }
 
 // Each kind of bad line, after three lines that are not commands and one
@@ -49,6 +62,30 @@ const BadLine kBadLines[] = {
     {"set DoorUpMax 2", "malformed"},
     {"set frame 1", "malformed"},
     {"set centerx", "malformed"},
+    {"set centerx 55.0001", "malformed"},
+    {"set centerx -5.0001", "malformed"},
+    {"set centerz 5.0001", "malformed"},
+    {"set centerz -105.0001", "malformed"},
+    {"set centery 20.0001", "malformed"},
+    {"set yrot 100000.01", "malformed"},
+    {"set xrot -100000.01", "malformed"},
+    {"set znew 0.0101", "malformed"},
+    {"set Mspeed -0.5", "malformed"},
+    {"set Dspeed 10.01", "malformed"},
+    {"set DoorUp -5.01", "malformed"},
+    {"set centerx 0x10", "malformed"},
+    {"set centerx 1e", "malformed"},
+    {"set centerx 1.5f", "malformed"},
+    {"set centerx --1", "malformed"},
+    {"set centerx .", "malformed"},
+    {"set centerx inf", "malformed"},
+    {"set centerx 1e999", "malformed"},
+    {"set dir 1.0", "malformed"},
+    {"set dir 2147483648", "malformed"},
+    {"expect frame=3 cen", "malformed"},
+    {"expect frame=", "malformed"},
+    {"expect =3", "malformed"},
+    {"mous 1 2", "unknown command"},
     {"state now", "malformed"},
     {"counts 1", "malformed"},
     {"gl calls", "malformed"},
@@ -65,13 +102,12 @@ TEST(DemoScriptTest, EachBadLineIsRefusedWithItsNumber) {
         SCOPED_TRACE(bad.line);
         std::vector<DemoCommand> commands;
         std::string error;
-        EXPECT_FALSE(
-            ParseScript(std::string("# a demo\n\n   \nframes 1\r\n") + bad.line + "\r\nstate\n", commands, error));
+        EXPECT_FALSE(ReadAll(std::string("# a demo\n\n   \nframes 1\r\n") + bad.line + "\r\nstate\n", commands, error));
         EXPECT_EQ(error, std::string("line 5: ") + bad.why + ": " + bad.line);
 
         DemoCommand command;
         error.clear();
-        EXPECT_EQ(ParseScriptLine(std::string(bad.line) + "\r", 9, command, error), LineKind::Bad);
+        EXPECT_EQ(ParseScriptLine(std::string(bad.line) + "\r", 9, true, command, error), LineKind::Bad);
         EXPECT_EQ(error, std::string("line 9: ") + bad.why + ": " + bad.line);
     }
 }
@@ -91,7 +127,7 @@ TEST(DemoScriptTest, EveryWordWrittenAsItIsRead) {
         {"  mouse   312 \t 210 ", "mouse 312 210"},
         {"frames 0", "frames 0"},
         {"frames 100000000", "frames 100000000"},
-        {"set centerx -7.5", "set centerx -7.5"},
+        {"set centerz -7.5", "set centerz -7.5"},
         {"set DoorUpMax 1", "set DoorUpMax 1"},
         {"state", "state"},
         {"cell 2 9 19", "cell 2 9 19"},
@@ -106,9 +142,9 @@ TEST(DemoScriptTest, EveryWordWrittenAsItIsRead) {
         SCOPED_TRACE(l.read);
         DemoCommand command, again;
         std::string error;
-        ASSERT_EQ(ParseScriptLine(l.read, 1, command, error), LineKind::Command) << error;
+        ASSERT_EQ(ParseScriptLine(l.read, 1, true, command, error), LineKind::Command) << error;
         EXPECT_EQ(ScriptLine(command), l.written);
-        ASSERT_EQ(ParseScriptLine(ScriptLine(command), 1, again, error), LineKind::Command) << error;
+        ASSERT_EQ(ParseScriptLine(ScriptLine(command), 1, true, again, error), LineKind::Command) << error;
         EXPECT_EQ(Fields(again), Fields(command));
     }
 }
@@ -157,7 +193,7 @@ TEST(DemoScriptTest, ARecordingReadsBackAsItsInputs) {
 
     std::vector<DemoCommand> commands;
     std::string error;
-    ASSERT_TRUE(ParseScript(text, commands, error)) << error << "\n" << text;
+    ASSERT_TRUE(ReadAll(text, commands, error)) << error << "\n" << text;
     ASSERT_EQ(commands.size(), std::size(inputs) + 1) << text;
     for (size_t i = 0; i < std::size(inputs); ++i) {
         const Input& in = inputs[i];
@@ -169,6 +205,53 @@ TEST(DemoScriptTest, ARecordingReadsBackAsItsInputs) {
     }
     EXPECT_EQ(commands.back().op, DemoOp::Expect);
     EXPECT_EQ(commands.back().value, state);
+}
+
+// What a message echoes of a line: printable, and short.
+TEST(DemoScriptTest, RefusedLinesAreShownSafely) {
+    DemoCommand command;
+    std::string error;
+    EXPECT_EQ(ParseScriptLine(std::string("key 87\0junk down", 16), 3, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 3: a NUL byte: key 87\\x00junk down");
+    EXPECT_EQ(ParseScriptLine("jump \x7f\xff\x01\t3", 4, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 4: unknown command: jump \\x7f\\xff\\x01\\x093");
+    EXPECT_EQ(ParseScriptLine("jump " + std::string(100, 'x'), 5, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 5: unknown command: jump " + std::string(75, 'x') + "...");
+    EXPECT_EQ(ParseScriptLine("# " + std::string(kMaxLineBytes - 2, 'x'), 6, true, command, error), LineKind::Blank);
+    EXPECT_EQ(ParseScriptLine("# " + std::string(kMaxLineBytes - 1, 'x'), 6, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 6: longer than 4096 bytes: # " + std::string(78, 'x') + "...");
+    // Line numbers do not wrap in the 32-bit builds.
+    EXPECT_EQ(ParseScriptLine("jump", 4294967298LL, true, command, error), LineKind::Bad);
+    EXPECT_EQ(error, "line 4294967298: unknown command: jump");
+}
+
+// Only the first line may start with a byte-order mark; only the last,
+// unterminated, may be cut short, and only within a command's words.
+TEST(DemoScriptTest, AMarkFirstAndACutLast) {
+    const std::string mark = "\xEF\xBB\xBF";
+    std::vector<DemoCommand> commands;
+    std::string error;
+    EXPECT_TRUE(ReadAll(mark + "frames 1\n", commands, error)) << error;
+    EXPECT_FALSE(ReadAll("frames 1\n" + mark + "frames 1\n", commands, error));
+    EXPECT_EQ(error.substr(0, 24), "line 2: unknown command:");
+
+    for (const char* cut : {"mous", "expect frame=12 cen", "frames", "k", "key 87 do"}) {
+        SCOPED_TRACE(cut);
+        DemoText demo;
+        ASSERT_TRUE(demo.Check(std::string("frames 2\n\nkey 87 down\n") + cut, error)) << error;
+        EXPECT_EQ(demo.CutShortNotice(), "line 4: cut short; the script ends at line 3");
+        DemoCommand command;
+        EXPECT_TRUE(demo.Next(command));
+        EXPECT_TRUE(demo.Next(command));
+        EXPECT_EQ(command.line, 3);
+        EXPECT_FALSE(demo.Next(command));
+        EXPECT_FALSE(demo.Check(std::string("frames 2\n") + cut + "\n", error));
+    }
+    DemoText demo;
+    EXPECT_FALSE(demo.Check("frames 2\njump", error));
+    EXPECT_EQ(error, "line 2: unknown command: jump");
+    ASSERT_TRUE(demo.Check("frames 2\nstate", error));
+    EXPECT_EQ(demo.CutShortNotice(), "");
 }
 
 }  // namespace

@@ -1,15 +1,18 @@
 // demo_test.cpp -- the recorder's lines and when they are written; the player's frames.
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
+#include "app/demo/demo_file.h"
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
 #include "app/demo/demo_session.h"
 #include "fixture.h"
 #include "game/input.h"
 #include "game/view.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -83,11 +86,11 @@ class DemoPlayerTest : public GameTest {
 protected:
     void TearDown() override { ResetToPlainGame(); }
 
-    std::vector<DemoCommand> Read(const char* text) {
-        std::vector<DemoCommand> commands;
+    DemoText Read(const char* text) {
+        DemoText demo;
         std::string error;
-        EXPECT_TRUE(ParseScript(text, commands, error)) << error;
-        return commands;
+        EXPECT_TRUE(demo.Check(text, error)) << error;
+        return demo;
     }
 };
 
@@ -126,6 +129,28 @@ TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
     EXPECT_EQ(StepsRun(), 1);
     EXPECT_EQ(PausesCounted(), 1);
     EXPECT_FALSE(player.Finished());
+}
+
+// A demo file is read up to its limit and no further: one byte more is
+// refused, as the games refuse it, before the window opens.
+TEST(DemoFileTest, NoMoreThanSixteenMebibytes) {
+    ScratchFolder folder(false);
+    std::string content(kMaxDemoBytes, '#');
+    content[1] = '\n';
+    std::ofstream("full.script", std::ios::binary) << content;
+    std::ofstream("over.script", std::ios::binary) << content << '\n';
+    content.clear();
+    EXPECT_EQ(ReadDemoFile("full.script", content), "");
+    EXPECT_EQ(content.size(), kMaxDemoBytes);
+    content.clear();
+    EXPECT_EQ(ReadDemoFile("over.script", content), "The demo \"over.script\" is larger than 16 MiB.");
+    const char* argv[] = {"maze", "--playdemo", "over.script"};
+    EXPECT_EQ(StartDemoSession(3, argv), "The demo \"over.script\" is larger than 16 MiB.");
+    ResetDemoSession();
+#ifdef __linux__
+    content.clear();
+    EXPECT_EQ(ReadDemoFile("/dev/zero", content), "The demo \"/dev/zero\" is larger than 16 MiB.");
+#endif
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ TEST_F(WalkingTest, ShiftDoublesTheSpeedEvenStandingStill) {
     EXPECT_EQ(move, 7);  // no key held: no probe
 }
 
-// A script may put the player anywhere: a position far off the grid is a
+// However far off the grid the player is put, his position is a
 // cell far off it on the same side.
 TEST_F(WalkingTest, FarPositionsLieInCellsFarOnTheirSide) {
     centerx = 3e38f;

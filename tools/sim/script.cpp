@@ -85,6 +85,21 @@ void Sim::PrintCalls(const std::string& name) {
     }
 }
 
+// The next line of `in`, without its newline, into `line`; false at the end.
+// No more than one byte past the longest line a script may have is held:
+// what a longer one holds then is enough for the reader to refuse it.
+bool NextLine(std::istream& in, std::string& line, bool& terminated) {
+    char buffer[kMaxLineBytes + 2];
+    in.getline(buffer, sizeof buffer);
+    const std::streamsize count = in.gcount();
+    terminated = !in.eof() && !in.fail();
+    if (count == 0 && !in) {
+        return false;
+    }
+    line.assign(buffer, static_cast<size_t>(count) - (terminated ? 1 : 0));
+    return true;
+}
+
 }  // namespace
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, long drawEvery) {
@@ -99,13 +114,14 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, long drawE
     Sim sim(drawEvery, out);
     std::string line, error;
     DemoOrigin origin;
-    for (long number = 1; std::getline(in, line); ++number) {
+    bool terminated = true;
+    for (long long number = 1; NextLine(in, line, terminated); ++number) {
         DemoCommand command;
-        const LineKind kind = ParseScriptLine(line, number, command, error);
-        if (kind == LineKind::Bad) {
+        const LineKind kind = ParseScriptLine(line, number, terminated, command, error);
+        if (kind == LineKind::Bad || kind == LineKind::CutShort) {
             out.flush();
             err << "maze-sim: " << error << '\n';
-            return 2;
+            return kind == LineKind::Bad ? 2 : 0;
         }
         if (kind == LineKind::Blank) {
             ReadOriginLine(line, origin);
