@@ -43,10 +43,10 @@ constexpr const char* kOptionNeedsFile = " needs a file name.";
 constexpr const char* kOneOption = "One option at a time: --record FILE, --playdemo FILE or --timedemo FILE.";
 constexpr const char* kBadPace = "--pace needs a whole number of steps a second from 0 to 100000 (0: one a frame).";
 constexpr const char* kPaceTwice = "--pace may be given once.";
-constexpr const char* kCannotReadDemo = "Cannot read the demo \"%s\": %s";  // the file, why
+constexpr const char* kCannotReadDemo = "Cannot read the demo \"%s\": %s";       // the file, why
 constexpr const char* kDemoTooLarge = "The demo \"%s\" is larger than 16 MiB.";  // the file
-constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";            // the file, why
-constexpr const char* kCannotWriteIn = "Cannot write \"%s\" in %s: %s.";    // the file, the folder, why
+constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";                 // the file, why
+constexpr const char* kCannotWriteIn = "Cannot write \"%s\" in %s: %s.";         // the file, the folder, why
 constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end.";
 
 // What is wrong with a line of a script, as "line N: unknown command: LINE",

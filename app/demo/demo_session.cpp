@@ -17,8 +17,8 @@
 #include "app/demo/demo_origin.h"
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
-#include "app/demo/open_file.h"
 #include "app/demo/demo_text.h"
+#include "app/demo/open_file.h"
 #include "app/demo/state_line.h"
 
 namespace {
