@@ -1,0 +1,19 @@
+# fuzz.cmake -- the libFuzzer targets, for a build with MAZE_FUZZ (tools/fuzz/run.sh).
+
+# The bitmap decoder alone.
+add_executable(fuzz_bmp tools/fuzz/fuzz_bmp.cpp)
+target_link_libraries(fuzz_bmp PRIVATE maze_render)
+
+# A demo's text checked as the games check it, then played on the game step headless.
+add_executable(fuzz_script tools/fuzz/fuzz_script.cpp)
+target_link_libraries(fuzz_script PRIVATE maze_null ${MAZE_LAYERS})
+
+foreach(target fuzz_bmp fuzz_script)
+    target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+endforeach()
+
+# The grid's and the drawing's loops run over every cell each step, and
+# libFuzzer's tracing of their comparisons took half of a step's time; no
+# input steers them. Their edges are still counted.
+target_compile_options(maze_world PRIVATE -fno-sanitize-coverage=trace-cmp)
+target_compile_options(maze_render PRIVATE -fno-sanitize-coverage=trace-cmp)
