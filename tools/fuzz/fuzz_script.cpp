@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -30,16 +31,22 @@ namespace {
 // fuzzer tries many demos rather than long ones.
 constexpr long kMaxSteps = 500;
 
+// Stops the run with what broke, for libFuzzer to report and keep the input.
+[[noreturn]] void Fail(const char* what, const std::string& detail) {
+    std::fprintf(stderr, "fuzz_script: %s: %s\n", what, detail.c_str());
+    std::abort();
+}
+
 // Every number of the state line finite and the level within the grid: the
 // game never has anything else, whatever a demo sets or presses.
 void CheckGame() {
-    if (lvl < 0 || lvl >= kLevels) {
-        __builtin_trap();
-    }
     const std::string line = StateLine(0, 0);
+    if (lvl < 0 || lvl >= kLevels) {
+        Fail("level outside the grid", line);
+    }
     for (std::size_t at = line.find('='); at != std::string::npos; at = line.find('=', at + 1)) {
         if (!std::isfinite(std::strtod(line.c_str() + at + 1, nullptr))) {
-            __builtin_trap();
+            Fail("a value not finite", line);
         }
     }
 }
@@ -90,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string error;
     if (!ParseScript(text, commands, error)) {
         if (!IsLineMessage(error, text)) {
-            std::abort();  // a refused demo must say which line
+            Fail("a refusal without its line", error);
         }
         return 0;
     }
@@ -103,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const DemoCommand& command : commands) {
         const std::string failed = ApplyCommand(command, host);
         if (!failed.empty() && !IsLineMessage(failed, text)) {
-            std::abort();
+            Fail("an expect's failure without its line", failed);
         }
         CheckGame();
     }

@@ -51,9 +51,11 @@ fi
 nice cmake --build "$out/build" -j2 --target "${targets[@]/#/fuzz_}" >"$out/build.log" ||
     { tail -n 40 "$out/build.log" >&2; exit 2; }
 
-# The sanitizer's report of a failed run: from its first line to the end.
+# The report of a failed run, from its first line to the end, with only the
+# game's frames of each stack.
 report() {
-    sed -n '/^==[0-9]*==\|deadly signal\|runtime error\|^INFO: libFuzzer: \|ALARM\|out-of-memory/,$p' "$1" | head -n 60
+    sed -n '/^fuzz_script: \|^==[0-9]*==\|runtime error\|ALARM\|out-of-memory/,$p' "$1" |
+        awk -v root="$root/" '!/^ *#[0-9]+ 0x/ || index($0, root)' | head -n 60
 }
 
 # run_target NAME ARGS...: runs fuzz_NAME in its work folder, prints its figures.
@@ -63,8 +65,8 @@ run_target() {
     mkdir -p "$work/corpus"
     # A folder in the place of the file the game appends to while space is
     # held: it would otherwise grow by every such demo of the run.
-    rm -f "$work/lista.txt"
-    mkdir -p "$work/lista.txt"
+    rm -rf "$work/lista.txt"
+    mkdir "$work/lista.txt"
     start=$SECONDS
     (cd "$work" && exec "$out/build/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$work/" "$@") >"$work/log.txt" 2>&1 || status=$?
