@@ -39,8 +39,8 @@ constexpr long kMaxSteps = 500;
 
 // Every number of the state line finite and the level within the grid: the
 // game never has anything else, whatever a demo sets or presses.
-void CheckGame() {
-    const std::string line = StateLine(0, 0);
+void CheckGame(long steps) {
+    const std::string line = StateLine(steps, sysnull::Pauses());
     if (lvl < 0 || lvl >= kLevels) {
         Fail("level outside the grid", line);
     }
@@ -71,6 +71,7 @@ public:
     void SetPhysicalKey(int code, bool down) override { sysnull::SetKeyDown(code, down); }
     void Frames(long count) override;
     std::string CurrentState() override { return StateLine(steps_, sysnull::Pauses()); }
+    long Steps() const { return steps_; }
 
 private:
     long steps_ = 0;
@@ -78,14 +79,15 @@ private:
 
 // As a game's turn runs the steps it has due: only the last one drawn.
 void Host::Frames(long count) {
-    for (long i = 0; i < count && steps_ < kMaxSteps; ++i, ++steps_) {
-        if (i == count - 1 || steps_ == kMaxSteps - 1) {
+    for (long i = 0; i < count && steps_ < kMaxSteps; ++i) {
+        ++steps_;
+        if (i == count - 1 || steps_ == kMaxSteps) {
             glrec::Clear();
             DrawGLScene();
         } else {
             StepWithoutDrawing();
         }
-        CheckGame();
+        CheckGame(steps_);
     }
 }
 
@@ -112,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!failed.empty() && !IsLineMessage(failed, text)) {
             Fail("an expect's failure without its line", failed);
         }
-        CheckGame();
+        CheckGame(host.Steps());
     }
     return 0;
 }
