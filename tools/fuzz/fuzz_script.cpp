@@ -26,9 +26,9 @@
 namespace {
 
 // All the steps one input may run, its `frames` lines together: enough to
-// open a door or climb a flight of stairs, and some 30 ms at most in this
-// build (a step takes some 20 us undrawn, twenty times that drawn), so that the
-// fuzzer tries many demos rather than long ones.
+// open a door or climb a flight of stairs, and some 10 ms in this build when
+// few are drawn (a step takes some 20 us undrawn, twenty times that drawn),
+// so that the fuzzer tries many demos rather than long ones.
 constexpr long kMaxSteps = 500;
 
 // Stops the run with what broke, for libFuzzer to report and keep the input.
