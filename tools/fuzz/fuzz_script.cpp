@@ -9,12 +9,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "app/common/game_window.h"
 #include "app/common/gl_setup.h"
 #include "app/demo/apply_command.h"
-#include "app/demo/demo_script.h"
+#include "app/demo/demo_text.h"
 #include "app/demo/state_line.h"
 #include "app/null/gl_record.h"
 #include "app/null/headless.h"
@@ -95,9 +94,9 @@ void Host::Frames(long count) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    std::vector<DemoCommand> commands;
+    DemoText demo;
     std::string error;
-    if (!ParseScript(text, commands, error)) {
+    if (!demo.Check(text, error)) {
         if (!IsLineMessage(error, text)) {
             Fail("a refusal without its line", error);
         }
@@ -109,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReSizeGLScene(kWindowWidth, kWindowHeight);
     InitGL();
     Host host;
-    for (const DemoCommand& command : commands) {
+    for (DemoCommand command; demo.Next(command);) {
         const std::string failed = ApplyCommand(command, host);
         if (!failed.empty() && !IsLineMessage(failed, text)) {
             Fail("an expect's failure without its line", failed);
