@@ -18,6 +18,14 @@ using Box = std::pair<std::string, std::string>;  // text, caption
 
 std::vector<Box> shown;
 
+// Under node the standard streams are not descriptors gtest can redirect:
+// there only the boxes and exit codes are checked.
+#ifdef __EMSCRIPTEN__
+constexpr bool kStreamsCaptured = false;
+#else
+constexpr bool kStreamsCaptured = true;
+#endif
+
 void Show(const char* text, const char* caption) {
     shown.emplace_back(text, caption);
 }
@@ -62,9 +70,13 @@ TEST_F(EntryPointTest, AResultThatCannotBeWrittenIsShownAndEndsWithTwo) {
     std::filesystem::create_directory("demo-result.txt");
     const char* argv[] = {"maze", "--playdemo", "short.script"};
     ASSERT_TRUE(BeginSession(3, argv, Show));
-    testing::internal::CaptureStdout();
+    if (kStreamsCaptured) {
+        testing::internal::CaptureStdout();
+    }
     EXPECT_EQ(EndSession(0, Show), 2);
-    EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("frame=0 ", 0), 0u);
+    if (kStreamsCaptured) {
+        EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("frame=0 ", 0), 0u);
+    }
     ASSERT_EQ(shown.size(), 1u);
     const std::string start =
         "Cannot write \"demo-result.txt\" in " + std::filesystem::current_path().u8string() + ": ";
@@ -78,6 +90,10 @@ TEST_F(EntryPointTest, AFailedExpectOfAnotherGameStepIsToldWithAHint) {
     const char* argv[] = {"maze", "--playdemo", "old.script", "--pace", "0"};
     ASSERT_TRUE(BeginSession(5, argv, Show));
     RunTurns(3);
+    if (!kStreamsCaptured) {
+        EXPECT_EQ(EndSession(0, Show), 1);
+        return;
+    }
     testing::internal::CaptureStderr();
     EXPECT_EQ(EndSession(0, Show), 1);
     const std::string told = testing::internal::GetCapturedStderr();

@@ -498,6 +498,19 @@ def end_with_escape(driver):
     return ended
 
 
+def download_recording(driver, scratch):
+    """The file the "Download the recording" button saves, as the browser saves it; None after 20 s."""
+    folder = os.path.join(scratch, "downloads")
+    os.makedirs(folder, exist_ok=True)
+    driver.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": folder})
+    driver.find_element(By.ID, "download-recording").click()
+    path = os.path.join(folder, "maze-recording.script")
+    if not wait_until(20, lambda: os.path.exists(path)):
+        return None
+    with open(path, newline="") as f:
+        return f.read()
+
+
 def check_recordings(driver, build, scratch):
     """?record, then Record over the game running: both recordings whole, each replayed exactly by maze-sim."""
     server = Server(build)
@@ -522,11 +535,13 @@ def check_recordings(driver, build, scratch):
         second = driver.execute_script("return mazePage.recordingText()") or ""
         offered = driver.find_element(By.ID, "download-recording").is_displayed()
         driver.save_screenshot(os.path.join(scratch, "page-recorded.png"))
-        ok, why = replays(build, scratch, "second.script", second)
+        downloaded = download_recording(driver, scratch) if offered else None
+        ok, why = replays(build, scratch, "second.script", downloaded or "")
         heard = "key 87 down" in second and "\nmouse " in second
-        check("Escape ends the recorded game, the recording of 'W' and the mouse is offered and replays exactly",
-              ok and ended and offered and played and heard and second != first,
-              "ended %s, offered %s, played %s: %s" % (ended, offered, played, why))
+        check("Escape ends the recorded game, the recording of 'W' and the mouse is downloaded and replays exactly",
+              ok and ended and played and heard and second != first and downloaded == second,
+              "ended %s, offered %s, downloaded %s, played %s: %s"
+              % (ended, offered, downloaded is not None, played, why))
     finally:
         server.stop()
 
