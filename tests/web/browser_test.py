@@ -604,8 +604,12 @@ def check_watching(driver, build, scratch):
         driver.execute_script(DROP_LARGE, DEMO_LIMIT + 1000)
         size = wait_until(20, lambda: driver.execute_script(
             "try { return Module.FS.stat('large.script').size; } catch (e) { return 0; }"))
-        check("a file beyond the demo limit reaches the game cut one byte beyond it (%d bytes)" % size,
-              size == DEMO_LIMIT + 1, "not %d" % (DEMO_LIMIT + 1))
+        wait_until(10, lambda: driver.find_element(By.ID, "box-text").text != text)
+        text = box_text(driver) or ""
+        check("a file beyond the demo limit reaches the game cut one byte beyond it (%d bytes), "
+              "which refuses it: %s" % (size, text),
+              size == DEMO_LIMIT + 1 and text == 'The demo "large.script" is larger than 16 MiB.',
+              "not %d bytes, or the box %r" % (DEMO_LIMIT + 1, text))
     finally:
         server.stop()
 
