@@ -5,19 +5,13 @@
 #include <sstream>
 
 #include "app/common/texts.h"
+#include "app/demo/printed.h"
 
 namespace {
 
 // From CMake: the project's version, and the build the game was made for.
 constexpr const char* kVersion = MAZE_VERSION;
 constexpr const char* kBuild = MAZE_BUILD;
-
-template <typename... Args>
-std::string Printed(const char* format, Args... args) {
-    char printed[256];
-    std::snprintf(printed, sizeof printed, format, args...);
-    return printed;
-}
 
 }  // namespace
 

@@ -2,7 +2,6 @@
 #include "app/demo/demo_session.h"
 
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -19,6 +18,7 @@
 #include "app/demo/demo_recorder.h"
 #include "app/demo/demo_text.h"
 #include "app/demo/open_file.h"
+#include "app/demo/printed.h"
 #include "app/demo/state_line.h"
 
 namespace {
@@ -32,19 +32,6 @@ std::unique_ptr<DemoPlayer> player;
 
 std::string GameState() {
     return StateLine(StepsRun(), PausesCounted());
-}
-
-// A text of texts.h with its blanks filled in, however long the file names.
-std::string Printed(const char* format, ...) {
-    va_list args, again;
-    va_start(args, format);
-    va_copy(again, args);
-    const int size = std::vsnprintf(nullptr, 0, format, args);
-    va_end(args);
-    std::string printed(size > 0 ? size : 0, '\0');
-    std::vsnprintf(&printed[0], printed.size() + 1, format, again);
-    va_end(again);
-    return printed;
 }
 
 std::string StartDemo() {
