@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "app/common/texts.h"
 #include "app/demo/open_file.h"
@@ -13,7 +12,7 @@
 std::string ReadDemoFile(const std::string& path, std::string& content) {
     std::FILE* f = OpenFile(path, "rb");
     if (f == nullptr) {
-        return Printed(text::kCannotReadDemo, path.c_str(), std::strerror(errno));
+        return Printed(text::kCannotReadDemo, path.c_str(), OpenError(errno));
     }
     char buffer[4096];
     for (size_t n; content.size() <= kMaxDemoBytes && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) {
@@ -22,7 +21,7 @@ std::string ReadDemoFile(const std::string& path, std::string& content) {
     const int readError = std::ferror(f) ? errno : 0;
     std::fclose(f);
     if (readError != 0) {
-        return Printed(text::kCannotReadDemo, path.c_str(), std::strerror(readError));
+        return Printed(text::kCannotReadDemo, path.c_str(), OpenError(readError));
     }
     return content.size() > kMaxDemoBytes ? Printed(text::kDemoTooLarge, path.c_str()) : "";
 }

@@ -77,7 +77,7 @@ std::string CheckWritable(const std::string& path) {
         f = OpenFile(path, "wb");
     }
     if (f == nullptr) {
-        return Printed(text::kCannotCreate, path.c_str(), std::strerror(errno));
+        return Printed(text::kCannotCreate, path.c_str(), OpenError(errno));
     }
     std::fclose(f);
     if (isNew) {
@@ -113,7 +113,7 @@ std::string WriteResult(const char* file, const std::string& line, bool append) 
             error = errno;
         }
     }
-    return error == 0 ? "" : Printed(text::kCannotWriteIn, file, CurrentFolder().c_str(), std::strerror(error));
+    return error == 0 ? "" : Printed(text::kCannotWriteIn, file, CurrentFolder().c_str(), OpenError(error));
 }
 
 std::string TimedemoLine() {

@@ -1,14 +1,39 @@
 // open_file.cpp -- UTF-8 names to the C library, wide ones on Windows.
 #include "app/demo/open_file.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
 #ifdef _WIN32
 #include <direct.h>
 #include <wchar.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
 #include <vector>
+
+#include "app/common/texts.h"
+
+namespace {
+
+// False, with errno set as OpenFile sets it, for a stat's mode that is not a regular file's.
+bool Regular(unsigned mode) {
+    if (S_ISREG(mode)) {
+        return true;
+    }
+    errno = S_ISDIR(mode) ? EISDIR : kNotAFile;
+    return false;
+}
+
+}  // namespace
+
+const char* OpenError(int error) {
+    return error == kNotAFile ? text::kNotAFile : std::strerror(error);
+}
 
 #ifdef _WIN32
 
@@ -78,7 +103,19 @@ std::string Utf8(const wchar_t* wide) {
 }  // namespace
 
 std::FILE* OpenFile(const std::string& utf8Path, const char* mode) {
-    return _wfopen(Wide(utf8Path).c_str(), Wide(mode).c_str());
+    const std::wstring path = Wide(utf8Path);
+    struct _stat64 status;
+    if (_wstat64(path.c_str(), &status) == 0 && !Regular(status.st_mode)) {
+        return nullptr;
+    }
+    std::FILE* f = _wfopen(path.c_str(), Wide(mode).c_str());
+    if (f != nullptr && (_fstat64(_fileno(f), &status) != 0 || !Regular(status.st_mode))) {
+        const int error = errno;
+        std::fclose(f);
+        errno = error;
+        return nullptr;
+    }
+    return f;
 }
 
 bool RemoveFile(const std::string& utf8Path) {
@@ -92,8 +129,41 @@ std::string CurrentFolder() {
 
 #else
 
+namespace {
+
+// The open flags of an fopen mode: "rb", "r+b", "wb" or "ab".
+int OpenFlags(const char* mode) {
+    const bool update = std::strchr(mode, '+') != nullptr;
+    switch (mode[0]) {
+        case 'w':
+            return (update ? O_RDWR : O_WRONLY) | O_CREAT | O_TRUNC;
+        case 'a':
+            return (update ? O_RDWR : O_WRONLY) | O_CREAT | O_APPEND;
+        default:
+            return update ? O_RDWR : O_RDONLY;
+    }
+}
+
+}  // namespace
+
+// Non-blocking, so that a pipe that took the name after the stat is not
+// waited on either: the opened file is asked again.
 std::FILE* OpenFile(const std::string& utf8Path, const char* mode) {
-    return std::fopen(utf8Path.c_str(), mode);
+    struct stat status;
+    if (stat(utf8Path.c_str(), &status) == 0 && !Regular(status.st_mode)) {
+        return nullptr;
+    }
+    const int fd = open(utf8Path.c_str(), OpenFlags(mode) | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return nullptr;
+    }
+    std::FILE* f = fstat(fd, &status) == 0 && Regular(status.st_mode) ? fdopen(fd, mode) : nullptr;
+    if (f == nullptr) {
+        const int error = errno;
+        close(fd);
+        errno = error;
+    }
+    return f;
 }
 
 bool RemoveFile(const std::string& utf8Path) {

@@ -7,8 +7,18 @@
 // Every file of a demo or a recording is opened here: `utf8Path` as the
 // command line gave it, `mode` as for fopen. On Windows the name goes to the
 // wide call, so that a name outside the ANSI code page is the file meant, not
-// question marks. Null with errno set where it cannot be opened.
+// question marks. Only a regular file is opened: a pipe, a device or a socket
+// would hang the game before its window or feed it nothing, so it is told
+// apart before it is opened (and never waited on as it is) and again once
+// open. Null with errno set where it cannot be opened: EISDIR for a folder,
+// kNotAFile for the others.
 std::FILE* OpenFile(const std::string& utf8Path, const char* mode);
+
+// The errno of a name that is neither a regular file nor a folder.
+constexpr int kNotAFile = 0x7FFF;
+
+// What an errno from OpenFile says, for the player's box.
+const char* OpenError(int error);
 
 // The working folder in UTF-8, for messages about the files written there;
 // empty where it cannot be told.

@@ -123,24 +123,31 @@ check_timedemo() {
     fi
 }
 
-# A demo with a line no simulator reads: an "ERROR" box with maze-sim's
-# line-numbered message, before any window, and exit code 2.
-check_demo_refused() {
-    local kind=$1 label="$1: a demo with a bad line"
-    new_run "$kind-demo-refused" full
-    printf 'frames 1\njump 3\n' >"$RUN/bad.script"
-    WINEDEBUG=-all,trace+msgbox start_game_with "$kind" --playdemo bad.script
+# refused_start KIND LABEL WANTED ARGS...: the game started in $RUN with ARGS
+# shows an "ERROR" box before any window, its text (matching the pattern
+# WANTED) on standard error too, and ends with exit code 2.
+refused_start() {
+    local kind=$1 label=$2 wanted=$3
+    shift 3
+    WINEDEBUG=-all,trace+msgbox start_game_with "$kind" "$@"
     if ! find_shown "ERROR"; then
         why_missing ERROR
         fail "$label" "$REASON"
         stop_pid "$GAME_PID"
         return
     fi
-    if ! grep -q "bad.script: line 2: unknown command: jump 3" "$RUN/stderr.txt"; then
+    if ! grep -q "$wanted" "$RUN/stderr.txt"; then
         fail "$label" "the box's text is not on stderr ($RUN/stderr.txt)"
     fi
     answer_box "$WIN"
-    expect_exit "$label is refused in an \"ERROR\" box with its line number; exit code 2" 2
+    expect_exit "$label is refused in an \"ERROR\" box; exit code 2" 2
+}
+
+# A demo with a line no simulator reads: maze-sim's line-numbered message.
+check_demo_refused() {
+    new_run "$1-demo-refused" full
+    printf 'frames 1\njump 3\n' >"$RUN/bad.script"
+    refused_start "$1" "$1: a demo with a bad line" "bad.script: line 2: unknown command: jump 3" --playdemo bad.script
 }
 
 check_demos() {

@@ -1,6 +1,7 @@
 # files.sh -- the end-to-end checks of a demo's files: results told where the
 # working folder cannot be written, a recording named outside the ANSI code
-# page, and a recording that never started leaving its file as it was.
+# page, a recording that never started leaving its file as it was, and files
+# that are refused.
 # Sourced by run.sh, after demos.sh, whose helpers it uses.
 
 # read_only DIR / writable DIR: nothing can be made in DIR, even by root
@@ -105,7 +106,19 @@ check_record_without_display() {
     fi
 }
 
+# Files the game must neither hang on nor write over, each refused before
+# its window: a named pipe to play or to record to.
+check_files_refused() {
+    local kind=$1 option
+    for option in playdemo record; do
+        new_run "$kind-pipe-$option" full
+        mkfifo "$RUN/pipe.script"
+        refused_start "$kind" "$kind: --$option to a named pipe" "pipe.script.*Not a regular file" "--$option" pipe.script
+    done
+}
+
 check_demo_files() {
+    check_files_refused "$1"
     check_timedemo_read_only "$1"
     check_record_cyrillic "$1"
     check_record_without_display "$1"

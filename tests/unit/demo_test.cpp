@@ -3,6 +3,10 @@
 #include <string>
 #include <vector>
 
+#ifdef __linux__
+#include <sys/stat.h>
+#endif
+
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/demo/demo_file.h"
@@ -147,10 +151,23 @@ TEST(DemoFileTest, NoMoreThanSixteenMebibytes) {
     const char* argv[] = {"maze", "--playdemo", "over.script"};
     EXPECT_EQ(StartDemoSession(3, argv), "The demo \"over.script\" is larger than 16 MiB.");
     ResetDemoSession();
-#ifdef __linux__
-    content.clear();
-    EXPECT_EQ(ReadDemoFile("/dev/zero", content), "The demo \"/dev/zero\" is larger than 16 MiB.");
-#endif
 }
+
+#ifdef __linux__
+// Nothing but a regular file is opened, for reading or writing: a device
+// may never end and a pipe never begin, and neither may hang the game.
+TEST(DemoFileTest, OnlyRegularFiles) {
+    ScratchFolder folder(false);
+    ASSERT_EQ(mkfifo("pipe.script", 0600), 0);
+    const std::string why = "\": Not a regular file (a pipe, a device or a socket)";
+    std::string content;
+    for (const std::string path : {"/dev/zero", "pipe.script"}) {
+        EXPECT_EQ(ReadDemoFile(path, content), "Cannot read the demo \"" + path + why);
+        const char* argv[] = {"maze", "--record", path.c_str()};
+        EXPECT_EQ(StartDemoSession(3, argv), "Cannot write \"" + path + why);
+        ResetDemoSession();
+    }
+}
+#endif
 
 }  // namespace
