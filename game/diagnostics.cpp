@@ -17,7 +17,7 @@ void WriteDiagnostics() {
     SysPause(100);
     // Opened per frame and closed at once, so holding the key never piles up
     // open streams; an unwritable folder just means no lines.
-    FILE* f = std::fopen("lista.txt", "at");
+    FILE* f = std::fopen(kDiagnosticsFile, "at");
     if (f == nullptr) {
         return;
     }

@@ -1,6 +1,9 @@
 // diagnostics.h -- the lines appended to "lista.txt" while space is held.
 #pragma once
 
+// The file, in the working folder.
+constexpr const char* kDiagnosticsFile = "lista.txt";
+
 // Called by the frame right after clearing the screen. While space is
 // physically down: pauses 100 ms and appends two lines to "lista.txt" in the
 // working folder, so holding it slows the game to about ten frames a second.

@@ -48,6 +48,7 @@ constexpr const char* kDemoTooLarge = "The demo \"%s\" is larger than 16 MiB."; 
 constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";                 // the file, why
 constexpr const char* kCannotWriteIn = "Cannot write \"%s\" in %s: %s.";         // the file, the folder, why
 constexpr const char* kNotAFile = "Not a regular file (a pipe, a device or a socket)";
+constexpr const char* kGamesOwnFile = "\"%s\" is \"%s\", which the game writes itself: choose another file.";
 constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end.";
 
 // What is wrong with a line of a script, as "line N: unknown command: LINE",

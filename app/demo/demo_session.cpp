@@ -20,6 +20,7 @@
 #include "app/demo/open_file.h"
 #include "app/demo/printed.h"
 #include "app/demo/state_line.h"
+#include "game/diagnostics.h"
 
 namespace {
 
@@ -173,11 +174,26 @@ int EndRecording(int exitCode, std::string& message) {
     return exitCode;
 }
 
+// The files the game writes as it goes or at the end are never the demo
+// read nor the recording written: either would be spoiled.
+std::string RefuseGamesOwnFile(const std::string& file) {
+    for (const char* own : {text::kDemoResultFile, text::kTimedemoFile, kDiagnosticsFile}) {
+        if (!file.empty() && SameFile(file, own)) {
+            return Printed(text::kGamesOwnFile, file.c_str(), own);
+        }
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string StartDemoSession(int argc, const char* const* argv) {
     std::string error;
     if (!ParseDemoOptions(argc, argv, options, error)) {
+        return error;
+    }
+    error = RefuseGamesOwnFile(options.play.empty() ? options.record : options.play);
+    if (!error.empty()) {
         return error;
     }
     SetPace(options.pace);

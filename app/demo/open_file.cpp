@@ -122,6 +122,29 @@ bool RemoveFile(const std::string& utf8Path) {
     return _wremove(Wide(utf8Path).c_str()) == 0;
 }
 
+namespace {
+
+// The full name as Windows reads it: case folded, and the dots and spaces it
+// drops at the end of a name dropped.
+std::wstring FoldedFullName(const std::string& utf8Path) {
+    std::vector<wchar_t> full(4096);
+    std::wstring name = _wfullpath(full.data(), Wide(utf8Path).c_str(), full.size()) ? full.data() : L"";
+    while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) {
+        name.pop_back();
+    }
+    for (wchar_t& c : name) {
+        c = towlower(c);
+    }
+    return name;
+}
+
+}  // namespace
+
+bool SameFile(const std::string& a, const std::string& b) {
+    const std::wstring fullA = FoldedFullName(a);
+    return !fullA.empty() && fullA == FoldedFullName(b);
+}
+
 std::string CurrentFolder() {
     std::vector<wchar_t> folder(4096);
     return _wgetcwd(folder.data(), static_cast<int>(folder.size())) ? Utf8(folder.data()) : "";
@@ -168,6 +191,34 @@ std::FILE* OpenFile(const std::string& utf8Path, const char* mode) {
 
 bool RemoveFile(const std::string& utf8Path) {
     return std::remove(utf8Path.c_str()) == 0;
+}
+
+namespace {
+
+// The folder a name is in, and the name within it.
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
+bool SameNode(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat statusA, statusB;
+    const bool hasA = stat(a.c_str(), &statusA) == 0, hasB = stat(b.c_str(), &statusB) == 0;
+    if (hasA || hasB) {
+        return hasA && hasB && SameNode(statusA, statusB);
+    }
+    return NameOf(a) == NameOf(b) && stat(FolderOf(a).c_str(), &statusA) == 0 &&
+           stat(FolderOf(b).c_str(), &statusB) == 0 && SameNode(statusA, statusB);
 }
 
 std::string CurrentFolder() {

@@ -20,6 +20,12 @@ constexpr int kNotAFile = 0x7FFF;
 // What an errno from OpenFile says, for the player's box.
 const char* OpenError(int error);
 
+// Whether the names `a` and `b` are one file: the same file where both are
+// there (its device and inode; on Windows, where no such number is at hand,
+// the same full name, as the system folds it), the same name in the same
+// folder where neither is yet. Two names of which only one is there are two.
+bool SameFile(const std::string& a, const std::string& b);
+
 // The working folder in UTF-8, for messages about the files written there;
 // empty where it cannot be told.
 std::string CurrentFolder();

@@ -107,13 +107,23 @@ check_record_without_display() {
 }
 
 # Files the game must neither hang on nor write over, each refused before
-# its window: a named pipe to play or to record to.
+# its window: a named pipe to play or to record to, and the files the game
+# writes itself, which stay as they were.
 check_files_refused() {
-    local kind=$1 option
-    for option in playdemo record; do
-        new_run "$kind-pipe-$option" full
-        mkfifo "$RUN/pipe.script"
-        refused_start "$kind" "$kind: --$option to a named pipe" "pipe.script.*Not a regular file" "--$option" pipe.script
+    local kind=$1 case option file wanted
+    for case in playdemo:pipe.script record:pipe.script playdemo:demo-result.txt timedemo:timedemo.txt \
+        record:lista.txt; do
+        option=${case%%:*} file=${case#*:}
+        new_run "$kind-refused-$option-$file" full
+        if [ "$file" = pipe.script ]; then
+            mkfifo "$RUN/$file"
+            wanted="$file.*Not a regular file"
+        else
+            cp "$DEMO_SCRIPT" "$RUN/$file"
+            wanted="$file.*which the game writes itself"
+        fi
+        refused_start "$kind" "$kind: --$option $file" "$wanted" "--$option" "$file"
+        [ -p "$RUN/$file" ] || cmp -s "$DEMO_SCRIPT" "$RUN/$file" || fail "$kind: --$option $file" "the file was changed"
     done
 }
 

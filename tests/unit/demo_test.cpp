@@ -153,6 +153,43 @@ TEST(DemoFileTest, NoMoreThanSixteenMebibytes) {
     ResetDemoSession();
 }
 
+// The files the game writes are never a demo or a recording, by whatever
+// name they are given; a file of its own is played.
+TEST(DemoFileTest, NeverTheGamesOwnFiles) {
+    ScratchFolder folder(false);
+    std::filesystem::create_directory("sub");
+    for (const char* name : {"demo-result.txt", "timedemo.txt", "other.script"}) {
+        std::ofstream(name) << "frames 1\n";
+    }
+    struct Case {
+        const char* option;
+        const char* file;
+        const char* own;  // what is refused, or null
+    };
+    const Case cases[] = {
+        {"--playdemo", "demo-result.txt", "demo-result.txt"},
+        {"--timedemo", "./timedemo.txt", "timedemo.txt"},
+        {"--record", "sub/../lista.txt", "lista.txt"},
+        {"--record", "sub/lista.txt", nullptr},
+        {"--playdemo", "other.script", nullptr},
+        {"--record", "demo-result.txt", "demo-result.txt"},
+#ifndef _WIN32
+        {"--playdemo", "sub/linked.txt", "timedemo.txt"},
+#endif
+    };
+#ifndef _WIN32
+    std::filesystem::create_hard_link("timedemo.txt", "sub/linked.txt");
+#endif
+    for (const Case& c : cases) {
+        const char* argv[] = {"maze", c.option, c.file};
+        const std::string refused = c.own ? "\"" + std::string(c.file) + "\" is \"" + c.own +
+                                                "\", which the game writes itself: choose another file."
+                                          : "";
+        EXPECT_EQ(StartDemoSession(3, argv), refused) << c.option << " " << c.file;
+        ResetDemoSession();
+    }
+}
+
 #ifdef __linux__
 // Nothing but a regular file is opened, for reading or writing: a device
 // may never end and a pipe never begin, and neither may hang the game.
