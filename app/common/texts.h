@@ -49,7 +49,9 @@ constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";                
 constexpr const char* kCannotWriteIn = "Cannot write \"%s\" in %s: %s.";         // the file, the folder, why
 constexpr const char* kNotAFile = "Not a regular file (a pipe, a device or a socket)";
 constexpr const char* kGamesOwnFile = "\"%s\" is \"%s\", which the game writes itself: choose another file.";
-constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end.";
+constexpr const char* kRecordedElsewhere = "\"%s\" is being recorded by another game: choose another file.";
+// The recording, then where what was written of it is.
+constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end; what was written is in \"%s\".";
 
 // What is wrong with a line of a script, as "line N: unknown command: LINE",
 // "line N: malformed: LINE" or "line N: expect: ...".

@@ -19,15 +19,14 @@
 #include "app/demo/demo_text.h"
 #include "app/demo/open_file.h"
 #include "app/demo/printed.h"
+#include "app/demo/recording_file.h"
 #include "app/demo/state_line.h"
 #include "game/diagnostics.h"
 
 namespace {
 
 DemoOptions options;
-std::FILE* recordFile = nullptr;
-bool recordOpened = false;  // tried once: a file opened late would miss its start
-DemoOrigin origin;          // of the demo played
+DemoOrigin origin;  // of the demo played
 std::unique_ptr<DemoRecorder> recorder;
 std::unique_ptr<DemoPlayer> player;
 
@@ -54,45 +53,12 @@ std::string StartDemo() {
     return "";
 }
 
-// Flushed each time: what the recorder hands out is what the game may not lose.
-// The file is opened, and an existing one emptied, only by the first lines
-// of a game that runs: a game that cannot start leaves it as it was.
-void WriteRecording(const std::string& lines) {
-    if (!recordOpened) {
-        recordOpened = true;
-        recordFile = OpenFile(options.record, "wb");
-    }
-    if (recordFile != nullptr) {
-        std::fwrite(lines.data(), 1, lines.size(), recordFile);
-        std::fflush(recordFile);
-    }
-}
-
-// Whether the recording's file can be written, found without changing it: an
-// existing file is opened for update and closed untouched, a new one is made
-// and removed again. Empty, or what to tell the player.
-std::string CheckWritable(const std::string& path) {
-    std::FILE* f = OpenFile(path, "r+b");
-    const bool isNew = f == nullptr && errno == ENOENT;
-    if (isNew) {
-        f = OpenFile(path, "wb");
-    }
-    if (f == nullptr) {
-        return Printed(text::kCannotCreate, path.c_str(), OpenError(errno));
-    }
-    std::fclose(f);
-    if (isNew) {
-        RemoveFile(path);
-    }
-    return "";
-}
-
 std::string StartRecording() {
-    const std::string refused = CheckWritable(options.record);
+    const std::string refused = OpenRecordingFile(options.record);
     if (!refused.empty()) {
         return refused;
     }
-    recorder = std::make_unique<DemoRecorder>(WriteRecording);
+    recorder = std::make_unique<DemoRecorder>(WriteRecordingFile);
     for (const std::string& note : OriginNotes(std::time(nullptr))) {
         recorder->Note(note);
     }
@@ -164,11 +130,8 @@ std::string RecordingSummary() {
 int EndRecording(int exitCode, std::string& message) {
     recorder->Note(RecordingSummary());
     recorder->Finish(GameState());
-    const bool written = recordFile != nullptr && !std::ferror(recordFile);
-    const bool closed = recordFile != nullptr && std::fclose(recordFile) == 0;
-    recordFile = nullptr;
-    if (!closed || !written) {
-        message = Printed(text::kCannotFinish, options.record.c_str());
+    if (!FinishRecordingFile()) {
+        message = Printed(text::kCannotFinish, options.record.c_str(), RecordingPartName(options.record).c_str());
         return 2;
     }
     return exitCode;
@@ -223,11 +186,7 @@ void ResetToPlainGame() {
 
 void ResetDemoSession() {
     ResetToPlainGame();
-    if (recordFile != nullptr) {
-        std::fclose(recordFile);
-        recordFile = nullptr;
-    }
-    recordOpened = false;
+    DropRecordingFile();
     origin = DemoOrigin{};
     recorder.reset();
     player.reset();

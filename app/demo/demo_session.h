@@ -5,8 +5,9 @@
 
 // Called by each entry point before the window opens, with its arguments.
 // Reads the options; for a demo, reads and checks its whole script; for a
-// recording, checks that its file can be written, leaving it as it is (the
-// recording's first lines, once the game runs, make or empty it). Empty when
+// recording, checks that its file can be written, leaving it as it is, and
+// takes the file the recording is written to until the end, locked against
+// another game (recording_file.h). Empty when
 // the game may start; otherwise what to tell the player, and the game ends
 // with exit code 2, nothing opened.
 std::string StartDemoSession(int argc, const char* const* argv);

@@ -8,6 +8,8 @@
 
 #ifdef _WIN32
 #include <direct.h>
+#include <io.h>
+#include <sys/locking.h>
 #include <wchar.h>
 #else
 #include <fcntl.h>
@@ -122,6 +124,25 @@ bool RemoveFile(const std::string& utf8Path) {
     return _wremove(Wide(utf8Path).c_str()) == 0;
 }
 
+// A byte locked is enough: every game locks the first.
+bool LockOpenFile(std::FILE* f) {
+    const int fd = _fileno(f);
+    return _lseek(fd, 0, SEEK_SET) == 0 && _locking(fd, _LK_NBLCK, 1) == 0;
+}
+
+bool EmptyOpenFile(std::FILE* f) {
+    return _chsize(_fileno(f), 0) == 0;
+}
+
+// An open file cannot be renamed, nor a file renamed over another.
+bool CloseAndReplace(std::FILE* f, const std::string& from, const std::string& to) {
+    if (std::fclose(f) != 0) {
+        return false;
+    }
+    const std::wstring wideTo = Wide(to);
+    return (_wremove(wideTo.c_str()) == 0 || errno == ENOENT) && _wrename(Wide(from).c_str(), wideTo.c_str()) == 0;
+}
+
 namespace {
 
 // The full name as Windows reads it: case folded, and the dots and spaces it
@@ -191,6 +212,24 @@ std::FILE* OpenFile(const std::string& utf8Path, const char* mode) {
 
 bool RemoveFile(const std::string& utf8Path) {
     return std::remove(utf8Path.c_str()) == 0;
+}
+
+// A record lock, not flock: Wine locks files with these, so a game under
+// Wine and a native one see each other's.
+bool LockOpenFile(std::FILE* f) {
+    struct flock lock = {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    return fcntl(fileno(f), F_SETLK, &lock) == 0;
+}
+
+bool EmptyOpenFile(std::FILE* f) {
+    return ftruncate(fileno(f), 0) == 0;
+}
+
+bool CloseAndReplace(std::FILE* f, const std::string& from, const std::string& to) {
+    const bool renamed = std::rename(from.c_str(), to.c_str()) == 0;
+    return std::fclose(f) == 0 && renamed;
 }
 
 namespace {

@@ -26,6 +26,21 @@ const char* OpenError(int error);
 // folder where neither is yet. Two names of which only one is there are two.
 bool SameFile(const std::string& a, const std::string& b);
 
+// Locks the whole of the open file `f` against any other program's lock,
+// without waiting: false where another holds one. Held until `f` is closed,
+// or its program ends however it ends. Games on Windows and on Linux (and
+// under Wine) see each other's locks.
+bool LockOpenFile(std::FILE* f);
+
+// Cuts the open file `f` to nothing; false where it cannot.
+bool EmptyOpenFile(std::FILE* f);
+
+// Closes `f`, the file named `from`, and renames it to `to`, replacing any
+// file of that name; in the order the system allows, so that a lock on `f`
+// is held through the rename where the system lets an open file be renamed.
+// False where any of it fails.
+bool CloseAndReplace(std::FILE* f, const std::string& from, const std::string& to);
+
 // The working folder in UTF-8, for messages about the files written there;
 // empty where it cannot be told.
 std::string CurrentFolder();

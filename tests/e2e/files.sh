@@ -90,7 +90,8 @@ check_record_cyrillic() {
 }
 
 # No display to play on: the game ends with 1, and the file it was to record
-# to is as it was; a new name is not left behind empty.
+# to is as it was; a new name is not left behind empty, nor the file the
+# recording would have been written to.
 check_record_without_display() {
     local kind=$1 label="$1: --record without a display"
     [ "$kind" = linux ] || return
@@ -99,7 +100,7 @@ check_record_without_display() {
     (cd "$RUN" && DISPLAY=:99999 timeout 30 "$LINUX_GAME" --record best.script) >/dev/null 2>&1
     local kept=$?
     (cd "$RUN" && DISPLAY=:99999 timeout 30 "$LINUX_GAME" --record new.script) >/dev/null 2>&1
-    if [ "$kept" = 1 ] && [ "$(cat "$RUN/best.script")" = "frames 7" ] && [ ! -e "$RUN/new.script" ]; then
+    if [ "$kept" = 1 ] && [ "$(cat "$RUN/best.script")" = "frames 7" ] && [ "$(ls "$RUN")" = "$(printf 'Data\nbest.script')" ]; then
         pass "$label ends with exit code 1, the file kept, no new one made"
     else
         fail "$label" "exit code $kept, best.script: $(wc -c <"$RUN/best.script") bytes; files: $(ls "$RUN" | tr '\n' ' ')"
@@ -127,8 +128,34 @@ check_files_refused() {
     done
 }
 
+# Two games recording to one file: the second, of each build, is refused
+# before its window, naming the file; the first plays on, and its recording
+# alone takes the name at the end.
+check_shared_recording() {
+    local kind=$1 label="$1: a second game recording to the same file" first window second
+    new_run "$kind-shared-recording" full
+    start_game_with "$kind" --record shared.script
+    find_game "$label" || return
+    first=$GAME_PID window=$WIN
+    for second in "${KINDS[@]}"; do
+        [ -n "$second" ] && refused_start "$second" "$label, $second" "shared.script.*being recorded by another game" \
+            --record shared.script
+    done
+    GAME_PID=$first
+    hold_key "$window" Escape
+    wait_exit "$GAME_PID" 15
+    if [ "$EXIT_CODE" = 0 ] && [ "$(sed -n 2p "$RUN/shared.script")" = "# build $kind" ] &&
+        tail -1 "$RUN/shared.script" | grep -q '^expect frame=' && [ ! -e "$RUN/shared.script.part" ]; then
+        pass "$label: the first records on to its end"
+    else
+        fail "$label" "exit code $EXIT_CODE, files: $(ls "$RUN" | tr '\n' ' ')"
+        stop_pid "$GAME_PID"
+    fi
+}
+
 check_demo_files() {
     check_files_refused "$1"
+    check_shared_recording "$1"
     check_timedemo_read_only "$1"
     check_record_cyrillic "$1"
     check_record_without_display "$1"

@@ -102,7 +102,9 @@ TEST_F(EntryPointTest, AFailedExpectOfAnotherGameStepIsToldWithAHint) {
 }
 
 // Until the game runs, an existing file keeps its bytes and a new one is not
-// made; a name outside any code page is the file made.
+// made, nor is the file it is written to until the end left behind; a name
+// outside any code page is the file made, in place of what a game killed
+// earlier left beside it.
 TEST_F(EntryPointTest, ARecordingTouchesItsFileOnlyOnceTheGameRuns) {
     ScratchFolder folder(false);
     std::ofstream("best.script") << "frames 7\n";
@@ -111,14 +113,18 @@ TEST_F(EntryPointTest, ARecordingTouchesItsFileOnlyOnceTheGameRuns) {
     ResetProgram();
     std::ifstream kept("best.script");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "frames 7\n");
+    EXPECT_FALSE(std::filesystem::exists("best.script.part"));
 
     const std::filesystem::path name = std::filesystem::u8path(u8"\u0434\u0435\u043c\u043e.script");
+    const std::filesystem::path part = std::filesystem::path(name) += ".part";
+    std::ofstream(part) << "frames 9\n";
     const std::string utf8 = name.u8string();
     const char* again[] = {"maze", "--record", utf8.c_str(), "--pace", "0"};
     ASSERT_TRUE(BeginSession(5, again, Show));
     EXPECT_FALSE(std::filesystem::exists(name));
     RunTurns(2);
     EXPECT_EQ(EndSession(0, Show), 0);
+    EXPECT_FALSE(std::filesystem::exists(part));
     std::ifstream recording(name);
     const std::string text(std::istreambuf_iterator<char>(recording), {});
     EXPECT_EQ(text.rfind("# maze ", 0), 0u) << text;
