@@ -60,6 +60,7 @@ constexpr const char* kUnknownCommand = "unknown command";
 constexpr const char* kMalformed = "malformed";
 constexpr const char* kLineTooLong = "longer than 4096 bytes";
 constexpr const char* kNulByte = "a NUL byte";
+constexpr const char* kLoneCarriageReturn = "a carriage return within the line";
 // A recording's last line cut off as it was written: "line N: cut short;
 // the script ends at line N-1", on standard error, and the rest plays.
 constexpr const char* kCutShort = ": cut short; the script ends at line ";

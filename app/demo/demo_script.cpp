@@ -197,25 +197,20 @@ Args Split(const std::string& line) {
     return args;
 }
 
-// Whether `word` is how some command word starts: what a recording cut off
-// within its last line leaves.
-bool StartsACommand(const std::string& word) {
-    for (const Word& w : kWords) {
-        if (std::string(w.name).compare(0, word.size(), word) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-// What refuses a line before its words are read, or null.
+// What refuses a line before its words are read, or null. A carriage return
+// ends a line only before its newline: where it stands alone, the file's
+// lines end as no reader here reads them, and the line numbers would lie.
 const char* RefusedBytes(const std::string& line) {
     if (line.size() > kMaxLineBytes) {
         return text::kLineTooLong;
     }
-    return line.find('\0') == std::string::npos ? nullptr : text::kNulByte;
+    if (line.find('\0') != std::string::npos) {
+        return text::kNulByte;
+    }
+    const size_t cr = line.find('\r');
+    return cr == std::string::npos || cr + 1 == line.size() ? nullptr : text::kLoneCarriageReturn;
 }
 
 }  // namespace
@@ -228,6 +223,12 @@ LineKind ParseScriptLine(std::string line, long long number, bool terminated, De
     if (const char* refused = RefusedBytes(line)) {
         error = LineMessage(number, refused, ShownLine(line));
         return LineKind::Bad;
+    }
+    // Whatever it reads as, a last line without its newline was cut off as
+    // it was written: `mouse 312 2` may be `mouse 312 210` cut short.
+    if (!terminated && !line.empty()) {
+        error = text::kScriptLine + std::to_string(number) + text::kCutShort + std::to_string(number - 1);
+        return LineKind::CutShort;
     }
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
@@ -244,10 +245,6 @@ LineKind ParseScriptLine(std::string line, long long number, bool terminated, De
         if (word->read(args, command)) {
             return LineKind::Command;
         }
-    }
-    if (!terminated && StartsACommand(args[0])) {
-        error = text::kScriptLine + std::to_string(number) + text::kCutShort + std::to_string(number - 1);
-        return LineKind::CutShort;
     }
     error = LineMessage(number, word == nullptr ? text::kUnknownCommand : text::kMalformed, ShownLine(line));
     return LineKind::Bad;

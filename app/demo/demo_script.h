@@ -30,13 +30,13 @@ constexpr size_t kMaxLineBytes = 4096;
 enum class LineKind { Command, Blank, Bad, CutShort };
 
 // Reads line `number` of a script (a UTF-8 byte-order mark before line 1 and a
-// trailing CR are dropped); `terminated` tells whether a newline ended it.
-// Blank lines and comments give Blank; a line that is not a command gives Bad
-// and, in `error`, "line N: WHAT: LINE" (unknown command, malformed, a NUL
-// byte, too long), the line shown safely. An unterminated line that does not
-// read but starts as a command word does is a recording cut off as it was
-// written: CutShort, and in `error` where the script ends. maze-sim calls it
-// line by line and runs each command before reading the next.
+// CR before the newline are dropped); `terminated` tells whether a newline
+// ended it. Blank lines and comments give Blank; a line that is not a command
+// gives Bad and, in `error`, "line N: WHAT: LINE" (unknown command,
+// malformed, a NUL byte, a CR within it, too long), the line shown safely.
+// An unterminated line, whatever it reads as, is a recording cut off as it
+// was written: CutShort, and in `error` where the script ends. maze-sim calls
+// it line by line and runs each command before reading the next.
 LineKind ParseScriptLine(std::string line, long long number, bool terminated, DemoCommand& command, std::string& error);
 
 // The line, without its newline, that ParseScriptLine reads back as

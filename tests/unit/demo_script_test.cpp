@@ -226,7 +226,9 @@ TEST(DemoScriptTest, RefusedLinesAreShownSafely) {
 }
 
 // Only the first line may start with a byte-order mark; only the last,
-// unterminated, may be cut short, and only within a command's words.
+// unterminated, is cut short, whatever it reads as: a word begun, a word
+// unknown, or a whole line that may be a longer one cut. A CR ends a line
+// only before its newline.
 TEST(DemoScriptTest, AMarkFirstAndACutLast) {
     const std::string mark = "\xEF\xBB\xBF";
     std::vector<DemoCommand> commands;
@@ -235,7 +237,8 @@ TEST(DemoScriptTest, AMarkFirstAndACutLast) {
     EXPECT_FALSE(ReadAll("frames 1\n" + mark + "frames 1\n", commands, error));
     EXPECT_EQ(error.substr(0, 24), "line 2: unknown command:");
 
-    for (const char* cut : {"mous", "expect frame=12 cen", "frames", "k", "key 87 do"}) {
+    for (const char* cut :
+         {"mous", "expect frame=12 cen", "frames", "k", "key 87 do", "jump", "mouse 312 2", "state"}) {
         SCOPED_TRACE(cut);
         DemoText demo;
         ASSERT_TRUE(demo.Check(std::string("frames 2\n\nkey 87 down\n") + cut, error)) << error;
@@ -245,13 +248,14 @@ TEST(DemoScriptTest, AMarkFirstAndACutLast) {
         EXPECT_TRUE(demo.Next(command));
         EXPECT_EQ(command.line, 3);
         EXPECT_FALSE(demo.Next(command));
-        EXPECT_FALSE(demo.Check(std::string("frames 2\n") + cut + "\n", error));
     }
     DemoText demo;
-    EXPECT_FALSE(demo.Check("frames 2\njump", error));
-    EXPECT_EQ(error, "line 2: unknown command: jump");
-    ASSERT_TRUE(demo.Check("frames 2\nstate", error));
+    EXPECT_FALSE(demo.Check("frames 2\nmous\n", error));
+    EXPECT_EQ(error, "line 2: unknown command: mous");
+    ASSERT_TRUE(demo.Check("frames 2\r\nstate\r\n", error));
     EXPECT_EQ(demo.CutShortNotice(), "");
+    EXPECT_FALSE(demo.Check("frames 5\rexpect frame=999\r", error));
+    EXPECT_EQ(error, "line 1: a carriage return within the line: frames 5\\x0dexpect frame=999\\x0d");
 }
 
 }  // namespace
