@@ -35,6 +35,10 @@ var Module = (function () {
     // cut one byte beyond it, for the game to refuse, never read whole.
     var DEMO_LIMIT = 16 * 1024 * 1024;
     var RECORDING = "maze-recording.script";
+    // The player's files go in a folder of their own, so that a name the game
+    // writes (demo-result.txt) or one of the page's folders (dev, tmp) is just
+    // a demo's name there.
+    var CHOSEN = "chosen";
 
     // ?record, ?playdemo=FILE or ?timedemo=FILE, and ?pace=N: the games'
     // options of the same names; the demo a file beside the page.
@@ -184,18 +188,22 @@ var Module = (function () {
         begin(["--record", RECORDING]);
     }
 
+    // The game reads the whole file before it starts, or refuses it: the
+    // page keeps no copy of it after that.
     function watch(file) {
         if (!file) return;
         Module._maze_end_game();
-        var name = plainName(file.name);
-        if (isFolder(name)) {
-            refuse(filled(texts.folder, name));
-            return;
-        }
+        var name = CHOSEN + "/" + plainName(file.name);
+        if (!Module.FS.analyzePath(CHOSEN).exists) Module.FS.mkdir(CHOSEN);
         readDemo(file)
             .then(function (bytes) { placeDemo(name, bytes); })
-            .then(function () { begin(["--playdemo", name]); },
-                  function (error) { refuse(filled(texts.cannotRead, name, error.message)); });
+            .then(function () {
+                try {
+                    begin(["--playdemo", name]);
+                } finally {
+                    Module.FS.unlink(name);
+                }
+            }, function (error) { refuse(filled(texts.cannotRead, name, error.message)); });
     }
 
     // After a demo, the line a timed one appended, or the state it ended in;
@@ -267,8 +275,10 @@ var Module = (function () {
     onButton("download-recording", function () { offer(lastRecording, RECORDING); });
     onButton("record", record);
     // The new game is no demo, whatever the last one was: nothing of the
-    // last game's result stays on the page.
+    // last game's result stays on the page. Only once the game has ended: a
+    // second loop over the running one would stop the runtime.
     onButton("again", function () {
+        if (!window.mazePage.ended) return;
         beginSession([]);
         Module._maze_play_again();
     });

@@ -185,8 +185,8 @@ TEST(DemoFileTest, NeverTheGamesOwnFiles) {
         const std::string refused = c.own ? "\"" + std::string(c.file) + "\" is \"" + c.own +
                                                 "\", which the game writes itself: choose another file."
                                           : "";
-        EXPECT_EQ(StartDemoSession(3, argv), refused) << c.option << " " << c.file;
         ResetDemoSession();
+        EXPECT_EQ(StartDemoSession(3, argv), refused) << c.option << " " << c.file;
     }
 }
 
@@ -201,9 +201,10 @@ TEST(DemoFileTest, OnlyRegularFiles) {
     for (const std::string path : {"/dev/zero", "pipe.script"}) {
         EXPECT_EQ(ReadDemoFile(path, content), "Cannot read the demo \"" + path + why);
         const char* argv[] = {"maze", "--record", path.c_str()};
-        EXPECT_EQ(StartDemoSession(3, argv), "Cannot write \"" + path + why);
         ResetDemoSession();
+        EXPECT_EQ(StartDemoSession(3, argv), "Cannot write \"" + path + why);
     }
+    ResetDemoSession();
 }
 #endif
 

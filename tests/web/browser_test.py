@@ -560,10 +560,10 @@ document.getElementById("canvas").dispatchEvent(drop);
 
 # The games' limit on a demo's size.
 DEMO_LIMIT = 16 * 1024 * 1024
-# A file of N comment bytes dropped on the canvas, made in the page.
+# A file of N comment bytes and a NAME dropped on the canvas, made in the page.
 DROP_LARGE = """
 var files = new DataTransfer();
-files.items.add(new File([new Uint8Array(arguments[0]).fill(35)], "large.script"));
+files.items.add(new File([new Uint8Array(arguments[0]).fill(35)], arguments[1]));
 var drop = new DragEvent("drop", {dataTransfer: files, bubbles: true, cancelable: true});
 document.getElementById("canvas").dispatchEvent(drop);
 """
@@ -595,23 +595,67 @@ def check_watching(driver, build, scratch):
         ran = steps(driver)
         driver.save_screenshot(os.path.join(scratch, "page-refused.png"))
         check("a malformed demo is refused in the box before it plays: %s" % text,
-              text.startswith("bad.script: line 2: ") and ran == 0, "%d steps run" % ran)
+              text.startswith("chosen/bad.script: line 2: ") and ran == 0, "%d steps run" % ran)
         driver.execute_script(DROP, "..\\up:there.script", "jump 3\n")
         wait_until(10, lambda: driver.find_element(By.ID, "box-text").text != text)
         text = box_text(driver) or ""
         check("a file dropped on the picture is watched by a plain name: %s" % text,
-              text.startswith("_up_there.script: line 1: "), "box %r" % text)
-        driver.execute_script(DROP_LARGE, DEMO_LIMIT + 1000)
-        size = wait_until(20, lambda: driver.execute_script(
-            "try { return Module.FS.stat('large.script').size; } catch (e) { return 0; }"))
-        wait_until(10, lambda: driver.find_element(By.ID, "box-text").text != text)
-        text = box_text(driver) or ""
-        check("a file beyond the demo limit reaches the game cut one byte beyond it (%d bytes), "
-              "which refuses it: %s" % (size, text),
-              size == DEMO_LIMIT + 1 and text == 'The demo "large.script" is larger than 16 MiB.',
-              "not %d bytes, or the box %r" % (DEMO_LIMIT + 1, text))
+              text.startswith("chosen/_up_there.script: line 1: "), "box %r" % text)
+        check_large_files(driver)
+        check_any_name(driver)
     finally:
         server.stop()
+
+
+# What the page hands the game: the size of each file it writes.
+COUNT_WRITES = """
+window.written = [];
+var write = Module.FS.writeFile;
+Module.FS.writeFile = function (path, data) { written.push(data.length); return write.apply(this, arguments); };
+"""
+
+
+def heap_bytes(driver):
+    """The page's JavaScript heap with the buffers it holds (files and the game's memory among them), after a
+    collection."""
+    driver.execute_cdp_cmd("HeapProfiler.collectGarbage", {})
+    usage = driver.execute_cdp_cmd("Runtime.getHeapUsage", {})
+    return usage["usedSize"] + usage.get("backingStorageSize", 0)
+
+
+def check_large_files(driver, count=12):
+    """Files beyond the demo limit reach the game cut one byte beyond it, and none stays in the page once refused."""
+    driver.execute_script(COUNT_WRITES)
+    before = 0
+    for i in range(count):
+        driver.execute_script("document.getElementById('box-text').textContent = ''")
+        driver.execute_script(DROP_LARGE, DEMO_LIMIT + 1000, "large%d.script" % i)
+        wait_until(20, lambda: driver.find_element(By.ID, "box-text").text != "")
+        # The game's memory grows once, for the first: it is reused after.
+        before = before or heap_bytes(driver)
+    text = box_text(driver) or ""
+    grown = (heap_bytes(driver) - before) / 2.0 ** 20
+    sizes = driver.execute_script("return written")
+    left = driver.execute_script("return Module.FS.readdir('chosen').length - 2")
+    check("%d files beyond the demo limit reach the game cut one byte beyond it, which refuses them (%s), "
+          "and the page keeps none: %+.1f MiB from the first to the last" % (count, text, grown),
+          sizes == [DEMO_LIMIT + 1] * count and text == 'The demo "chosen/large%d.script" is larger than 16 MiB.' % (count - 1)
+          and left == 0 and grown < 16, "sizes %s, the box %r, %d files left" % (sizes, text, left))
+
+
+def check_any_name(driver):
+    """A chosen file plays by any name, the page's folders' and the game's own files' included; "Play again"
+    is ignored while it plays."""
+    for name in ("dev", "tmp", "demo-result.txt", "lista.txt"):
+        driver.execute_script(DROP, name, "frames 2000\n")
+        wait_until(10, lambda: not driver.execute_script("return mazePage.ended"))
+        driver.execute_script("document.getElementById('again').click()")
+        ended = wait_until(20, lambda: driver.execute_script("return mazePage.ended && mazePage.demoResult"))
+        result = driver.execute_script("return mazePage.demoResult") or ""
+        aborted = [entry["message"] for entry in driver.get_log("browser") if "Abort" in entry["message"]]
+        check("a demo named %s plays to its end, \"Play again\" ignored meanwhile" % name,
+              ended and result.startswith("frame=2000 ") and not aborted, "ended %s, result %r, %s"
+              % (ended, result[:40], aborted))
 
 
 def refused_first(driver, url, label, wanted):
