@@ -159,9 +159,26 @@ std::wstring FoldedFullName(const std::string& utf8Path) {
     return name;
 }
 
+FileIdentity fileIdentity = nullptr;
+
+// Asked of regular files only: opening a pipe's name to ask would connect to it.
+bool Identity(const std::string& utf8Path, std::string& identity) {
+    struct _stat64 status;
+    return fileIdentity != nullptr && _wstat64(Wide(utf8Path).c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           fileIdentity(utf8Path, identity);
+}
+
 }  // namespace
 
+void UseFileIdentity(FileIdentity identity) {
+    fileIdentity = identity;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
+    std::string identityA, identityB;
+    if (Identity(a, identityA) && Identity(b, identityB)) {
+        return identityA == identityB;
+    }
     const std::wstring fullA = FoldedFullName(a);
     return !fullA.empty() && fullA == FoldedFullName(b);
 }

@@ -21,10 +21,21 @@ constexpr int kNotAFile = 0x7FFF;
 const char* OpenError(int error);
 
 // Whether the names `a` and `b` are one file: the same file where both are
-// there (its device and inode; on Windows, where no such number is at hand,
-// the same full name, as the system folds it), the same name in the same
-// folder where neither is yet. Two names of which only one is there are two.
+// there (its device and inode; on Windows, its volume and index, as the
+// shell's FileIdentity tells them), the same name in the same folder where
+// neither is yet (on Windows, the same full name as the system folds it).
+// Two names of which only one is there are two.
 bool SameFile(const std::string& a, const std::string& b);
+
+#ifdef _WIN32
+// A file's identity, told by the shell where the C library has none: the same
+// string for every name of one file; false where it cannot be told.
+using FileIdentity = bool (*)(const std::string& utf8Path, std::string& identity);
+
+// Called by the Windows entry point before the session starts. Without it,
+// SameFile compares full names only.
+void UseFileIdentity(FileIdentity identity);
+#endif
 
 // Locks the whole of the open file `f` against any other program's lock,
 // without waiting: false where another holds one. Held until `f` is closed,

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "app/demo/entry_point.h"
+#include "app/demo/open_file.h"
+#include "app/win32/file_identity.h"
 #include "app/win32/loop.h"
 #include "app/win32/message_box.h"
 #include "app/win32/wide_args.h"
@@ -24,6 +26,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     for (const std::string& argument : arguments) {
         argv.push_back(argument.c_str());
     }
+    UseFileIdentity(Win32FileIdentity);
     if (!BeginSession(static_cast<int>(argv.size()), argv.data(), ShowError)) {
         return kRefusedExitCode;
     }

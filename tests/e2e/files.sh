@@ -109,20 +109,20 @@ check_record_without_display() {
 
 # Files the game must neither hang on nor write over, each refused before
 # its window: a named pipe to play or to record to, and the files the game
-# writes itself, which stay as they were.
+# writes itself, by their names or another, which stay as they were.
 check_files_refused() {
     local kind=$1 case option file wanted
     for case in playdemo:pipe.script record:pipe.script playdemo:demo-result.txt timedemo:timedemo.txt \
-        record:lista.txt; do
+        record:lista.txt playdemo:linked.script; do
         option=${case%%:*} file=${case#*:}
         new_run "$kind-refused-$option-$file" full
-        if [ "$file" = pipe.script ]; then
-            mkfifo "$RUN/$file"
-            wanted="$file.*Not a regular file"
-        else
-            cp "$DEMO_SCRIPT" "$RUN/$file"
-            wanted="$file.*which the game writes itself"
-        fi
+        wanted="$file.*which the game writes itself"
+        case $file in
+            pipe.script) mkfifo "$RUN/$file" && wanted="$file.*Not a regular file" ;;
+            # Another name of demo-result.txt.
+            linked.script) cp "$DEMO_SCRIPT" "$RUN/demo-result.txt" && ln "$RUN/demo-result.txt" "$RUN/$file" ;;
+            *) cp "$DEMO_SCRIPT" "$RUN/$file" ;;
+        esac
         refused_start "$kind" "$kind: --$option $file" "$wanted" "--$option" "$file"
         [ -p "$RUN/$file" ] || cmp -s "$DEMO_SCRIPT" "$RUN/$file" || fail "$kind: --$option $file" "the file was changed"
     done
