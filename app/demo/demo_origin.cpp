@@ -2,9 +2,9 @@
 #include "app/demo/demo_origin.h"
 
 #include <cstdio>
-#include <sstream>
 
 #include "app/common/texts.h"
+#include "app/demo/demo_script.h"
 #include "app/demo/printed.h"
 
 namespace {
@@ -24,23 +24,32 @@ std::vector<std::string> OriginNotes(std::time_t now) {
             Printed(text::kOriginRecorded, date)};
 }
 
-// Reads back what kOriginProgram writes, after the comment mark.
-void ReadOriginLine(const std::string& line, DemoOrigin& origin) {
-    char version[32];
-    int step = 0;
-    if (std::sscanf(line.c_str(), "# maze %31[^,], game step %d", version, &step) == 2 && step > 0) {
-        origin.version = version;
-        origin.gameStep = step;
-    }
-}
-
+// What kOriginProgram writes, after the comment mark: "# maze VERSION, game
+// step N", read by hand so that every build reads a number the same way.
 DemoOrigin ReadOrigin(const std::string& script) {
+    std::string line = script.substr(0, script.find('\n'));
+    if (line.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        line.erase(0, 3);
+    }
     DemoOrigin origin;
-    std::istringstream lines(script);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line[0] == '#') {
-            ReadOriginLine(line, origin);
-        }
+    const std::string program = "# maze ", step = ", game step ";
+    const size_t comma = line.find(',', program.size());
+    if (line.compare(0, program.size(), program) != 0 || comma == std::string::npos || comma == program.size() ||
+        comma - program.size() > kMaxVersionBytes || line.compare(comma, step.size(), step) != 0) {
+        return origin;
+    }
+    const size_t first = comma + step.size();
+    size_t end = first;
+    while (end < line.size() && line[end] >= '0' && line[end] <= '9') {
+        ++end;
+    }
+    if (end == first || end - first > kMaxGameStepDigits) {
+        return origin;
+    }
+    const int number = std::stoi(line.substr(first, end - first));
+    if (number > 0) {
+        origin.version = ShownLine(line.substr(program.size(), comma - program.size()));
+        origin.gameStep = number;
     }
     return origin;
 }

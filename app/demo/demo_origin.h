@@ -1,6 +1,7 @@
 // demo_origin.h -- what made a recording, written at its top, and the hint when a demo made elsewhere fails.
 #pragma once
 
+#include <cstddef>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -20,11 +21,17 @@ struct DemoOrigin {
 // web) and `now` in UTC.
 std::vector<std::string> OriginNotes(std::time_t now);
 
-// Called with each comment line of a script as it is read: the line that
-// names the program and its game step fills `origin`; any other leaves it.
-void ReadOriginLine(const std::string& line, DemoOrigin& origin);
+// A game step in a header is a whole number from 1 to 999999999, in at most
+// this many digits; a version, at most this many bytes before its comma.
+constexpr std::size_t kMaxGameStepDigits = 9;
+constexpr std::size_t kMaxVersionBytes = 31;
 
-// The same over a whole script, for the games, which read it all at once.
+// What the first line of `script` (a whole script, or its first line alone,
+// as maze-sim reads it) says made it, where it is a header line naming the
+// program and its game step; otherwise no game step. A comment further down
+// names nothing: a header is what a recording starts with. A game step
+// beyond the range names none either. The version is kept as a message
+// shows a line (ShownLine): no escape byte of it reaches a terminal.
 DemoOrigin ReadOrigin(const std::string& script);
 
 // Told after an `expect` that did not hold: where `origin` names a game step

@@ -36,20 +36,34 @@ TEST(DemoOriginTest, TheHeaderNamesThisGameItsBuildAndTheTimeInUtc) {
     EXPECT_EQ(OriginHint(origin), "");
 }
 
+// Only the first line names the game that made a demo, its game step in
+// digits from 1 to 999999999, its version shown as a message shows a line.
 TEST(DemoOriginTest, ADemoOfAnotherGameStepGetsAHintOneWithoutAHeaderNone) {
-    const std::string ours = ReadOrigin(Header(0)).version;
-    DemoOrigin origin = ReadOrigin("frames 3\n# maze 1.1.0, game step 2\r\nexpect frame=3\n");
-    EXPECT_EQ(OriginHint(origin), "  hint: recorded by maze 1.1.0 (game step 2); this is maze " + ours +
-                                      " (game step 1), whose step differs\n");
-
-    EXPECT_EQ(OriginHint(ReadOrigin("# a comment\nframes 3\n")), "");
-    // Line by line, as maze-sim streams: other comments leave what was read.
-    origin = DemoOrigin{};
-    for (const char* line : {"# maze 0.9.0, game step 3", "# maze, game step x", "# build web"}) {
-        ReadOriginLine(line, origin);
+    struct Case {
+        const char* script;
+        const char* version;
+        int step;
+    };
+    const Case cases[] = {
+        {"# maze 1.1.0, game step 2\r\nexpect frame=3\n", "1.1.0", 2},
+        {"\xEF\xBB\xBF# maze 0.9.0, game step 999999999", "0.9.0", 999999999},
+        {"# maze 1.\x1b[2J, game step 3\n", "1.\\x1b[2J", 3},
+        {"frames 3\n# maze 1.1.0, game step 2\n", "", 0},
+        {"# maze 1.1.0, game step 2147483648\n", "", 0},
+        {"# maze 1.1.0, game step 99999999999\n", "", 0},
+        {"# maze 1.1.0, game step -2\n", "", 0},
+        {"# maze , game step 2\n", "", 0},
+        {"# a comment\nframes 3\n", "", 0},
+    };
+    for (const Case& c : cases) {
+        const DemoOrigin origin = ReadOrigin(c.script);
+        EXPECT_EQ(origin.version, c.version) << c.script;
+        EXPECT_EQ(origin.gameStep, c.step) << c.script;
     }
-    EXPECT_EQ(origin.version, "0.9.0");
-    EXPECT_EQ(origin.gameStep, 3);
+    const std::string ours = ReadOrigin(Header(0)).version;
+    EXPECT_EQ(OriginHint(ReadOrigin(cases[0].script)), "  hint: recorded by maze 1.1.0 (game step 2); this is maze " +
+                                                           ours + " (game step 1), whose step differs\n");
+    EXPECT_EQ(OriginHint(ReadOrigin(cases[3].script)), "");
 }
 
 }  // namespace

@@ -123,8 +123,8 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, long drawE
             err << "maze-sim: " << error << '\n';
             return kind == LineKind::Bad ? 2 : 0;
         }
-        if (kind == LineKind::Blank) {
-            ReadOriginLine(line, origin);
+        if (number == 1) {
+            origin = ReadOrigin(line);
         }
         // An `expect` that does not hold: what it says comes after all the output before it.
         const std::string failed = kind == LineKind::Command ? ApplyCommand(command, sim) : "";
