@@ -2,7 +2,9 @@
 # and that a failure says why on standard error. Invoked by CTest with SIM,
 # EMULATOR, WORKDIR, INPUT (lines separated by "|", <SUB> standing for the byte
 # 0x1A), WANT (the exit status) and, optionally, OUTPUT (where standard output
-# goes) and LONG (the length of a line of 'k's that <LONG> stands for).
+# goes), LONG (the length of a line of 'k's that <LONG> stands for) and
+# STDOUT: "closed" (no standard output at all) or "broken" (a pipe whose
+# reader is gone before the first line comes).
 string(ASCII 26 sub)
 string(REPLACE "|" "\n" text "${INPUT}\n")
 string(REPLACE "<SUB>" "${sub}" text "${text}")
@@ -11,6 +13,11 @@ if(LONG)
     string(REPLACE "<LONG>" "${long}" text "${text}")
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/fresh_run.cmake)
+if(STDOUT STREQUAL "closed")
+    set(cmd bash -c "exec \"$@\" >&-" bash ${cmd})
+elseif(STDOUT STREQUAL "broken")
+    set(cmd bash -c "\"$@\" | true && exit \${PIPESTATUS[0]}" bash ${cmd})
+endif()
 file(WRITE ${WORKDIR}/input.txt "${text}")
 if(NOT OUTPUT)
     set(OUTPUT ${WORKDIR}/output.txt)

@@ -1,4 +1,5 @@
 // main.cpp -- maze-sim: runs the game step headless from a script on stdin.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -8,8 +9,32 @@
 #include <fcntl.h>
 #include <io.h>
 #endif
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include "tools/sim/script.h"
+
+#ifdef __EMSCRIPTEN__
+// clang-format off
+// node gives a program whose standard output was closed /dev/null in its
+// place, opened for reading and writing, where a shell's `>/dev/null` opens
+// it for writing only: that is the one sign left of it.
+EM_JS(int, StandardOutputClosed, (), {
+    try {
+        var fs = require("fs");
+        var flags = parseInt(fs.readFileSync("/proc/self/fdinfo/1", "utf8").split("flags:")[1], 8);
+        return fs.readlinkSync("/proc/self/fd/1") === "/dev/null" && (flags & 3) === 2 ? 1 : 0;
+    } catch (e) {
+        return 0;
+    }
+});
+// clang-format on
+#else
+int StandardOutputClosed() {
+    return 0;
+}
+#endif
 
 namespace {
 
@@ -47,6 +72,14 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
+#ifdef SIGPIPE
+    // A reader gone is told as any output that cannot be written, not by a
+    // signal that ends the program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    if (StandardOutputClosed()) {
+        std::cout.setstate(std::ios::badbit);
+    }
     std::ios::sync_with_stdio(false);
     const int status = RunScript(std::cin, std::cout, std::cerr, drawEvery);
     // Output nobody could read (a full disk, a closed pipe) is no success.
