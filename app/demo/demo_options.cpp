@@ -1,6 +1,8 @@
 // demo_options.cpp -- reading --record, --playdemo, --timedemo and --pace.
 #include "app/demo/demo_options.h"
 
+#include <algorithm>
+
 #include "app/common/texts.h"
 
 namespace {
@@ -20,19 +22,21 @@ bool TakeFile(int argc, const char* const* argv, int& i, std::string& file, std:
     return true;
 }
 
-// Digits only, and no more of them than the largest pace has: no sign, no
-// spaces, nothing that a number reader would quietly take or cut short.
+// Digits only, and no more of them than the largest pace has, leading zeros
+// aside (007 is 7, 0100000 is 100000): no sign, no spaces, nothing that a
+// number reader would quietly take or cut short.
 bool TakePace(int argc, const char* const* argv, int& i, DemoOptions& options, std::string& error) {
     if (options.paceGiven) {
         error = text::kPaceTwice;
         return false;
     }
     const std::string value = i + 1 < argc ? argv[++i] : "";
+    const size_t first = std::min(value.find_first_not_of('0'), value.size());
     long pace = 0;
-    bool ok = !value.empty() && value.size() <= 6;
-    for (char c : value) {
-        ok = ok && c >= '0' && c <= '9';
-        pace = pace * 10 + (c - '0');
+    bool ok = !value.empty() && value.size() - first <= 6;
+    for (size_t k = 0; k < value.size(); ++k) {
+        ok = ok && value[k] >= '0' && value[k] <= '9';
+        pace = ok && k >= first ? pace * 10 + (value[k] - '0') : pace;
     }
     if (!ok || pace > StepClock::kMaxPace) {
         error = text::kBadPace;

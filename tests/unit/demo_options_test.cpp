@@ -30,6 +30,8 @@ const OptionsCase kCases[] = {
     {{"--pace", "100000"}, "", "", "", false, 100000},
     {{"--pace", "000250", "--timedemo", "t.script"}, "", "", "t.script", true, 250},
     {{"--timedemo", "t.script", "--pace", "7"}, "", "", "t.script", true, 7},
+    {{"--pace", "0100000"}, "", "", "", false, 100000},
+    {{"--pace", "0000000"}, "", "", "", false, 0},
     // An unknown option, and one without its file.
     {{"--demo", "x.script"}, kUnknown},
     {{"--record", "r.script", "--demo"}, kUnknown},
@@ -47,6 +49,7 @@ const OptionsCase kCases[] = {
     {{"--pace", "1e3"}, text::kBadPace},
     {{"--pace", "100001"}, text::kBadPace},
     {{"--pace", "1000000"}, text::kBadPace},
+    {{"--pace", "00100001"}, text::kBadPace},
     {{"--pace", "0x10"}, text::kBadPace},
     {{"--pace", " 5"}, text::kBadPace},
     {{"--pace", "5 "}, text::kBadPace},
