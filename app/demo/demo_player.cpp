@@ -19,6 +19,7 @@ public:
     bool stopRequested = false;
     bool started = false;
     long long startedAt = 0;
+    long long endedAt = 0;  // 0 until the turn that ends the demo: the window's end is not timed
 
     bool PassKey(unsigned code, bool down) override {
         stopRequested = stopRequested || (down && code == kVkEscape);
@@ -40,19 +41,23 @@ bool NextDemoStep() {
 // are the demo's, and never end the game or toggle the display here.
 IdleTurn DemoTurn() {
     const long long now = LoopNow();
-    if (!playing.started) {
-        playing.started = true;
-        playing.startedAt = now;
-    }
     if (playing.stopRequested) {
+        playing.endedAt = now;
         return IdleTurn{true, false, false, 0, false};
     }
     if (!active) {
         LoopClock().Skip(now);
         return IdleTurn{false, true, false, kInactiveWaitMs, false};
     }
+    // Timed from the first frame the window draws: not from a turn before
+    // the window is active, which under Wine comes seconds earlier.
+    if (!playing.started) {
+        playing.started = true;
+        playing.startedAt = now;
+    }
     const TurnSteps run = RunDueSteps(now, {NextDemoStep, nullptr});
     if (run.exhausted) {
+        playing.endedAt = LoopNow();
         return IdleTurn{true, false, false, 0, false};
     }
     if (run.ran == 0) {
@@ -98,7 +103,8 @@ void PlayDemo(DemoPlayer& player, bool timed) {
 }
 
 double DemoSeconds() {
-    return playing.started ? static_cast<double>(LoopNow() - playing.startedAt) / StepClock::kSecond : 0.0;
+    const long long end = playing.endedAt != 0 ? playing.endedAt : LoopNow();
+    return playing.started ? static_cast<double>(end - playing.startedAt) / StepClock::kSecond : 0.0;
 }
 
 void StopDemo() {

@@ -1,6 +1,8 @@
 // demo_test.cpp -- the recorder's lines and when they are written; the player's frames.
+#include <chrono>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #ifdef __linux__
@@ -118,7 +120,8 @@ TEST_F(DemoPlayerTest, OneScriptedFrameATimeAndTheLinesAfterTheLast) {
 }
 
 // The player's own keys and mouse must not steer a demo; Escape stops it.
-// Timed, a demo counts its pauses without waiting for them.
+// Timed, a demo counts its pauses without waiting for them, and its time
+// stops with the turn that ends it, not when the window has gone.
 TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
     DemoPlayer player(Read("frames 5\n"), [] { return std::string(); });
     PlayDemo(player, true);
@@ -130,6 +133,9 @@ TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
     EXPECT_FALSE(ShellPause(100));
     ShellKey(kVkEscape, true);
     EXPECT_TRUE(ShellIdleTurn().done);
+    const double timed = DemoSeconds();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(DemoSeconds(), timed);
     EXPECT_EQ(StepsRun(), 1);
     EXPECT_EQ(PausesCounted(), 1);
     EXPECT_FALSE(player.Finished());
