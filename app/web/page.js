@@ -193,6 +193,8 @@ var Module = (function () {
     function watch(file) {
         if (!file) return;
         Module._maze_end_game();
+        // The demo's game is on its way: not ended until it ends or is refused.
+        window.mazePage.ended = false;
         var name = CHOSEN + "/" + plainName(file.name);
         if (!Module.FS.analyzePath(CHOSEN).exists) Module.FS.mkdir(CHOSEN);
         readDemo(file)
