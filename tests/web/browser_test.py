@@ -692,6 +692,8 @@ def play(driver, build, scratch):
             return
         size = driver.execute_script("var c = document.getElementById('canvas'); return [c.width, c.height]")
         check("a canvas of 640 x 480", size == [640, 480], "%s" % size)
+        check("no touch controls on a desktop", not driver.find_element(By.ID, "touch-controls").is_displayed(),
+              "shown")
         pictures = Pictures(driver, scratch)
         pointer = Pointer(driver)
         check_pictures(pictures, pointer)
@@ -707,9 +709,252 @@ def play(driver, build, scratch):
         server.stop()
 
 
+# The page's touch controls and gamepads: the same four things done by each,
+# on one recorded game, read back from the game's own state line.
+STATE = "return Module.ccall('maze_state_line', 'string', [], [])"
+CRATE, OPEN_FLOOR = 99, 32
+# The door of level 0, row 5, column 4, and the crate of column 2 on the way to it.
+DOOR_CELL_Z, CRATE_CELL = -21.5, (0, 5, 2)
+
+
+def game_state(driver):
+    line = driver.execute_script(STATE) or ""
+    return {name: float(value) for name, value in (pair.split("=") for pair in line.split())}
+
+
+def state_until(driver, seconds, probe):
+    """The state once `probe` holds of it, read every 20 ms; None after `seconds`."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        state = game_state(driver)
+        if probe(state):
+            return state
+        time.sleep(0.02)
+    return None
+
+
+class Touch:
+    """Fingers on the screen through the DevTools protocol, as a phone sends them."""
+
+    def __init__(self, driver):
+        self.driver = driver
+        self.down = {}
+
+    def send(self, kind, fingers=None):
+        points = [{"x": x, "y": y, "id": finger} for finger, (x, y) in (fingers or self.down).items()]
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def centre(self, selector):
+        box = self.driver.execute_script(
+            "var r = document.querySelector(arguments[0]).getBoundingClientRect();"
+            "return [r.left + r.width / 2, r.top + r.height / 2]", selector)
+        return box[0], box[1]
+
+    def press(self, finger, selector):
+        self.down[finger] = self.centre(selector)
+        self.send("touchStart")
+
+    def lift(self, finger):
+        """touchEnd names the fingers that leave the screen; the others stay down."""
+        self.send("touchEnd", {finger: self.down.pop(finger)})
+
+    def tap(self, selector, seconds=0.2):
+        self.press(1, '#touch-controls [data-key="%s"]' % selector)
+        time.sleep(seconds)
+        self.lift(1)
+
+    def hold(self, key):
+        self.press(1, '#touch-controls [data-key="%s"]' % key)
+
+    def drag(self, dx, count, finger=2):
+        """A finger dragged on the picture, `count` moves of dx, a frame apart: the browser
+        merges the moves within a frame into one event."""
+        self.press(finger, "#canvas")
+        for _ in range(count):
+            x, y = self.down[finger]
+            self.down[finger] = (x + dx, y)
+            self.send("touchMove")
+            next_frames(self.driver)
+        self.lift(finger)
+
+
+# The pad the page is given in place of the browser's (navigator.getGamepads),
+# before its script runs: a stick let go by itself once the view has turned
+# 90 degrees, as a player would.
+STAND_IN_PAD = """
+window.pad = {connected: true, id: "stand-in", index: 0, mapping: "standard", timestamp: 0,
+              axes: [0, 0, 0, 0], buttons: [], turnFrom: null};
+for (var i = 0; i < 17; ++i) pad.buttons.push({pressed: false, touched: false, value: 0});
+pad.press = function (i, down) { pad.buttons[i].pressed = down; pad.buttons[i].value = down ? 1 : 0; };
+navigator.getGamepads = function () {
+    if (pad.turnFrom !== null) {
+        var yaw = Number(/yrot=(\\S+)/.exec(Module.ccall('maze_state_line', 'string', [], []))[1]);
+        if (Math.abs(yaw - pad.turnFrom) >= 90) { pad.axes[2] = 0; pad.turnFrom = null; }
+    }
+    return [pad.connected ? pad : null];
+};
+"""
+
+
+class Pad:
+    def __init__(self, driver):
+        self.driver = driver
+
+    def set(self, script, *args):
+        self.driver.execute_script(script, *args)
+
+    def stick(self, axis, value):
+        self.set("pad.axes[arguments[0]] = arguments[1]", axis, value)
+
+    def button(self, index, down):
+        self.set("pad.press(arguments[0], arguments[1])", index, down)
+
+    def turn(self, side):
+        self.set("pad.turnFrom = arguments[1]; pad.axes[2] = arguments[0]", 0.3 * side,
+                 game_state(self.driver)["yrot"])
+        return state_until(self.driver, 20, lambda s: self.driver.execute_script("return pad.turnFrom") is None)
+
+
+def play_four(driver, label, forward, turn, open_door, lift_forward):
+    """Walks one cell, turns 90 degrees, collects the crate on the way, opens the door, each checked."""
+    start = game_state(driver)
+    forward(True)
+    time.sleep(0.75)
+    lift_forward()
+    time.sleep(0.2)
+    stopped = game_state(driver)
+    steps = (start["centerz"] - stopped["centerz"]) * 150
+    # The protocol's touches reach the page 0.1 to 0.2 s late, not always by the same.
+    check("%s: 0.75 s of forward walks one cell (%d steps, centerz %.2f)" % (label, steps, stopped["centerz"]),
+          abs(steps - 750) < 150 and -15 < stopped["centerz"] < -10 and stopped["centerz"] == game_state(driver)["centerz"],
+          "not 750 steps within 20%, into the next cell, and stopped there")
+    turned = turn(1)
+    check("%s: turns the view by 90 degrees (yrot %s, xrot %s)" % (label, turned and turned["yrot"],
+                                                                   turned and turned["xrot"]),
+          turned is not None and turned["yrot"] == 90 and turned["xrot"] == 0, "not 90")
+    forward(True)
+    there = state_until(driver, 10, lambda s: s["centerx"] >= 22)
+    lift_forward()
+    collected = driver.execute_script("return Module._maze_cell(%d, %d, %d)" % CRATE_CELL)
+    check("%s: walks into the crate and collects it (cell code %d)" % (label, collected),
+          there is not None and collected == OPEN_FLOOR, "reached row 5 %s" % (there is not None))
+    back = turn(-1)
+    forward(True)
+    at_door = state_until(driver, 10, lambda s: s["centerz"] <= DOOR_CELL_Z)
+    lift_forward()
+    open_door()
+    lifted = state_until(driver, 5, lambda s: s["DoorUp"] > 0.1)
+    check("%s: opens the door (DoorUp %s)" % (label, lifted and lifted["DoorUp"]),
+          back is not None and back["yrot"] == 0 and at_door is not None and lifted is not None,
+          "facing -z again %s, in the doorway %s" % (back, at_door is not None))
+
+
+def replayed_everywhere(build, scratch, name, text):
+    """The recording replayed by the web build's maze-sim, and by the native one where it is built."""
+    ok, why = replays(build, scratch, name, text)
+    native = os.path.join(build, "..", "linux", "maze-sim")
+    if ok and os.path.exists(native):
+        with open(os.path.join(scratch, name)) as recording:
+            run = subprocess.run([native], stdin=recording, cwd=build, capture_output=True, text=True)
+        ok, why = run.returncode == 0, "native: " + (run.stderr or run.stdout).strip()[-200:]
+    return ok, why
+
+
+def emulate(driver, width, height):
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": True})
+
+
+def check_touch(driver, build, scratch):
+    """A phone: touch alone plays a recorded game (the four things, walking while looking, fullscreen)."""
+    server = Server(build)
+    touch = Touch(driver)
+    try:
+        emulate(driver, 390, 844)
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        driver.get(server.url + "?record")
+        if not check("the page on a phone starts a recorded game", started(driver), "no frames"):
+            return
+        hidden = not driver.find_element(By.ID, "touch-controls").is_displayed()
+        touch.press(2, "#canvas")
+        touch.lift(2)
+        shown = driver.find_element(By.ID, "touch-controls").is_displayed()
+        check("the touch controls are shown once the page is touched, not before", hidden and shown,
+              "hidden before %s, shown after %s" % (hidden, shown))
+        play_four(driver, "touch", lambda down: touch.hold("W"), lambda side: turn_by_touch(driver, touch, side),
+                  lambda: touch.tap("E", 0.3), lambda: touch.lift(1))
+        touch.hold("S")
+        touch.drag(40, 5)
+        walking = game_state(driver)
+        touch.drag(-40, 5)
+        touch.lift(1)
+        check("walking back while a second finger looks around (yrot %s, then %s)"
+              % (walking["yrot"], game_state(driver)["yrot"]),
+              walking["yrot"] == 15 and game_state(driver)["yrot"] == 0 and walking["centerz"] > -22,
+              "the look or the walk was lost")
+        driver.save_screenshot(os.path.join(scratch, "touch-phone.png"))
+        touch.tap("F1")
+        shown = wait_until(5, lambda: fullscreen_element(driver) == "stage")
+        touch.tap("F1")
+        back = wait_until(5, lambda: fullscreen_element(driver) is None)
+        check("Full screen shows the picture with its controls, and again brings the page back", shown and back,
+              "fullscreen %s, back %s" % (shown, back))
+        emulate(driver, 820, 1180)
+        next_frames(driver, 2)
+        driver.save_screenshot(os.path.join(scratch, "touch-tablet.png"))
+        touch.hold("ESCAPE")
+        ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
+        touch.lift(1)
+        ok, why = replayed_everywhere(build, scratch, "touch.script", driver.execute_script(
+            "return mazePage.recordingText()") or "")
+        check("End ends the game; its recording replays to its last state in maze-sim", ended and ok,
+              "ended %s: %s" % (ended, why))
+    finally:
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        server.stop()
+
+
+def turn_by_touch(driver, touch, side):
+    touch.drag(40 * side, 30)
+    return game_state(driver)
+
+
+def check_gamepad(driver, build, scratch):
+    """A gamepad the page is given in place of the browser's: the same four things, pulled out, Start."""
+    server = Server(build)
+    pad = Pad(driver)
+    script = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": STAND_IN_PAD})
+    try:
+        driver.get(server.url + "?record")
+        if not check("the page with a gamepad starts a recorded game", started(driver), "no frames"):
+            return
+        play_four(driver, "gamepad", lambda down: pad.stick(1, -1.0), pad.turn,
+                  lambda: (pad.button(0, True), time.sleep(0.3), pad.button(0, False)),
+                  lambda: pad.stick(1, 0.0))
+        pad.button(12, True)
+        time.sleep(0.3)
+        pad.set("pad.connected = false")
+        time.sleep(0.2)
+        gone = game_state(driver)
+        time.sleep(0.3)
+        check("the pad pulled out while the d-pad walks stops the walk",
+              game_state(driver)["centerz"] == gone["centerz"], "walked on")
+        pad.set("pad.connected = true; pad.press(12, false); pad.press(9, true)")
+        ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
+        ok, why = replayed_everywhere(build, scratch, "gamepad.script", driver.execute_script(
+            "return mazePage.recordingText()") or "")
+        check("Start ends the game; its recording replays to its last state in maze-sim", ended and ok,
+              "ended %s: %s" % (ended, why))
+    finally:
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": script["identifier"]})
+        server.stop()
+
+
+
 GROUPS = [("play", play), ("demos", check_demos), ("demo-pace", check_demo_pace), ("no-data", check_no_data),
           ("recordings", check_recordings), ("watching", check_watching), ("demo-names", check_demo_names),
-          ("memory", check_memory)]
+          ("memory", check_memory), ("touch", check_touch), ("gamepad", check_gamepad)]
 # WEB_ONLY=recordings,watching: those groups alone.
 ONLY = [name for name in os.environ.get("WEB_ONLY", "").split(",") if name]
 
