@@ -210,18 +210,7 @@ check_f1_toggles_where_granted() {
 # The pads' DLL disabled in Wine, as on a Windows that lacks it: the game
 # starts and plays the stairs demo to its last state all the same.
 check_without_xinput() {
-    local kind=$1 label="$1: without xinput9_1_0.dll" overrides=$WINEDLLOVERRIDES want got
-    [ "$kind" = windows ] || return 0
-    new_run "$kind-without-xinput" full
-    cp "$DEMO_SCRIPT" "$RUN/"
-    WINEDLLOVERRIDES="$overrides;xinput9_1_0=d" start_game_with "$kind" --playdemo "$(basename "$DEMO_SCRIPT")"
-    wait_exit "$GAME_PID" 180
-    want=$(tail -1 "$DEMO_EXPECTED")
-    got=$(first_line "$RUN/demo-result.txt")
-    if [ "$EXIT_CODE" = 0 ] && [ "$got" = "$want" ]; then
-        pass "$label the game starts and plays the stairs demo to the simulator's last state"
-    else
-        fail "$label" "exit code $EXIT_CODE, demo-result.txt: ${got:-nothing} ($RUN)"
-        stop_pid "$GAME_PID"
-    fi
+    [ "$1" = windows ] || return 0
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;xinput9_1_0=d" play_demo "$1" playdemo "$1-without-xinput"
+    check_demo_ended "$1: without xinput9_1_0.dll, --playdemo of the stairs demo"
 }
