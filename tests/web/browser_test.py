@@ -12,7 +12,10 @@ fullscreen and back; Escape ends the game and "Play again" starts another; witho
 game's "ERROR" / "Initialization Failed." box. Recordings made on the page
 replay exactly in maze-sim; a chosen demo plays to its end, a malformed one
 is refused; a demo's name in the address is a plain file beside the page or
-refused; a long demo fits in memory, and a failed runtime is told. Prints one
+refused; a long demo fits in memory, and a failed runtime is told. On a
+phone (mobile emulation, touches through the DevTools protocol), and with a
+stand-in gamepad, a recorded game walks a cell, turns 90 degrees, collects a
+crate and opens the door, and its recording replays in every maze-sim built. Prints one
 line per check and closes with "N passed, M failed"; exit status 1 on a
 failure. WEB_KEEP=DIR keeps the pictures in DIR; WEB_ONLY=GROUP,... runs
 those groups alone (the names in GROUPS). Run with Debian's python3
@@ -815,33 +818,41 @@ class Pad:
         return state_until(self.driver, 20, lambda s: self.driver.execute_script("return pad.turnFrom") is None)
 
 
-def play_four(driver, label, forward, turn, open_door, lift_forward):
+def walk_until(driver, forward, lift, probe):
+    forward()
+    there = state_until(driver, 10, probe)
+    lift()
+    return there
+
+
+def play_four(driver, label, forward, lift, turn, open_door):
     """Walks one cell, turns 90 degrees, collects the crate on the way, opens the door, each checked."""
-    start = game_state(driver)
-    forward(True)
+    start, dropped = game_state(driver), driver.execute_script("return mazePage.dropped()")
+    forward()
     time.sleep(0.75)
-    lift_forward()
+    lift()
     time.sleep(0.2)
     stopped = game_state(driver)
     steps = (start["centerz"] - stopped["centerz"]) * 150
+    dropped = driver.execute_script("return mazePage.dropped()") - dropped
     # The protocol's touches reach the page 0.1 to 0.2 s late, not always by the same.
-    check("%s: 0.75 s of forward walks one cell (%d steps, centerz %.2f)" % (label, steps, stopped["centerz"]),
-          abs(steps - 750) < 150 and -15 < stopped["centerz"] < -10 and stopped["centerz"] == game_state(driver)["centerz"],
+    check("%s: 0.75 s of forward walks one cell (%d steps walked, %d dropped, centerz %.2f)"
+          % (label, steps, dropped, stopped["centerz"]),
+          abs(steps + dropped - 750) < 150 and -15 < stopped["centerz"] < -10
+          and stopped["centerz"] == game_state(driver)["centerz"],
           "not 750 steps within 20%, into the next cell, and stopped there")
+    # On to the middle of the cell, where the crate lies ahead.
+    walk_until(driver, forward, lift, lambda s: s["centerz"] <= -11.8)
     turned = turn(1)
     check("%s: turns the view by 90 degrees (yrot %s, xrot %s)" % (label, turned and turned["yrot"],
                                                                    turned and turned["xrot"]),
           turned is not None and turned["yrot"] == 90 and turned["xrot"] == 0, "not 90")
-    forward(True)
-    there = state_until(driver, 10, lambda s: s["centerx"] >= 22)
-    lift_forward()
+    there = walk_until(driver, forward, lift, lambda s: s["centerx"] >= 22)
     collected = driver.execute_script("return Module._maze_cell(%d, %d, %d)" % CRATE_CELL)
     check("%s: walks into the crate and collects it (cell code %d)" % (label, collected),
           there is not None and collected == OPEN_FLOOR, "reached row 5 %s" % (there is not None))
     back = turn(-1)
-    forward(True)
-    at_door = state_until(driver, 10, lambda s: s["centerz"] <= DOOR_CELL_Z)
-    lift_forward()
+    at_door = walk_until(driver, forward, lift, lambda s: s["centerz"] <= DOOR_CELL_Z)
     open_door()
     lifted = state_until(driver, 5, lambda s: s["DoorUp"] > 0.1)
     check("%s: opens the door (DoorUp %s)" % (label, lifted and lifted["DoorUp"]),
@@ -850,13 +861,16 @@ def play_four(driver, label, forward, turn, open_door, lift_forward):
 
 
 def replayed_everywhere(build, scratch, name, text):
-    """The recording replayed by the web build's maze-sim, and by the native one where it is built."""
+    """The recording replayed by maze-sim: the web build's under node, and the Linux and Windows
+    builds' beside it where they are built (the Windows one under Wine)."""
     ok, why = replays(build, scratch, name, text)
-    native = os.path.join(build, "..", "linux", "maze-sim")
-    if ok and os.path.exists(native):
+    for sim in (["linux/maze-sim"], ["windows/maze-sim.exe", "wine"]):
+        path = os.path.join(build, "..", sim[0])
+        if not ok or not os.path.exists(path) or not shutil.which(sim[-1]):
+            continue
         with open(os.path.join(scratch, name)) as recording:
-            run = subprocess.run([native], stdin=recording, cwd=build, capture_output=True, text=True)
-        ok, why = run.returncode == 0, "native: " + (run.stderr or run.stdout).strip()[-200:]
+            run = subprocess.run(sim[1:] + [path], stdin=recording, cwd=build, capture_output=True, text=True)
+        ok, why = run.returncode == 0, "%s: %s" % (sim[0], (run.stderr or run.stdout).strip()[-200:])
     return ok, why
 
 
@@ -881,14 +895,16 @@ def check_touch(driver, build, scratch):
         shown = driver.find_element(By.ID, "touch-controls").is_displayed()
         check("the touch controls are shown once the page is touched, not before", hidden and shown,
               "hidden before %s, shown after %s" % (hidden, shown))
-        play_four(driver, "touch", lambda down: touch.hold("W"), lambda side: turn_by_touch(driver, touch, side),
-                  lambda: touch.tap("E", 0.3), lambda: touch.lift(1))
+        play_four(driver, "touch", lambda: touch.hold("W"), lambda: touch.lift(1),
+                  lambda side: turn_by_touch(driver, touch, side), lambda: touch.tap("E", 0.3))
         touch.hold("S")
+        touch.press(3, '#touch-controls [data-key="SHIFT"]')
         touch.drag(40, 5)
         walking = game_state(driver)
         touch.drag(-40, 5)
+        touch.lift(3)
         touch.lift(1)
-        check("walking back while a second finger looks around (yrot %s, then %s)"
+        check("running back while a third finger looks around (yrot %s, then %s)"
               % (walking["yrot"], game_state(driver)["yrot"]),
               walking["yrot"] == 15 and game_state(driver)["yrot"] == 0 and walking["centerz"] > -22,
               "the look or the walk was lost")
@@ -905,10 +921,10 @@ def check_touch(driver, build, scratch):
         touch.hold("ESCAPE")
         ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
         touch.lift(1)
-        ok, why = replayed_everywhere(build, scratch, "touch.script", driver.execute_script(
-            "return mazePage.recordingText()") or "")
-        check("End ends the game; its recording replays to its last state in maze-sim", ended and ok,
-              "ended %s: %s" % (ended, why))
+        recording = driver.execute_script("return mazePage.recordingText()") or ""
+        ok, why = replayed_everywhere(build, scratch, "touch.script", recording)
+        check("End ends the game; its recording, Run as Shift held, replays to its last state in maze-sim",
+              ended and ok and "async 16 down" in recording, "ended %s: %s" % (ended, why))
     finally:
         driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
         driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
@@ -929,10 +945,10 @@ def check_gamepad(driver, build, scratch):
         driver.get(server.url + "?record")
         if not check("the page with a gamepad starts a recorded game", started(driver), "no frames"):
             return
-        play_four(driver, "gamepad", lambda down: pad.stick(1, -1.0), pad.turn,
-                  lambda: (pad.button(0, True), time.sleep(0.3), pad.button(0, False)),
-                  lambda: pad.stick(1, 0.0))
+        play_four(driver, "gamepad", lambda: pad.stick(1, -1.0), lambda: pad.stick(1, 0.0), pad.turn,
+                  lambda: (pad.button(0, True), time.sleep(0.3), pad.button(0, False)))
         pad.button(12, True)
+        pad.button(4, True)
         time.sleep(0.3)
         pad.set("pad.connected = false")
         time.sleep(0.2)
@@ -940,11 +956,12 @@ def check_gamepad(driver, build, scratch):
         time.sleep(0.3)
         check("the pad pulled out while the d-pad walks stops the walk",
               game_state(driver)["centerz"] == gone["centerz"], "walked on")
-        pad.set("pad.connected = true; pad.press(12, false); pad.press(9, true)")
+        pad.set("pad.connected = true; pad.press(12, false); pad.press(4, false); pad.press(9, true)")
         ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
-        ok, why = replayed_everywhere(build, scratch, "gamepad.script", driver.execute_script(
-            "return mazePage.recordingText()") or "")
-        check("Start ends the game; its recording replays to its last state in maze-sim", ended and ok,
+        recording = driver.execute_script("return mazePage.recordingText()") or ""
+        ok, why = replayed_everywhere(build, scratch, "gamepad.script", recording)
+        check("Start ends the game; its recording, a shoulder as Shift held, replays to its last state in maze-sim",
+              ended and ok and "async 16 down" in recording and "async 16 up" in recording,
               "ended %s: %s" % (ended, why))
     finally:
         driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": script["identifier"]})
