@@ -480,14 +480,21 @@ def started(driver, seconds=30):
 
 
 def replays(build, scratch, name, text):
-    """The recording replayed by maze-sim under node: exit status 0, its `expect` held."""
+    """The recording replayed by maze-sim, exit status 0 and its `expect` held: the web build's
+    under node, and the Linux and Windows builds' beside it where they are built (Windows under Wine)."""
     path = os.path.join(scratch, name)
     with open(path, "w") as out:
         out.write(text)
-    with open(path) as recording:
-        run = subprocess.run(["node", os.path.join(build, "maze-sim.js")], stdin=recording, cwd=build,
-                             capture_output=True, text=True)
-    return run.returncode == 0, (run.stderr or run.stdout).strip()[-200:]
+    ok, why = True, ""
+    for program, runner in (("maze-sim.js", ["node"]), ("../linux/maze-sim", []),
+                            ("../windows/maze-sim.exe", ["wine"])):
+        program = os.path.join(build, program)
+        if not ok or not os.path.exists(program) or not shutil.which((runner + [program])[0]):
+            continue
+        with open(path) as recording:
+            run = subprocess.run(runner + [program], stdin=recording, cwd=build, capture_output=True, text=True)
+        ok, why = run.returncode == 0, "%s: %s" % (program, (run.stderr or run.stdout).strip()[-200:])
+    return ok, why
 
 
 def play_a_little(driver, pointer):
@@ -860,20 +867,6 @@ def play_four(driver, label, forward, lift, turn, open_door):
           "facing -z again %s, in the doorway %s" % (back, at_door is not None))
 
 
-def replayed_everywhere(build, scratch, name, text):
-    """The recording replayed by maze-sim: the web build's under node, and the Linux and Windows
-    builds' beside it where they are built (the Windows one under Wine)."""
-    ok, why = replays(build, scratch, name, text)
-    for sim in (["linux/maze-sim"], ["windows/maze-sim.exe", "wine"]):
-        path = os.path.join(build, "..", sim[0])
-        if not ok or not os.path.exists(path) or not shutil.which(sim[-1]):
-            continue
-        with open(os.path.join(scratch, name)) as recording:
-            run = subprocess.run(sim[1:] + [path], stdin=recording, cwd=build, capture_output=True, text=True)
-        ok, why = run.returncode == 0, "%s: %s" % (sim[0], (run.stderr or run.stdout).strip()[-200:])
-    return ok, why
-
-
 def emulate(driver, width, height):
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                            {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": True})
@@ -922,7 +915,7 @@ def check_touch(driver, build, scratch):
         ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
         touch.lift(1)
         recording = driver.execute_script("return mazePage.recordingText()") or ""
-        ok, why = replayed_everywhere(build, scratch, "touch.script", recording)
+        ok, why = replays(build, scratch, "touch.script", recording)
         check("End ends the game; its recording, Run as Shift held, replays to its last state in maze-sim",
               ended and ok and "async 16 down" in recording, "ended %s: %s" % (ended, why))
     finally:
@@ -959,7 +952,7 @@ def check_gamepad(driver, build, scratch):
         pad.set("pad.connected = true; pad.press(12, false); pad.press(4, false); pad.press(9, true)")
         ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
         recording = driver.execute_script("return mazePage.recordingText()") or ""
-        ok, why = replayed_everywhere(build, scratch, "gamepad.script", recording)
+        ok, why = replays(build, scratch, "gamepad.script", recording)
         check("Start ends the game; its recording, a shoulder as Shift held, replays to its last state in maze-sim",
               ended and ok and "async 16 down" in recording and "async 16 up" in recording,
               "ended %s: %s" % (ended, why))
