@@ -29,6 +29,7 @@
     function touchMode() {
         if (document.body.classList.contains("touch")) return;
         document.body.classList.add("touch");
+        document.documentElement.style.overscrollBehavior = "none"; // no pull to refresh
         Module.fullscreenTarget = stage;
         var viewport = document.querySelector("meta[name=viewport]");
         if (viewport) viewport.content = "width=device-width, initial-scale=1, maximum-scale=1, user-scalable=no";

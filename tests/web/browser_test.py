@@ -776,16 +776,20 @@ class Touch:
     def hold(self, key):
         self.press(1, '#touch-controls [data-key="%s"]' % key)
 
-    def drag(self, dx, count, finger=2):
-        """A finger dragged on the picture, `count` moves of dx, a frame apart: the browser
-        merges the moves within a frame into one event."""
-        self.press(finger, "#canvas")
+    def drag(self, dx, count, fingers=(2,), spread=0):
+        """Fingers dragged on the picture, `count` moves of dx (a finger more
+        spread that much further each way, as in a pinch), a frame apart: the
+        browser merges the moves within a frame into one event."""
+        for finger in fingers:
+            self.press(finger, "#canvas")
         for _ in range(count):
-            x, y = self.down[finger]
-            self.down[finger] = (x + dx, y)
+            for i, finger in enumerate(fingers):
+                x, y = self.down[finger]
+                self.down[finger] = (x + dx + spread * (2 * i - 1), y + abs(spread) * (2 * i - 1))
             self.send("touchMove")
             next_frames(self.driver)
-        self.lift(finger)
+        for finger in fingers:
+            self.lift(finger)
 
 
 # The pad the page is given in place of the browser's (navigator.getGamepads),
@@ -901,6 +905,10 @@ def check_touch(driver, build, scratch):
               % (walking["yrot"], game_state(driver)["yrot"]),
               walking["yrot"] == 15 and game_state(driver)["yrot"] == 0 and walking["centerz"] > -22,
               "the look or the walk was lost")
+        touch.drag(0, 5, (2, 3), 60)
+        gestures = driver.execute_script("return [window.scrollY, visualViewport.scale]")
+        check("a pinch on the picture neither scrolls nor zooms the page (scroll %s, scale %s)" % tuple(gestures),
+              gestures == [0, 1], "the browser took the gesture")
         driver.save_screenshot(os.path.join(scratch, "touch-phone.png"))
         touch.tap("F1")
         shown = wait_until(5, lambda: fullscreen_element(driver) == "stage")
