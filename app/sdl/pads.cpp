@@ -9,7 +9,7 @@
 
 namespace {
 
-std::vector<SDL_GameController*> open;
+std::vector<SDL_GameController*> opened;
 PadMapping mapping;
 
 float Axis(SDL_GameController* pad, SDL_GameControllerAxis axis) {
@@ -52,24 +52,30 @@ void OnPadAdded(int deviceIndex) {
         return;
     }
     SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex);
-    if (pad != nullptr && std::find(open.begin(), open.end(), pad) == open.end()) {
-        open.push_back(pad);
+    if (pad == nullptr) {
+        return;
     }
+    // Opened twice, SDL counts two opens: one is enough to read it by.
+    if (std::find(opened.begin(), opened.end(), pad) != opened.end()) {
+        SDL_GameControllerClose(pad);
+        return;
+    }
+    opened.push_back(pad);
 }
 
 void OnPadRemoved(SDL_JoystickID instance) {
-    const auto gone = std::find_if(open.begin(), open.end(), [instance](SDL_GameController* pad) {
+    const auto gone = std::find_if(opened.begin(), opened.end(), [instance](SDL_GameController* pad) {
         return SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad)) == instance;
     });
-    if (gone != open.end()) {
+    if (gone != opened.end()) {
         SDL_GameControllerClose(*gone);
-        open.erase(gone);
+        opened.erase(gone);
     }
 }
 
 void ReadPads() {
     PadState pads;
-    for (SDL_GameController* pad : open) {
+    for (SDL_GameController* pad : opened) {
         MergePad(pads, StateOf(pad));
     }
     mapping.Update(pads, LoopNow());
@@ -80,9 +86,9 @@ bool PadHolds(int vk) {
 }
 
 void ClosePads() {
-    for (SDL_GameController* pad : open) {
+    for (SDL_GameController* pad : opened) {
         SDL_GameControllerClose(pad);
     }
-    open.clear();
+    opened.clear();
     mapping.Reset();
 }
