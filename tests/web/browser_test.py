@@ -768,9 +768,9 @@ class Touch:
         """touchEnd names the fingers that leave the screen; the others stay down."""
         self.send("touchEnd", {finger: self.down.pop(finger)})
 
-    def tap(self, selector, seconds=0.2):
-        self.press(1, '#touch-controls [data-key="%s"]' % selector)
-        time.sleep(seconds)
+    def tap(self, key):
+        self.hold(key)
+        time.sleep(0.2)
         self.lift(1)
 
     def hold(self, key):
@@ -824,9 +824,11 @@ class Pad:
         self.set("pad.press(arguments[0], arguments[1])", index, down)
 
     def turn(self, side):
-        self.set("pad.turnFrom = arguments[1]; pad.axes[2] = arguments[0]", 0.3 * side,
+        """The right stick barely past its rest: 3.3 messages a second, so that not even a turn of
+        the stall bound (a quarter second) owes two, and the stick is let go at exactly 90 degrees."""
+        self.set("pad.turnFrom = arguments[1]; pad.axes[2] = arguments[0]", 0.27 * side,
                  game_state(self.driver)["yrot"])
-        return state_until(self.driver, 20, lambda s: self.driver.execute_script("return pad.turnFrom") is None)
+        return state_until(self.driver, 30, lambda s: self.driver.execute_script("return pad.turnFrom") is None)
 
 
 def walk_until(driver, forward, lift, probe):
@@ -868,8 +870,10 @@ def play_four(driver, label, forward, lift, turn, open_door, held_ms=lambda: 750
           there is not None and collected == OPEN_FLOOR, "reached row 5 %s" % (there is not None))
     back = turn(-1)
     at_door = walk_until(driver, forward, lift, lambda s: s["centerz"] <= DOOR_CELL_Z)
-    open_door()
+    # Held until the door moves: a pad is read once a frame, and a frame can outlast a short press.
+    open_door(True)
     lifted = state_until(driver, 5, lambda s: s["DoorUp"] > 0.1)
+    open_door(False)
     check("%s: opens the door (DoorUp %s)" % (label, lifted and lifted["DoorUp"]),
           back is not None and back["yrot"] == 0 and at_door is not None and lifted is not None,
           "facing -z again %s, in the doorway %s" % (back, at_door is not None))
@@ -899,7 +903,8 @@ def check_touch(driver, build, scratch):
         # The protocol's touches reach the page 0.1 to 0.3 s late, not always by the same.
         driver.execute_script(TOUCH_TIMES)
         play_four(driver, "touch", lambda: touch.hold("W"), lambda: touch.lift(1),
-                  lambda side: turn_by_touch(driver, touch, side), lambda: touch.tap("E", 0.3),
+                  lambda side: turn_by_touch(driver, touch, side),
+                  lambda down: touch.hold("E") if down else touch.lift(1),
                   lambda: driver.execute_script("return touchTimes[1] - touchTimes[0]"))
         touch.hold("S")
         touch.press(3, '#touch-controls [data-key="SHIFT"]')
@@ -963,16 +968,18 @@ def check_gamepad(driver, build, scratch):
         if not check("the page with a gamepad starts a recorded game", started(driver), "no frames"):
             return
         play_four(driver, "gamepad", lambda: pad.stick(1, -1.0), lambda: pad.stick(1, 0.0), pad.turn,
-                  lambda: (pad.button(0, True), time.sleep(0.3), pad.button(0, False)))
+                  lambda down: pad.button(0, down))
+        before = game_state(driver)
         pad.button(12, True)
         pad.button(4, True)
-        time.sleep(0.3)
+        walking = state_until(driver, 5, lambda s: s["centerz"] != before["centerz"])
         pad.set("pad.connected = false")
-        time.sleep(0.2)
+        time.sleep(0.3)
         gone = game_state(driver)
         time.sleep(0.3)
-        check("the pad pulled out while the d-pad walks stops the walk",
-              game_state(driver)["centerz"] == gone["centerz"], "walked on")
+        check("the pad pulled out while the d-pad walks (running) stops the walk",
+              walking is not None and game_state(driver)["centerz"] == gone["centerz"],
+              "walking %s, then walked on" % (walking is not None))
         pad.set("pad.connected = true; pad.press(12, false); pad.press(4, false); pad.press(9, true)")
         ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
         recording = driver.execute_script("return mazePage.recordingText()") or ""
