@@ -5,6 +5,7 @@
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/sdl/keymap.h"
+#include "app/sdl/pads.h"
 #include "app/sdl/window.h"
 
 namespace {
@@ -74,6 +75,12 @@ bool HandleEvent(const SDL_Event& event) {
             return OnWindowEvent(event.window);
         case SDL_MOUSEMOTION:
             OnMouseMotion(event.motion);
+            return true;
+        case SDL_CONTROLLERDEVICEADDED:
+            OnPadAdded(event.cdevice.which);
+            return true;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            OnPadRemoved(event.cdevice.which);
             return true;
         case SDL_QUIT:
             return false;

@@ -7,6 +7,7 @@
 #include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/sdl/events.h"
+#include "app/sdl/pads.h"
 #include "app/sdl/window.h"
 
 namespace {
@@ -30,6 +31,7 @@ int RunGame() {
         if (!PumpEvents()) {
             break;
         }
+        ReadPads();
         const IdleTurn turn = ShellIdleTurn();
         if (turn.swap) {
             SDL_GL_SwapWindow(GameWindow());
@@ -42,6 +44,7 @@ int RunGame() {
         }
         Wait(turn);
     }
+    ClosePads();
     KillGLWindow();
     return 0;
 }

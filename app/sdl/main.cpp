@@ -7,6 +7,7 @@
 #include "app/sdl/display.h"
 #include "app/sdl/loop.h"
 #include "app/sdl/message_box.h"
+#include "app/sdl/pads.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     SDL_StopTextInput();  // keys only; no text entry, no input method
+    OpenPads();
     const int code = EndSession(RunGame(), ShowError);
     SDL_Quit();
     return code;

@@ -3,12 +3,14 @@
 
 #include "app/common/shell_input.h"
 #include "app/sdl/keymap.h"
+#include "app/sdl/pads.h"
 #include "app/sdl/window.h"
 #include "game/platform.h"
 
 namespace {
 
-// Read from SDL's keyboard state, which the loop brings up to date before every frame.
+// Read from SDL's keyboard state, which the loop brings up to date before every frame;
+// a pad's shoulder is a Shift key held too (SysKeyDown).
 bool PhysicallyDown(int vk) {
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
@@ -23,7 +25,7 @@ bool PhysicallyDown(int vk) {
 }  // namespace
 
 bool SysKeyDown(int vk) {
-    return ShellKeyState(vk, PhysicallyDown(vk));
+    return ShellKeyState(vk, PhysicallyDown(vk) || PadHolds(vk));
 }
 
 void SysPause(int milliseconds) {

@@ -7,6 +7,7 @@
 #include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/demo/entry_point.h"
+#include "app/web/devices.h"
 #include "app/web/gl/context.h"
 #include "app/web/message_box.h"
 #include "app/web/page.h"
@@ -39,6 +40,7 @@ void EndGame(bool release) {
 }
 
 void Turn() {
+    ReadGamepads();
     const IdleTurn turn = ShellIdleTurn();
     if (turn.swap) {
         ++frameCount;

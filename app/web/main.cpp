@@ -9,6 +9,7 @@
 #include "app/demo/demo_session.h"
 #include "app/demo/entry_point.h"
 #include "app/demo/program_reset.h"
+#include "app/web/devices.h"
 #include "app/web/events.h"
 #include "app/web/loop.h"
 #include "app/web/message_box.h"
@@ -59,6 +60,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
     ListenToPage();
     ResetProgram();
     ResetWebInput();
+    ResetDevices();
     SetPace(pace);
     StartGame();
 }
@@ -77,6 +79,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_begin(const char* options) {
     EndRunningGame();
     ResetProgram();
     ResetWebInput();
+    ResetDevices();
     const std::vector<std::string> words = Words(options);
     std::vector<const char*> argv{"maze"};
     for (const std::string& word : words) {

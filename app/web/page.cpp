@@ -8,11 +8,12 @@ namespace {
 // clang-format off
 // The browser allows fullscreen only shortly after a key or a click; F1 was
 // pressed a frame ago. A refusal that comes later leaves the page windowed.
+// Played by touch, the controls go fullscreen with the picture.
 EM_JS(int, PageEnterFullscreen, (), {
-    var canvas = Module.canvas;
-    if (!document.fullscreenEnabled || !canvas.requestFullscreen) return 0;
+    var shown = Module.fullscreenTarget || Module.canvas;
+    if (!document.fullscreenEnabled || !shown.requestFullscreen) return 0;
     if (navigator.userActivation && !navigator.userActivation.isActive) return 0;
-    canvas.requestFullscreen({navigationUI: "hide"}).catch(function() { Module._maze_fullscreen_refused(); });
+    shown.requestFullscreen({navigationUI: "hide"}).catch(function() { Module._maze_fullscreen_refused(); });
     return 1;
 });
 

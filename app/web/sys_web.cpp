@@ -1,10 +1,11 @@
 // sys_web.cpp -- the platform services of game/platform.h, in a web page.
 #include "app/common/shell_input.h"
+#include "app/web/devices.h"
 #include "app/web/web_input.h"
 #include "game/platform.h"
 
 bool SysKeyDown(int vk) {
-    return ShellKeyState(vk, PhysicalKeyDown(vk));
+    return ShellKeyState(vk, PhysicalKeyDown(vk) || DeviceKeyDown(vk));
 }
 
 // A page cannot sleep without freezing: the step clock holds the next step

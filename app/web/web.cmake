@@ -4,6 +4,7 @@
 # The web shell: everything but the entry point and the platform services, as
 # with the other shells. Its GL is a library of its own (app/web/gl).
 add_library(maze_web STATIC
+    app/web/devices.cpp
     app/web/events.cpp
     app/web/keymap.cpp
     app/web/loop.cpp
@@ -18,7 +19,8 @@ target_link_libraries(maze_web PUBLIC maze_demo maze_webgl)
 # IEEE arithmetic, as the replays under node prove. The memory grows: a long
 # demo's commands (13 minutes of play) outgrow the first 16 MB. The page runs
 # main itself, once the demo it was asked for is fetched, or not at all.
-add_executable(maze app/web/main.cpp app/web/sys_web.cpp)
+# probe.cpp's exports are reached by nothing else: in the program itself, or the link drops them.
+add_executable(maze app/web/main.cpp app/web/probe.cpp app/web/sys_web.cpp)
 target_link_libraries(maze PRIVATE maze_web ${MAZE_LAYERS})
 target_link_options(maze PRIVATE
     -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -sMIN_WEBGL_VERSION=1 -sMAX_WEBGL_VERSION=1
@@ -26,7 +28,7 @@ target_link_options(maze PRIVATE
     "-sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency,callMain,ccall")
 add_dependencies(maze maze_data)
 
-set(MAZE_PAGE_FILES index.html page.js)
+set(MAZE_PAGE_FILES index.html page.js touch.js)
 foreach(file ${MAZE_PAGE_FILES})
     list(APPEND MAZE_PAGE_OUTPUTS ${CMAKE_BINARY_DIR}/${file})
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${file}

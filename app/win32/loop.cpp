@@ -4,6 +4,7 @@
 #include "app/common/game_window.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
+#include "app/win32/pads.h"
 #include "app/win32/window.h"
 
 int RunGame() {
@@ -26,6 +27,7 @@ int RunGame() {
             }
             continue;
         }
+        ReadPads();
         const IdleTurn turn = ShellIdleTurn();
         done = turn.done;
         if (turn.swap) {

@@ -1,10 +1,11 @@
 // sys_win.cpp -- the platform services the game step asks of Windows.
 #include "app/common/shell_input.h"
+#include "app/win32/pads.h"
 #include "app/win32/window.h"
 #include "game/platform.h"
 
 bool SysKeyDown(int vk) {
-    return ShellKeyState(vk, GetAsyncKeyState(vk) != 0);
+    return ShellKeyState(vk, GetAsyncKeyState(vk) != 0 || PadHolds(vk));
 }
 
 void SysPause(int milliseconds) {

@@ -87,18 +87,25 @@ first_line() {
     head -1 "$1" 2>/dev/null | tr -d '\r'
 }
 
-# play_demo KIND playdemo|timedemo: the stairs demo, played to its end.
+# play_demo KIND playdemo|timedemo [RUN]: the stairs demo, played to its end
+# (in the folder RUN, KIND-MODE without it).
 play_demo() {
     local kind=$1 mode=$2
-    new_run "$kind-$mode" full
+    new_run "${3:-$kind-$mode}" full
     cp "$DEMO_SCRIPT" "$RUN/"
     start_game_with "$kind" "--$mode" "$(basename "$DEMO_SCRIPT")"
     wait_exit "$GAME_PID" 180
 }
 
 check_playdemo() {
-    local kind=$1 label="$1: --playdemo of the stairs demo" want got
-    play_demo "$kind" playdemo
+    play_demo "$1" playdemo
+    check_demo_ended "$1: --playdemo of the stairs demo"
+}
+
+# check_demo_ended LABEL: the stairs demo played has ended the game, exit
+# code 0, in the simulator's last state.
+check_demo_ended() {
+    local label=$1 want got
     want=$(tail -1 "$DEMO_EXPECTED")
     got=$(first_line "$RUN/demo-result.txt")
     if [ "$EXIT_CODE" = 0 ] && [ "$got" = "$want" ]; then

@@ -204,3 +204,13 @@ check_f1_toggles_where_granted() {
             ;;
     esac
 }
+
+# --- a Windows without XInput -------------------------------------------------
+
+# The pads' DLL disabled in Wine, as on a Windows that lacks it: the game
+# starts and plays the stairs demo to its last state all the same.
+check_without_xinput() {
+    [ "$1" = windows ] || return 0
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;xinput9_1_0=d" play_demo "$1" playdemo "$1-without-xinput"
+    check_demo_ended "$1: without xinput9_1_0.dll, --playdemo of the stairs demo"
+}

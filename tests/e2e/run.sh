@@ -654,6 +654,7 @@ main() {
     # A player's mishaps and the packages (robustness.sh, release.sh).
     for_each_kind check_bitmap_sets
     for_each_kind check_f1_toggles_where_granted
+    for_each_kind check_without_xinput
     for_each_kind check_package
     [ -n "${E2E_UPDATE_SCREENSHOTS:-}" ] && update_screenshots
     say "e2e: $(( ($(now_ms) - started_at) / 1000 )) s"

@@ -12,7 +12,10 @@ fullscreen and back; Escape ends the game and "Play again" starts another; witho
 game's "ERROR" / "Initialization Failed." box. Recordings made on the page
 replay exactly in maze-sim; a chosen demo plays to its end, a malformed one
 is refused; a demo's name in the address is a plain file beside the page or
-refused; a long demo fits in memory, and a failed runtime is told. Prints one
+refused; a long demo fits in memory, and a failed runtime is told. On a
+phone (mobile emulation, touches through the DevTools protocol), and with a
+stand-in gamepad, a recorded game walks a cell, turns 90 degrees, collects a
+crate and opens the door, and its recording replays in every maze-sim built. Prints one
 line per check and closes with "N passed, M failed"; exit status 1 on a
 failure. WEB_KEEP=DIR keeps the pictures in DIR; WEB_ONLY=GROUP,... runs
 those groups alone (the names in GROUPS). Run with Debian's python3
@@ -477,14 +480,21 @@ def started(driver, seconds=30):
 
 
 def replays(build, scratch, name, text):
-    """The recording replayed by maze-sim under node: exit status 0, its `expect` held."""
+    """The recording replayed by maze-sim, exit status 0 and its `expect` held: the web build's
+    under node, and the Linux and Windows builds' beside it where they are built (Windows under Wine)."""
     path = os.path.join(scratch, name)
     with open(path, "w") as out:
         out.write(text)
-    with open(path) as recording:
-        run = subprocess.run(["node", os.path.join(build, "maze-sim.js")], stdin=recording, cwd=build,
-                             capture_output=True, text=True)
-    return run.returncode == 0, (run.stderr or run.stdout).strip()[-200:]
+    ok, why = True, ""
+    for program, runner in (("maze-sim.js", ["node"]), ("../linux/maze-sim", []),
+                            ("../windows/maze-sim.exe", ["wine"])):
+        program = os.path.join(build, program)
+        if not ok or not os.path.exists(program) or not shutil.which((runner + [program])[0]):
+            continue
+        with open(path) as recording:
+            run = subprocess.run(runner + [program], stdin=recording, cwd=build, capture_output=True, text=True)
+        ok, why = run.returncode == 0, "%s: %s" % (program, (run.stderr or run.stdout).strip()[-200:])
+    return ok, why
 
 
 def play_a_little(driver, pointer):
@@ -736,6 +746,8 @@ def play(driver, build, scratch):
             return
         size = driver.execute_script("var c = document.getElementById('canvas'); return [c.width, c.height]")
         check("a canvas of 640 x 480", size == [640, 480], "%s" % size)
+        check("no touch controls on a desktop", not driver.find_element(By.ID, "touch-controls").is_displayed(),
+              "shown")
         pictures = Pictures(driver, scratch)
         pointer = Pointer(driver)
         check_pictures(pictures, pointer)
@@ -751,9 +763,283 @@ def play(driver, build, scratch):
         server.stop()
 
 
+# The page's touch controls and gamepads: the same four things done by each,
+# on one recorded game, read back from the game's own state line.
+STATE = "return Module.ccall('maze_state_line', 'string', [], [])"
+CRATE, OPEN_FLOOR = 99, 32
+# The door of level 0, row 5, column 4, and the crate of column 2 on the way to it.
+DOOR_CELL_Z, CRATE_CELL = -21.5, (0, 5, 2)
+
+
+def game_state(driver):
+    line = driver.execute_script(STATE) or ""
+    return {name: float(value) for name, value in (pair.split("=") for pair in line.split())}
+
+
+def state_until(driver, seconds, probe):
+    """The state once `probe` holds of it, read every 20 ms; None after `seconds`."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        state = game_state(driver)
+        if probe(state):
+            return state
+        time.sleep(0.02)
+    return None
+
+
+class Touch:
+    """Fingers on the screen through the DevTools protocol, as a phone sends them."""
+
+    def __init__(self, driver):
+        self.driver = driver
+        self.down = {}
+
+    def send(self, kind, fingers=None):
+        points = [{"x": x, "y": y, "id": finger} for finger, (x, y) in (fingers or self.down).items()]
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def centre(self, selector):
+        box = self.driver.execute_script(
+            "var r = document.querySelector(arguments[0]).getBoundingClientRect();"
+            "return [r.left + r.width / 2, r.top + r.height / 2]", selector)
+        return box[0], box[1]
+
+    def press(self, finger, selector):
+        self.down[finger] = self.centre(selector)
+        self.send("touchStart")
+
+    def lift(self, finger):
+        """touchEnd names the fingers that leave the screen; the others stay down."""
+        self.send("touchEnd", {finger: self.down.pop(finger)})
+
+    def tap(self, key):
+        self.hold(key)
+        time.sleep(0.2)
+        self.lift(1)
+
+    def hold(self, key):
+        self.press(1, '#touch-controls [data-key="%s"]' % key)
+
+    def drag(self, dx, count, fingers=(2,), spread=0):
+        """Fingers dragged on the picture, `count` moves of dx (a finger more
+        spread that much further each way, as in a pinch), a frame apart: the
+        browser merges the moves within a frame into one event."""
+        for finger in fingers:
+            self.press(finger, "#canvas")
+        for _ in range(count):
+            for i, finger in enumerate(fingers):
+                x, y = self.down[finger]
+                self.down[finger] = (x + dx + spread * (2 * i - 1), y + abs(spread) * (2 * i - 1))
+            self.send("touchMove")
+            next_frames(self.driver)
+        for finger in fingers:
+            self.lift(finger)
+
+
+# The pad the page is given in place of the browser's (navigator.getGamepads),
+# before its script runs: a stick let go by itself once the view has turned
+# 90 degrees, as a player would.
+STAND_IN_PAD = """
+window.pad = {connected: true, id: "stand-in", index: 0, mapping: "standard", timestamp: 0,
+              axes: [0, 0, 0, 0], buttons: [], turnFrom: null};
+for (var i = 0; i < 17; ++i) pad.buttons.push({pressed: false, touched: false, value: 0});
+pad.press = function (i, down) { pad.buttons[i].pressed = down; pad.buttons[i].value = down ? 1 : 0; };
+navigator.getGamepads = function () {
+    if (pad.turnFrom !== null) {
+        var yaw = Number(/yrot=(\\S+)/.exec(Module.ccall('maze_state_line', 'string', [], []))[1]);
+        if (Math.abs(yaw - pad.turnFrom) >= 90) { pad.axes[2] = 0; pad.turnFrom = null; }
+    }
+    return [pad.connected ? pad : null];
+};
+"""
+
+
+class Pad:
+    def __init__(self, driver):
+        self.driver = driver
+
+    def set(self, script, *args):
+        self.driver.execute_script(script, *args)
+
+    def stick(self, axis, value):
+        self.set("pad.axes[arguments[0]] = arguments[1]", axis, value)
+
+    def button(self, index, down):
+        self.set("pad.press(arguments[0], arguments[1])", index, down)
+
+    def turn(self, side):
+        """The right stick barely past its rest: 3.3 messages a second, so that not even a turn of
+        the stall bound (a quarter second) owes two, and the stick is let go at exactly 90 degrees."""
+        self.set("pad.turnFrom = arguments[1]; pad.axes[2] = arguments[0]", 0.27 * side,
+                 game_state(self.driver)["yrot"])
+        return state_until(self.driver, 30, lambda s: self.driver.execute_script("return pad.turnFrom") is None)
+
+
+def walk_until(driver, forward, lift, probe):
+    forward()
+    there = state_until(driver, 10, probe)
+    lift()
+    return there
+
+
+def play_four(driver, label, forward, lift, turn, open_door, held_ms=lambda: 750):
+    """Walks one cell, turns 90 degrees, collects the crate on the way, opens the door, each checked.
+    `held_ms`: how long the page saw forward held for the first cell."""
+    start, dropped, shown = game_state(driver), driver.execute_script("return mazePage.dropped()"), frames(driver)
+    forward()
+    time.sleep(0.75)
+    lift()
+    time.sleep(0.2)
+    stopped, shown = game_state(driver), frames(driver) - shown
+    steps = (start["centerz"] - stopped["centerz"]) * 150
+    dropped = driver.execute_script("return mazePage.dropped()") - dropped
+    # One step a millisecond held, give or take the frame that reads the key at either end.
+    held = held_ms()
+    frame_ms = (held + 200) / max(shown, 1)
+    check("%s: 0.75 s of forward walks one cell (held %d ms as the page saw it: %d steps walked, %d dropped, "
+          "frames of %d ms, centerz %.2f)" % (label, held, steps, dropped, frame_ms, stopped["centerz"]),
+          abs(steps + dropped - held) < held / 10 + 2 * frame_ms and -15 < stopped["centerz"] < -10
+          and stopped["centerz"] == game_state(driver)["centerz"],
+          "not a step a millisecond held, into the next cell, and stopped there")
+    # On, if short, to where the crate is in reach straight ahead; a finger lifts late, so only then.
+    if stopped["centerz"] > -11.8:
+        walk_until(driver, forward, lift, lambda s: s["centerz"] <= -11.8)
+    turned = turn(1)
+    check("%s: turns the view by 90 degrees (yrot %s, xrot %s)" % (label, turned and turned["yrot"],
+                                                                   turned and turned["xrot"]),
+          turned is not None and turned["yrot"] == 90 and turned["xrot"] == 0, "not 90")
+    there = walk_until(driver, forward, lift, lambda s: s["centerx"] >= 22)
+    collected = driver.execute_script("return Module._maze_cell(%d, %d, %d)" % CRATE_CELL)
+    check("%s: walks into the crate and collects it (cell code %d)" % (label, collected),
+          there is not None and collected == OPEN_FLOOR, "reached row 5 %s" % (there is not None))
+    back = turn(-1)
+    at_door = walk_until(driver, forward, lift, lambda s: s["centerz"] <= DOOR_CELL_Z)
+    # Held until the door moves: a pad is read once a frame, and a frame can outlast a short press.
+    open_door(True)
+    lifted = state_until(driver, 5, lambda s: s["DoorUp"] > 0.1)
+    open_door(False)
+    check("%s: opens the door (DoorUp %s)" % (label, lifted and lifted["DoorUp"]),
+          back is not None and back["yrot"] == 0 and at_door is not None and lifted is not None,
+          "facing -z again %s, in the doorway %s" % (back, at_door is not None))
+
+
+def emulate(driver, width, height):
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": True})
+
+
+def check_touch(driver, build, scratch):
+    """A phone: touch alone plays a recorded game (the four things, walking while looking, fullscreen)."""
+    server = Server(build)
+    touch = Touch(driver)
+    try:
+        emulate(driver, 390, 844)
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        driver.get(server.url + "?record")
+        if not check("the page on a phone starts a recorded game", started(driver), "no frames"):
+            return
+        hidden = not driver.find_element(By.ID, "touch-controls").is_displayed()
+        touch.press(2, "#canvas")
+        touch.lift(2)
+        shown = driver.find_element(By.ID, "touch-controls").is_displayed()
+        check("the touch controls are shown once the page is touched, not before", hidden and shown,
+              "hidden before %s, shown after %s" % (hidden, shown))
+        # The protocol's touches reach the page 0.1 to 0.3 s late, not always by the same.
+        driver.execute_script(TOUCH_TIMES)
+        play_four(driver, "touch", lambda: touch.hold("W"), lambda: touch.lift(1),
+                  lambda side: turn_by_touch(driver, touch, side),
+                  lambda down: touch.hold("E") if down else touch.lift(1),
+                  lambda: driver.execute_script("return touchTimes[1] - touchTimes[0]"))
+        touch.hold("S")
+        touch.press(3, '#touch-controls [data-key="SHIFT"]')
+        touch.drag(40, 5)
+        walking = game_state(driver)
+        touch.drag(-40, 5)
+        touch.lift(3)
+        touch.lift(1)
+        check("running back while a third finger looks around (yrot %s, then %s)"
+              % (walking["yrot"], game_state(driver)["yrot"]),
+              walking["yrot"] == 15 and game_state(driver)["yrot"] == 0 and walking["centerz"] > -22,
+              "the look or the walk was lost")
+        touch.drag(0, 5, (2, 3), 60)
+        gestures = driver.execute_script("return [window.scrollY, visualViewport.scale]")
+        check("a pinch on the picture neither scrolls nor zooms the page (scroll %s, scale %s)" % tuple(gestures),
+              gestures == [0, 1], "the browser took the gesture")
+        driver.save_screenshot(os.path.join(scratch, "touch-phone.png"))
+        touch.tap("F1")
+        shown = wait_until(5, lambda: fullscreen_element(driver) == "stage")
+        touch.tap("F1")
+        back = wait_until(5, lambda: fullscreen_element(driver) is None)
+        check("Full screen shows the picture with its controls, and again brings the page back", shown and back,
+              "fullscreen %s, back %s" % (shown, back))
+        emulate(driver, 820, 1180)
+        next_frames(driver, 2)
+        driver.save_screenshot(os.path.join(scratch, "touch-tablet.png"))
+        touch.hold("ESCAPE")
+        ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
+        touch.lift(1)
+        recording = driver.execute_script("return mazePage.recordingText()") or ""
+        ok, why = replays(build, scratch, "touch.script", recording)
+        check("End ends the game; its recording, Run as Shift held, replays to its last state in maze-sim",
+              ended and ok and "async 16 down" in recording, "ended %s: %s" % (ended, why))
+    finally:
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        server.stop()
+
+
+# When the page saw fingers go down and up.
+TOUCH_TIMES = """
+window.touchTimes = [];
+["touchstart", "touchend"].forEach(function (kind) {
+    document.addEventListener(kind, function () { touchTimes.push(performance.now()); }, true);
+});
+"""
+
+
+def turn_by_touch(driver, touch, side):
+    touch.drag(40 * side, 30)
+    return game_state(driver)
+
+
+def check_gamepad(driver, build, scratch):
+    """A gamepad the page is given in place of the browser's: the same four things, pulled out, Start."""
+    server = Server(build)
+    pad = Pad(driver)
+    script = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": STAND_IN_PAD})
+    try:
+        driver.get(server.url + "?record")
+        if not check("the page with a gamepad starts a recorded game", started(driver), "no frames"):
+            return
+        play_four(driver, "gamepad", lambda: pad.stick(1, -1.0), lambda: pad.stick(1, 0.0), pad.turn,
+                  lambda down: pad.button(0, down))
+        before = game_state(driver)
+        pad.button(12, True)
+        pad.button(4, True)
+        walking = state_until(driver, 5, lambda s: s["centerz"] != before["centerz"])
+        pad.set("pad.connected = false")
+        time.sleep(0.3)
+        gone = game_state(driver)
+        time.sleep(0.3)
+        check("the pad pulled out while the d-pad walks (running) stops the walk",
+              walking is not None and game_state(driver)["centerz"] == gone["centerz"],
+              "walking %s, then walked on" % (walking is not None))
+        pad.set("pad.connected = true; pad.press(12, false); pad.press(4, false); pad.press(9, true)")
+        ended = wait_until(10, lambda: driver.execute_script("return mazePage.ended"))
+        recording = driver.execute_script("return mazePage.recordingText()") or ""
+        ok, why = replays(build, scratch, "gamepad.script", recording)
+        check("Start ends the game; its recording, a shoulder as Shift held, replays to its last state in maze-sim",
+              ended and ok and "async 16 down" in recording and "async 16 up" in recording,
+              "ended %s: %s" % (ended, why))
+    finally:
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": script["identifier"]})
+        server.stop()
+
+
+
 GROUPS = [("play", play), ("demos", check_demos), ("demo-pace", check_demo_pace), ("no-data", check_no_data),
           ("recordings", check_recordings), ("watching", check_watching), ("demo-names", check_demo_names),
-          ("memory", check_memory)]
+          ("memory", check_memory), ("touch", check_touch), ("gamepad", check_gamepad)]
 # WEB_ONLY=recordings,watching: those groups alone.
 ONLY = [name for name in os.environ.get("WEB_ONLY", "").split(",") if name]
 
