@@ -1,29 +1,140 @@
-// shell_input.cpp -- the shells' input on its way to the game, past a recording or a demo.
+// shell_input.cpp -- the shells' input on its way to the game, past a recording or a demo, each message at its step.
 #include "app/common/shell_input.h"
+
+#include <algorithm>
 
 #include "app/common/main_loop.h"
 #include "game/input.h"
+#include "game/key_codes.h"
 #include "game/view.h"
 
 namespace {
 
+enum class Kind { Key, Mouse, Release };
+
+struct Message {
+    Kind kind;
+    unsigned a, b;   // code and down, or x and y
+    long long at;    // when it happened
+    long long slot;  // a mouse message: when its share of the mouse rate began
+};
+
+// A full second of reports at any rate a mouse has; beyond it (a loop that
+// stalls with the pointer flying) the oldest go to the game at once.
+constexpr int kWaitingMax = 1024;
+
 InputRoute* route = nullptr;
 long pauses = 0;
+bool escapePressed = false;
+int mouseRate = kDefaultMouseRate;
+long long lastMouseSlot = 0;
+bool mouseSlotTaken = false;
+
+Message waiting[kWaitingMax];
+int first = 0;
+int count = 0;
+
+Message& At(int i) {
+    return waiting[(first + i) % kWaitingMax];
+}
+
+void Apply(const Message& m) {
+    switch (m.kind) {
+        case Kind::Key:
+            if (route != nullptr && !route->PassKey(m.a, m.b != 0)) {
+                return;
+            }
+            escapePressed = escapePressed || (m.b != 0 && m.a == kVkEscape);
+            m.b != 0 ? KeyDown(m.a) : KeyUp(m.a);
+            break;
+        case Kind::Mouse:
+            if (route == nullptr || route->PassMouse(m.a, m.b)) {
+                MouseLook(m.a, m.b);
+            }
+            break;
+        case Kind::Release:
+            if (route == nullptr || route->ReleaseKeys()) {
+                ResetInput();
+            }
+            break;
+    }
+}
+
+void ApplyFirst() {
+    const Message m = At(0);
+    first = (first + 1) % kWaitingMax;
+    --count;
+    Apply(m);
+}
+
+void Send(const Message& m) {
+    if (!StepsKeepPace()) {
+        Apply(m);
+        return;
+    }
+    if (count == kWaitingMax) {
+        ApplyFirst();
+    }
+    At(count++) = m;
+}
+
+long long MouseInterval() {
+    return mouseRate > 0 ? StepClock::kSecond / mouseRate : 0;
+}
 
 }  // namespace
 
 void ShellKey(unsigned code, bool down) {
-    if (route != nullptr && !route->PassKey(code, down)) {
-        return;
-    }
-    down ? KeyDown(code) : KeyUp(code);
+    ShellKeyAt(code, down, LoopNow());
+}
+
+void ShellKeyAt(unsigned code, bool down, long long at) {
+    Send({Kind::Key, code, down ? 1u : 0u, at, 0});
 }
 
 void ShellMouse(unsigned x, unsigned y) {
-    if (route != nullptr && !route->PassMouse(x, y)) {
+    ShellMouseAt(x, y, LoopNow());
+}
+
+// Over the rate, a report joins the message still waiting at the end of the
+// queue, whose share it falls in; with none to join it starts the next share.
+void ShellMouseAt(unsigned x, unsigned y, long long at) {
+    const long long interval = MouseInterval();
+    if (!StepsKeepPace() || interval == 0) {
+        Send({Kind::Mouse, x, y, at, at});
         return;
     }
-    MouseLook(x, y);
+    if (count > 0 && At(count - 1).kind == Kind::Mouse && at < At(count - 1).slot + interval) {
+        Message& last = At(count - 1);
+        last.a = x;
+        last.b = y;
+        last.at = std::max(last.at, at);
+        return;
+    }
+    const long long slot = mouseSlotTaken ? std::max(at, lastMouseSlot + interval) : at;
+    lastMouseSlot = slot;
+    mouseSlotTaken = true;
+    Send({Kind::Mouse, x, y, slot, slot});
+}
+
+void ApplyMessagesDue(long long due) {
+    while (count > 0 && At(0).at <= due) {
+        ApplyFirst();
+    }
+}
+
+int MouseRate() {
+    return mouseRate;
+}
+
+void SetMouseRate(int perSecond) {
+    mouseRate = std::max(perSecond, 0);
+}
+
+bool TakeEscapePressed() {
+    const bool pressed = escapePressed;
+    escapePressed = false;
+    return pressed;
 }
 
 bool ShellKeyState(int vk, bool physical) {
@@ -40,9 +151,11 @@ bool ShellPause(int milliseconds) {
 }
 
 void ShellReleaseKeys() {
-    if (route == nullptr || route->ReleaseKeys()) {
-        ResetInput();
-    }
+    Send({Kind::Release, 0, 0, LoopNow(), 0});
+}
+
+bool ShellPointerHomeDue() {
+    return DrawingStep() && (route == nullptr || route->HoldPointer());
 }
 
 long PausesCounted() {
@@ -56,4 +169,8 @@ void UseInputRoute(InputRoute* r) {
 void ResetShellInput() {
     route = nullptr;
     pauses = 0;
+    escapePressed = false;
+    mouseRate = kDefaultMouseRate;
+    mouseSlotTaken = false;
+    first = count = 0;
 }

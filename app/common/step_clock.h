@@ -28,6 +28,9 @@ public:
     // Steps due at `now`, at most the bound; 0 while a pause lasts.
     long Due(long long now) const;
 
+    // When the next step to run falls due (with pace 0, the end of the last pause).
+    long long NextDueTime() const;
+
     // Called after each step run.
     void StepRan();
 

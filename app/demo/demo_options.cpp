@@ -1,5 +1,7 @@
-// demo_options.cpp -- reading --record, --playdemo, --timedemo and --pace.
+// demo_options.cpp -- reading --record, --playdemo, --timedemo, --pace, --fps and --mouse-rate.
 #include "app/demo/demo_options.h"
+
+#include <string>
 
 #include "app/common/texts.h"
 
@@ -20,27 +22,55 @@ bool TakeFile(int argc, const char* const* argv, int& i, std::string& file, std:
     return true;
 }
 
-// Digits only, and no more of them than the largest pace has: no sign, no
+// The options that take a whole number: its largest, and what to say of a bad one.
+struct CountOption {
+    const char* name;
+    long largest;
+    int DemoOptions::*value;
+    bool DemoOptions::*given;
+    const char* bad;
+    const char* twice;
+};
+
+const CountOption kCountOptions[] = {
+    {text::kPaceOption, StepClock::kMaxPace, &DemoOptions::pace, &DemoOptions::paceGiven, text::kBadPace,
+     text::kPaceTwice},
+    {text::kFpsOption, kMaxFrameRate, &DemoOptions::fps, &DemoOptions::fpsGiven, text::kBadFps, text::kFpsTwice},
+    {text::kMouseRateOption, kMaxMouseRate, &DemoOptions::mouseRate, &DemoOptions::mouseRateGiven, text::kBadMouseRate,
+     text::kMouseRateTwice},
+};
+
+// Digits only, and no more of them than the largest value has: no sign, no
 // spaces, nothing that a number reader would quietly take or cut short.
-bool TakePace(int argc, const char* const* argv, int& i, DemoOptions& options, std::string& error) {
-    if (options.paceGiven) {
-        error = text::kPaceTwice;
+bool TakeCount(const CountOption& o, int argc, const char* const* argv, int& i, DemoOptions& options,
+               std::string& error) {
+    if (options.*(o.given)) {
+        error = o.twice;
         return false;
     }
     const std::string value = i + 1 < argc ? argv[++i] : "";
-    long pace = 0;
-    bool ok = !value.empty() && value.size() <= 6;
+    long count = 0;
+    bool ok = !value.empty() && value.size() <= std::to_string(o.largest).size();
     for (char c : value) {
         ok = ok && c >= '0' && c <= '9';
-        pace = pace * 10 + (c - '0');
+        count = count * 10 + (c - '0');
     }
-    if (!ok || pace > StepClock::kMaxPace) {
-        error = text::kBadPace;
+    if (!ok || count > o.largest) {
+        error = o.bad;
         return false;
     }
-    options.pace = static_cast<int>(pace);
-    options.paceGiven = true;
+    options.*(o.value) = static_cast<int>(count);
+    options.*(o.given) = true;
     return true;
+}
+
+const CountOption* FindCountOption(const std::string& option) {
+    for (const CountOption& o : kCountOptions) {
+        if (option == o.name) {
+            return &o;
+        }
+    }
+    return nullptr;
 }
 
 // The options that name a file: the recording's, or the demo's, watched or timed.
@@ -70,8 +100,8 @@ const FileOption* FindFileOption(const std::string& option) {
 bool ParseDemoOptions(int argc, const char* const* argv, DemoOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (option == text::kPaceOption) {
-            if (!TakePace(argc, argv, i, options, error)) {
+        if (const CountOption* countOption = FindCountOption(option)) {
+            if (!TakeCount(*countOption, argc, argv, i, options, error)) {
                 return false;
             }
             continue;

@@ -28,6 +28,7 @@ public:
     bool KeyState(int vk, bool) override { return player->KeyDown(vk); }
     bool WaitPauses() override { return !timed; }
     bool ReleaseKeys() override { return false; }
+    bool HoldPointer() override { return false; }
 };
 
 DemoRoute playing;
@@ -48,7 +49,7 @@ IdleTurn DemoTurn() {
         return IdleTurn{true, false, false, 0, false};
     }
     if (!active) {
-        LoopClock().Skip(now);
+        SkipSteps(now);
         return IdleTurn{false, true, false, kInactiveWaitMs, false};
     }
     const TurnSteps run = RunDueSteps(now, {NextDemoStep, nullptr});

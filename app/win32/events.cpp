@@ -2,10 +2,20 @@
 #include "app/win32/events.h"
 
 #include "app/common/gl_setup.h"
+#include "app/common/main_loop.h"
+#include "app/common/message_clock.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 
 namespace {
+
+MessageClock messageClock;
+
+// When the message being handled happened, on the loop's clock: the system
+// stamps each message as it is posted, however long it then waits.
+long long Moment() {
+    return messageClock.At(static_cast<uint32_t>(GetMessageTime()), LoopNow());
+}
 
 // Minimised counts as inactive; losing the focus to another window does not.
 // A key released while another window has the focus sends its key-up there, so
@@ -39,7 +49,7 @@ LRESULT OnClose() {
 // game's key table is indexed by: unlike the SDL and web shells, this one
 // needs no keymap.cpp.
 LRESULT OnKey(WPARAM code, bool down) {
-    ShellKey(static_cast<unsigned>(code), down);
+    ShellKeyAt(static_cast<unsigned>(code), down, Moment());
     return 0;
 }
 
@@ -47,7 +57,7 @@ LRESULT OnKey(WPARAM code, bool down) {
 // cleared all the same, or the player would walk on with 'W' released. The
 // message still goes on to the default procedure, which owns Alt.
 LRESULT OnSysKeyUp(HWND window, WPARAM wParam, LPARAM lParam) {
-    ShellKey(static_cast<unsigned>(wParam), false);
+    ShellKeyAt(static_cast<unsigned>(wParam), false, Moment());
     return DefWindowProcA(window, WM_SYSKEYUP, wParam, lParam);
 }
 
@@ -57,7 +67,7 @@ LRESULT OnSize(LPARAM lParam) {
 }
 
 LRESULT OnMouseMove(LPARAM lParam) {
-    ShellMouse(LOWORD(lParam), HIWORD(lParam));
+    ShellMouseAt(LOWORD(lParam), HIWORD(lParam), Moment());
     return 0;
 }
 

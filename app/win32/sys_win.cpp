@@ -15,7 +15,7 @@ void SysPause(int milliseconds) {
 
 // The game names a client point; the cursor lives in screen coordinates.
 void SysPointerHome(int x, int y) {
-    if (!hWnd) {
+    if (!hWnd || !ShellPointerHomeDue()) {
         return;
     }
     POINT point = {x, y};

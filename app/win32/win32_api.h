@@ -4,4 +4,5 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
+#include <mmsystem.h>
 #include <windows.h>
