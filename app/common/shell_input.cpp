@@ -2,6 +2,7 @@
 #include "app/common/shell_input.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "app/common/main_loop.h"
 #include "game/input.h"
@@ -18,6 +19,9 @@ struct Message {
     long long at;    // when it happened
     long long slot;  // a mouse message: when its share of the mouse rate began
 };
+
+// The share of a message that nothing joins.
+constexpr long long kNoShare = std::numeric_limits<long long>::min() / 2;
 
 // A full second of reports at any rate a mouse has; beyond it (a loop that
 // stalls with the pointer flying) the oldest go to the game at once.
@@ -98,10 +102,13 @@ void ShellMouse(unsigned x, unsigned y) {
 
 // Over the rate, a report joins the message still waiting at the end of the
 // queue, whose share it falls in; with none to join it starts the next share.
+// The message of the pointer sent home is neither: it turns nothing, and
+// must not take the place of a report that does.
 void ShellMouseAt(unsigned x, unsigned y, long long at) {
     const long long interval = MouseInterval();
-    if (!StepsKeepPace() || interval == 0) {
-        Send({Kind::Mouse, x, y, at, at});
+    const bool home = static_cast<int>(x) == PointerHomeX() && static_cast<int>(y) == PointerHomeY();
+    if (!StepsKeepPace() || interval == 0 || home) {
+        Send({Kind::Mouse, x, y, at, home ? kNoShare : at});
         return;
     }
     if (count > 0 && At(count - 1).kind == Kind::Mouse && at < At(count - 1).slot + interval) {

@@ -1,7 +1,12 @@
-/* post_mouse.c -- posts mouse-move messages to a window of the game under Wine,
- * COUNT of them at each client point X Y, in order. */
+/* post_mouse.c -- mouse input for the end-to-end run. Built with MinGW-w64,
+ * it posts mouse-move messages to a window of the game under Wine, COUNT of
+ * them at each client point X Y, in order. Built natively, it moves the X
+ * pointer as a mouse would (XTest, libXtst loaded at run time): REPORTS
+ * reports a second for SECONDS, each DX pixels to the right. */
 #include <stdio.h>
 #include <stdlib.h>
+
+#ifdef _WIN32
 #include <windows.h>
 
 int main(int argc, char** argv) {
@@ -25,3 +30,45 @@ int main(int argc, char** argv) {
     }
     return 0;
 }
+
+#else
+#include <dlfcn.h>
+#include <time.h>
+
+/* Each report is due at its own time from the start, so that a late one
+ * does not delay the rest. */
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        fprintf(stderr, "usage: post_mouse REPORTS SECONDS DX\n");
+        return 2;
+    }
+    void* x11 = dlopen("libX11.so.6", RTLD_NOW);
+    void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
+    if (x11 == NULL || xtst == NULL) {
+        fprintf(stderr, "post_mouse: %s\n", dlerror());
+        return 1;
+    }
+    void* (*open_display)(const char*) = (void* (*)(const char*))dlsym(x11, "XOpenDisplay");
+    int (*flush)(void*) = (int (*)(void*))dlsym(x11, "XFlush");
+    int (*move)(void*, int, int, unsigned long) =
+        (int (*)(void*, int, int, unsigned long))dlsym(xtst, "XTestFakeRelativeMotionEvent");
+    void* display = open_display ? open_display(NULL) : NULL;
+    if (display == NULL || flush == NULL || move == NULL) {
+        fprintf(stderr, "post_mouse: no X display or no XTest\n");
+        return 1;
+    }
+    const long rate = atol(argv[1]);
+    const long reports = (long)(rate * atof(argv[2]));
+    const int dx = atoi(argv[3]);
+    struct timespec start;
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    for (long n = 0; n < reports; ++n) {
+        long long due = start.tv_sec * 1000000000LL + start.tv_nsec + n * 1000000000LL / rate;
+        struct timespec at = {(time_t)(due / 1000000000LL), (long)(due % 1000000000LL)};
+        clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, NULL);
+        move(display, dx, 0, 0);
+        flush(display);
+    }
+    return 0;
+}
+#endif
