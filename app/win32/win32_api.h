@@ -4,5 +4,7 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
-#include <mmsystem.h>
 #include <windows.h>
+
+// The timer resolution; it needs the types above.
+#include <mmsystem.h>
