@@ -66,7 +66,39 @@ LRESULT OnSize(LPARAM lParam) {
     return 0;
 }
 
-LRESULT OnMouseMove(LPARAM lParam) {
+// The last pointer report handed to the game, as the pointer's history has it.
+MOUSEMOVEPOINT lastReport = {};
+
+bool SameReport(const MOUSEMOVEPOINT& a, const MOUSEMOVEPOINT& b) {
+    return a.x == b.x && a.y == b.y && a.time == b.time;
+}
+
+// Windows merges the reports that wait in the queue into one WM_MOUSEMOVE,
+// the last; its history of the pointer still has each of them, newest first.
+// Those since the last one handed over come back out, oldest first, each at
+// its own moment and client point. Without a history, or before the first
+// report, the message alone.
+LRESULT OnMouseMove(HWND window, LPARAM lParam) {
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ClientToScreen(window, &point);
+    MOUSEMOVEPOINT now = {};
+    now.x = point.x & 0xFFFF;
+    now.y = point.y & 0xFFFF;
+    now.time = static_cast<DWORD>(GetMessageTime());
+    MOUSEMOVEPOINT history[64];
+    const int count = GetMouseMovePointsEx(sizeof(now), &now, history, 64, GMMP_USE_DISPLAY_POINTS);
+    int merged = 0;
+    while (lastReport.time != 0 && merged + 1 < count && !SameReport(history[merged + 1], lastReport) &&
+           history[merged + 1].time != 0 && static_cast<int32_t>(history[merged + 1].time - lastReport.time) >= 0) {
+        ++merged;
+    }
+    for (int i = merged; i > 0; --i) {
+        POINT at = {history[i].x, history[i].y};
+        ScreenToClient(window, &at);
+        ShellMouseAt(static_cast<unsigned>(at.x) & 0xFFFFu, static_cast<unsigned>(at.y) & 0xFFFFu,
+                     messageClock.At(history[i].time, LoopNow()));
+    }
+    lastReport = now;
     ShellMouseAt(LOWORD(lParam), HIWORD(lParam), Moment());
     return 0;
 }
@@ -90,7 +122,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         case WM_SIZE:
             return OnSize(lParam);
         case WM_MOUSEMOVE:
-            return OnMouseMove(lParam);
+            return OnMouseMove(window, lParam);
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
