@@ -157,8 +157,14 @@ bool ShellPause(int milliseconds) {
     return true;
 }
 
+// What came before the keyboard left goes to the game first, in order, so
+// that no key-down waiting for its step comes after the release; the window
+// may be on its way out, with no step to come.
 void ShellReleaseKeys() {
-    Send({Kind::Release, 0, 0, LoopNow(), 0});
+    while (count > 0) {
+        ApplyFirst();
+    }
+    Apply({Kind::Release, 0, 0, 0, 0});
 }
 
 bool ShellPointerHomeDue() {

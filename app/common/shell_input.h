@@ -65,8 +65,8 @@ bool ShellKeyState(int vk, bool physical);
 
 // Called by a shell whose window loses the keyboard, where the key-up of a key
 // let go elsewhere would never arrive: every key of the table is released
-// (a recording notes it before the next step), unless the route says no; in
-// its place among the messages.
+// (a recording notes it before the next step), unless the route says no;
+// every message waiting reaches the game first.
 void ShellReleaseKeys();
 
 // Called by the shells' SysPointerHome: true when the pointer is to go home
