@@ -23,7 +23,7 @@ void StepClock::Restart(long long at) {
 }
 
 long StepClock::Bound() const {
-    return std::max(1, pace_ / 10);
+    return std::max(1, pace_ / 4);
 }
 
 void StepClock::BeginTurn(long long now) {
