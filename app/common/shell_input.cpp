@@ -71,6 +71,9 @@ void ApplyFirst() {
     Apply(m);
 }
 
+// In the order of their moments, and of their arrival where those are the
+// same: a platform may stamp some messages when they happened and others
+// when it read them, and one read late must not hold back the others.
 void Send(const Message& m) {
     if (!StepsKeepPace()) {
         Apply(m);
@@ -79,7 +82,11 @@ void Send(const Message& m) {
     if (count == kWaitingMax) {
         ApplyFirst();
     }
-    At(count++) = m;
+    int i = count++;
+    for (; i > 0 && At(i - 1).at > m.at; --i) {
+        At(i) = At(i - 1);
+    }
+    At(i) = m;
 }
 
 long long MouseInterval() {

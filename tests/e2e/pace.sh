@@ -193,6 +193,64 @@ check_mouse_rates() {
     done
 }
 
+# At --fps 10, 'W' held for 30 ms walks 30 +- 3 steps and Escape held for
+# 20 ms ends the game: each key reaches the steps of its moment, however
+# far apart the frames. One xdotool for each, so that nothing but its own
+# sleep comes between down and up.
+check_taps() {
+    local kind=$1 label="$1: taps at --fps 10" walked
+    new_run "$kind-taps" full
+    RECORDING="$RUN/tap.script"
+    start_game_with "$kind" --record tap.script --fps 10
+    find_game "$label" || return
+    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    sleep 0.5
+    xdotool keydown --delay 0 w sleep 0.03 keyup --delay 0 w
+    sleep 0.3
+    xdotool keydown --delay 0 Escape sleep 0.02 keyup --delay 0 Escape
+    wait_exit "$GAME_PID" 5
+    walked=$(frames_while_w_held "$RECORDING")
+    if [ "$EXIT_CODE" = 0 ] && ((walked >= 27 && walked <= 33)); then
+        pass "$label: 'W' held 30 ms walks $walked steps; Escape held 20 ms ends the game"
+    else
+        fail "$label" "exit code $EXIT_CODE (Escape held 20 ms), $walked steps for 'W' held 30 ms, not 30 +- 3 ($RUN)"
+        stop_pid "$GAME_PID"
+    fi
+}
+
+# Standing still for 10 s at --fps 30: 300 +- 10 frames drawn. The Linux
+# game's share of a core there and at --fps 0 is told beside it.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null; }
+
+check_frame_rate() {
+    local kind=$1 fps=$2 label="$1: standing still at --fps $2" steps seconds drawn ticks=""
+    new_run "$kind-fps-$fps" full
+    RECORDING="$RUN/still.script"
+    start_game_with "$kind" --record still.script --fps "$fps"
+    find_game "$label" || return
+    [ "$kind" = linux ] && ticks=$(cpu_ticks "$GAME_PID")
+    sleep 10
+    [ "$kind" = linux ] && ticks=$(($(cpu_ticks "$GAME_PID") - ticks))
+    hold_key "$WIN" Escape 0.1
+    wait_exit "$GAME_PID" 15
+    read -r steps seconds drawn < <(summary_of "$RECORDING" | awk '{ print $2, $5, $10 }')
+    # Clock ticks of 10 ms over 10 s: a tenth of them is the share in percent.
+    [ -n "$ticks" ] && say "INFO  $label: $((ticks / 10))% of a core (CPU time over 10 s, all threads)"
+    [ "$fps" = 0 ] && return
+    if [ "$EXIT_CODE" = 0 ] && [ -n "$drawn" ] && awk -v d="$drawn" -v s="$seconds" -v f="$fps" \
+        'BEGIN { exit !(d - s * f <= 10 && s * f - d <= 10) }'; then
+        pass "$label: $drawn frames in $seconds s"
+    else
+        fail "$label" "exit code $EXIT_CODE, $drawn frames in $seconds s, not $fps a second +- 10 ($RUN)"
+    fi
+}
+
+check_frames() {
+    check_taps "$1"
+    check_frame_rate "$1" 30
+    [ "$1" = linux ] && check_frame_rate "$1" 0
+}
+
 check_paces() {
     check_pace "$1"
     check_pace_zero "$1"

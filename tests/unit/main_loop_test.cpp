@@ -136,14 +136,19 @@ TEST_F(TimedInputTest, EachMessageReachesTheStepOfItsMoment) {
     } route;
     route.heard = &heard;
     UseInputRoute(&route);
-    ShellKeyAt(kVkE, true, kStart + 10 * kMs + 1);
-    ShellMouseAt(0, 210, kStart + 10 * kMs + 2);
-    ShellKeyAt(kVkE, false, kStart + 10 * kMs + 3);
-    EXPECT_EQ(WalkingSteps(10), ".");
+    ShellKeyAt(kVkE, true, kStart + 20 * kMs + 1);
+    ShellMouseAt(0, 210, kStart + 20 * kMs + 2);
+    ShellKeyAt(kVkE, false, kStart + 20 * kMs + 3);
+    EXPECT_EQ(WalkingSteps(20), std::string(11, '.'));
     EXPECT_TRUE(heard.empty());
-    EXPECT_EQ(WalkingSteps(11), ".");
+    EXPECT_EQ(WalkingSteps(21), ".");
     EXPECT_EQ(heard, (std::vector<std::string>{"69 down", "mouse 0", "69 up"}));
     UseInputRoute(nullptr);
+
+    // Read late, a message stamped earlier than one waiting is not held back by it.
+    ShellMouseAt(600, 210, kStart + 35 * kMs);
+    ShellKeyAt(kVkW, true, kStart + 30 * kMs);
+    EXPECT_EQ(WalkingSteps(32), "........WWW");
 }
 
 // A report every millisecond for 96 ms, the steps running meanwhile, is one
