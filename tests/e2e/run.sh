@@ -651,6 +651,7 @@ main() {
     for_each_kind check_demos
     for_each_kind check_demo_files
     for_each_kind check_paces
+    for_each_kind check_input
     check_matrix
     if [ "${#KINDS[@]}" = 2 ]; then
         compare_pictures
