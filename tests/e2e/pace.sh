@@ -254,6 +254,33 @@ check_fast_pace() {
     fi
 }
 
+# Standing still for 10 s at --fps 30: 300 +- 10 frames drawn. The Linux
+# game's share of a core there and at --fps 0 is told beside it.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null; }
+
+check_frame_rate() {
+    local kind=$1 fps=$2 label="$1: standing still at --fps $2" steps seconds drawn ticks=""
+    new_run "$kind-fps-$fps" full
+    RECORDING="$RUN/still.script"
+    start_game_with "$kind" --record still.script --fps "$fps"
+    find_game "$label" || return
+    [ "$kind" = linux ] && ticks=$(cpu_ticks "$GAME_PID")
+    sleep 10
+    [ "$kind" = linux ] && ticks=$(($(cpu_ticks "$GAME_PID") - ticks))
+    hold_key "$WIN" Escape 0.1
+    wait_exit "$GAME_PID" 15
+    read -r steps seconds drawn < <(summary_of "$RECORDING" | awk '{ print $2, $5, $10 }')
+    # Clock ticks of 10 ms over 10 s: a tenth of them is the share in percent.
+    [ -n "$ticks" ] && say "INFO  $label: $((ticks / 10))% of a core (CPU time over 10 s, all threads)"
+    [ "$fps" = 0 ] && return
+    if [ "$EXIT_CODE" = 0 ] && [ -n "$drawn" ] && awk -v d="$drawn" -v s="$seconds" -v f="$fps" \
+        'BEGIN { exit !(d - s * f <= 10 && s * f - d <= 10) }'; then
+        pass "$label: $drawn frames in $seconds s"
+    else
+        fail "$label" "exit code $EXIT_CODE, $drawn frames in $seconds s, not $fps a second +- 10 ($RUN)"
+    fi
+}
+
 # The checks of input at its moment and of the frames (E2E_ONLY=check_input).
 check_input() {
     check_mouse_rates "$1"
