@@ -101,8 +101,13 @@ void SetDisplayRate(int hertz) {
     displayRate = hertz;
 }
 
+// A rate of the player's below the display's is kept by the loop alone: a
+// swap that waits for the display would only hold the loop's steps back.
 bool SwapsWaitForDisplay() {
-    return pace != 0 && frameRate != 0;
+    if (pace == 0 || frameRate == 0) {
+        return false;
+    }
+    return frameRate == kDisplayFrameRate || (displayRate > 0 && frameRate >= displayRate);
 }
 
 bool DrawingStep() {

@@ -43,9 +43,10 @@ int FrameRate();
 // Called by a shell that knows its display's refresh rate (0: it does not).
 void SetDisplayRate(int hertz);
 
-// Asked by a shell making its GL context: whether its swaps are to wait for
-// the display (vsync). Not at pace 0, a timed demo's too, nor at --fps 0:
-// those draw as fast as the machine can.
+// Asked by a shell making its GL context, once it has told the display's
+// rate: whether its swaps are to wait for the display (vsync). Not at pace
+// 0, a timed demo's too, nor at --fps 0: those draw as fast as the machine
+// can; nor at a frame rate below the display's, which the loop keeps.
 bool SwapsWaitForDisplay();
 
 // Seconds since the clock's first step, on the same time: 0 before it.

@@ -113,10 +113,10 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
     }
     // No more frames than the display shows, where the driver can wait for
     // it; the loop's frame rate, the display's too, is the bound elsewhere.
-    SDL_GL_SetSwapInterval(SwapsWaitForDisplay() ? 1 : 0);
     SDL_DisplayMode mode;
     const int display = SDL_GetWindowDisplayIndex(window);
     SetDisplayRate(display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0);
+    SDL_GL_SetSwapInterval(SwapsWaitForDisplay() ? 1 : 0);
     SDL_RaiseWindow(window);
     // InitGL's failure is none of SDL's: no earlier SDL error goes with its box.
     SDL_ClearError();

@@ -93,16 +93,16 @@ HWND OpenWindow(const char* title, int width, int height) {
 // it (the extension is only there once a context is current); the loop's
 // frame rate, the display's too, is the bound elsewhere.
 void WaitForDisplay() {
-    using SwapInterval = BOOL(WINAPI*)(int);
-    const PROC found = wglGetProcAddress("wglSwapIntervalEXT");
-    if (found != nullptr) {
-        reinterpret_cast<SwapInterval>(reinterpret_cast<void*>(found))(SwapsWaitForDisplay() ? 1 : 0);
-    }
     DEVMODEA mode = {};
     mode.dmSize = sizeof(mode);
     // 0 and 1 stand for the hardware's default rate, which is not told.
     const bool told = EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) && mode.dmDisplayFrequency > 1;
     SetDisplayRate(told ? static_cast<int>(mode.dmDisplayFrequency) : 0);
+    using SwapInterval = BOOL(WINAPI*)(int);
+    const PROC found = wglGetProcAddress("wglSwapIntervalEXT");
+    if (found != nullptr) {
+        reinterpret_cast<SwapInterval>(reinterpret_cast<void*>(found))(SwapsWaitForDisplay() ? 1 : 0);
+    }
 }
 
 // Device context, pixel format and a current rendering context for hWnd.
