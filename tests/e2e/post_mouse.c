@@ -1,6 +1,7 @@
 /* post_mouse.c -- mouse input for the end-to-end run. Built with MinGW-w64,
  * it posts mouse-move messages to a window of the game under Wine, COUNT of
- * them at each client point X Y, in order. Built natively, it moves the X
+ * them at each client point X Y, in order, 10 ms apart: as a mouse reports,
+ * no faster than the game's default mouse rate, which would merge them. Built natively, it moves the X
  * pointer as a mouse would (XTest, libXtst loaded at run time): REPORTS
  * reports a second for SECONDS, each DX pixels to the right. */
 #include <stdio.h>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
                 fprintf(stderr, "post_mouse: PostMessage failed with error %lu\n", GetLastError());
                 return 1;
             }
+            Sleep(10);
         }
     }
     return 0;
