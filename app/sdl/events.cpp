@@ -3,6 +3,11 @@
 
 #include <SDL_syswm.h>
 
+#include <algorithm>
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <X11/extensions/XInput2.h>
+#endif
+
 #include "app/common/gl_setup.h"
 #include "app/common/main_loop.h"
 #include "app/common/message_clock.h"
@@ -45,12 +50,63 @@ void OnWindowManagerEvent(const SDL_SysWMmsg& message) {
 #endif
 }
 
+// SDL reads the pointer's moves through XInput 2 and tells of each only
+// after the SDL event made of it, the X event readable only while it is told:
+// a watch keeps the stamp of each, by its point, for the motion event to find.
+struct PointerStamp {
+    int x, y;
+    Uint32 ms;
+};
+constexpr int kPointerStamps = 64;
+PointerStamp pointerStamps[kPointerStamps];
+int pointerStampCount = 0;
+
+int WatchPointerStamps(void*, SDL_Event* event) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (event->type != SDL_SYSWMEVENT || event->syswm.msg->subsystem != SDL_SYSWM_X11) {
+        return 0;
+    }
+    const XGenericEventCookie& cookie = event->syswm.msg->msg.x11.event.xcookie;
+    if (cookie.type != GenericEvent || cookie.evtype != XI_Motion || cookie.data == nullptr) {
+        return 0;
+    }
+    const auto* motion = static_cast<const XIDeviceEvent*>(cookie.data);
+    if (pointerStampCount == kPointerStamps) {
+        std::copy(pointerStamps + 1, pointerStamps + kPointerStamps, pointerStamps);
+        --pointerStampCount;
+    }
+    pointerStamps[pointerStampCount++] = {static_cast<int>(motion->event_x), static_cast<int>(motion->event_y),
+                                          static_cast<Uint32>(motion->time)};
+#else
+    (void)event;
+#endif
+    return 0;
+}
+
+// The stamp of the motion to (x, y), and of none before it, which SDL
+// dropped (no motion) or never had: false when there is none.
+bool TakePointerStamp(int x, int y, Uint32& ms) {
+    for (int i = 0; i < pointerStampCount; ++i) {
+        if (pointerStamps[i].x == x && pointerStamps[i].y == y) {
+            ms = pointerStamps[i].ms;
+            std::copy(pointerStamps + i + 1, pointerStamps + pointerStampCount, pointerStamps);
+            pointerStampCount -= i + 1;
+            return true;
+        }
+    }
+    return false;
+}
+
 // When the event happened, on the loop's clock.
 long long Moment(const SDL_Event& event) {
     const long long now = LoopNow();
+    Uint32 ms = 0;
     if (xStampType == event.type) {
         xStampType = 0;
         return xClock.At(xStamp, now);
+    }
+    if (event.type == SDL_MOUSEMOTION && TakePointerStamp(event.motion.x, event.motion.y, ms)) {
+        return xClock.At(ms, now);
     }
     return sdlClock.At(event.common.timestamp, now);
 }
@@ -132,6 +188,8 @@ bool HandleEvent(const SDL_Event& event) {
 }
 
 bool PumpEvents() {
+    static const bool watching = (SDL_AddEventWatch(WatchPointerStamps, nullptr), true);
+    (void)watching;
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
