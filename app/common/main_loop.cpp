@@ -3,6 +3,7 @@
 
 #include <chrono>
 
+#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "game/diagnostics.h"
 #include "game/frame.h"
@@ -17,12 +18,18 @@ long long firstStepAt = 0;
 IdleTurn (*sessionTurn)() = nullptr;
 long stepsRun = 0;
 long framesDrawn = 0;
+int frameRate = kDisplayFrameRate;
+int displayRate = 0;
+long long nextFrameAt = 0;
+bool drawing = false;
 
 // Escape and F1 as the original loop reads them after a frame, F1 whether or
 // not the loop is ending.
 IdleTurn ReadShellKeys(bool drawn, bool failed) {
     IdleTurn turn{false, false, false, 0, false};
-    if (failed || keys[kVkEscape]) {
+    // Read even when the turn is done for F1, so that it never ends a later game.
+    const bool escaped = TakeEscapePressed();
+    if (failed || keys[kVkEscape] || escaped) {
         turn.done = true;
     } else {
         turn.swap = drawn;
@@ -32,6 +39,26 @@ IdleTurn ReadShellKeys(bool drawn, bool failed) {
         turn.toggleFullscreen = true;
     }
     return turn;
+}
+
+long long FrameInterval() {
+    const int rate = frameRate != kDisplayFrameRate ? frameRate
+                     : displayRate > 0              ? displayRate
+                                                    : kUnknownDisplayFrameRate;
+    return rate > 0 ? StepClock::kSecond / rate : 0;
+}
+
+// A frame falls due every interval from the first; a turn a little early is
+// let draw it (a display that paces the swaps keeps its own beat), and one
+// that fell a whole interval behind starts the beat again.
+bool FrameDue(long long now) {
+    const long long interval = FrameInterval();
+    return pace == 0 || interval == 0 || now >= nextFrameAt - interval / 8;
+}
+
+void FrameDrawn(long long now) {
+    const long long interval = FrameInterval();
+    nextFrameAt = now - nextFrameAt >= interval ? now + interval : nextFrameAt + interval;
 }
 
 }  // namespace
@@ -58,6 +85,35 @@ double SecondsRunning() {
     return clockRunning ? static_cast<double>(LoopNow() - firstStepAt) / StepClock::kSecond : 0.0;
 }
 
+bool StepsKeepPace() {
+    return clockRunning && pace > 0;
+}
+
+void SetFrameRate(int perSecond) {
+    frameRate = perSecond;
+}
+
+int FrameRate() {
+    return frameRate;
+}
+
+void SetDisplayRate(int hertz) {
+    displayRate = hertz;
+}
+
+// A rate of the player's below the display's is kept by the loop alone: a
+// swap that waits for the display would only hold the loop's steps back.
+bool SwapsWaitForDisplay() {
+    if (pace == 0 || frameRate == 0) {
+        return false;
+    }
+    return frameRate == kDisplayFrameRate || (displayRate > 0 && frameRate >= displayRate);
+}
+
+bool DrawingStep() {
+    return drawing;
+}
+
 long long StepsDropped() {
     return clockRunning ? loopClock.Dropped() : 0;
 }
@@ -69,18 +125,22 @@ TurnSteps RunDueSteps(long long now, StepHooks hooks) {
     if (!clockRunning) {
         loopClock.Start(pace, now);
         clockRunning = true;
-        firstStepAt = now;
+        firstStepAt = nextFrameAt = now;
     }
     loopClock.BeginTurn(now);
+    const bool frameDue = FrameDue(now);
     while (loopClock.Due(now) > 0) {
+        ApplyMessagesDue(loopClock.NextDueTime());
         if (hooks.before != nullptr && !hooks.before()) {
             steps.exhausted = true;
             break;
         }
         // Asked after `before`, which sets a demo's physical keys for the step.
-        steps.drawn = loopClock.Due(now) == 1 || DiagnosticsDue();
+        steps.drawn = (frameDue && loopClock.Due(now) == 1) || DiagnosticsDue();
         if (steps.drawn) {
+            drawing = true;
             steps.failed = DrawGLScene() == 0;
+            drawing = false;
         } else {
             StepWithoutDrawing();
         }
@@ -91,14 +151,17 @@ TurnSteps RunDueSteps(long long now, StepHooks hooks) {
             hooks.after();
         }
     }
-    framesDrawn += steps.drawn ? 1 : 0;
+    if (steps.drawn) {
+        ++framesDrawn;
+        FrameDrawn(now);
+    }
     return steps;
 }
 
 IdleTurn RunIdleTurn(StepHooks hooks) {
     const long long now = LoopNow();
     if (!active) {
-        loopClock.Skip(now);
+        SkipSteps(now);
         // The buffers are still swapped, as the original loop does.
         IdleTurn turn = ReadShellKeys(true, false);
         turn.waitMs = kInactiveWaitMs;
@@ -111,6 +174,11 @@ IdleTurn RunIdleTurn(StepHooks hooks) {
     IdleTurn turn = ReadShellKeys(steps.drawn, steps.failed);
     turn.drawn = steps.drawn;
     return turn;
+}
+
+void SkipSteps(long long now) {
+    loopClock.Skip(now);
+    ApplyMessagesDue(now);
 }
 
 IdleTurn ShellIdleTurn() {
@@ -133,4 +201,6 @@ void ResetLoop() {
     sessionTurn = nullptr;
     stepsRun = framesDrawn = 0;
     SetPace(kDefaultPace);
+    frameRate = kDisplayFrameRate;
+    displayRate = 0;
 }

@@ -27,6 +27,28 @@ int Pace();
 StepClock& LoopClock();
 long long LoopNow();
 
+// True while messages wait for their steps: the clock runs, at a pace.
+bool StepsKeepPace();
+
+// Frames drawn a second, at most, while the steps keep a pace (the last step
+// due when a frame is due is drawn, the others are not); 0 draws the last
+// step of every turn, as fast as the machine can. Until the player chooses,
+// it is the display's refresh rate, or 60 where the shell cannot tell.
+constexpr int kDisplayFrameRate = -1;
+constexpr int kUnknownDisplayFrameRate = 60;
+constexpr int kMaxFrameRate = 1000;
+void SetFrameRate(int perSecond);
+int FrameRate();
+
+// Called by a shell that knows its display's refresh rate (0: it does not).
+void SetDisplayRate(int hertz);
+
+// Asked by a shell making its GL context, once it has told the display's
+// rate: whether its swaps are to wait for the display (vsync). Not at pace
+// 0, a timed demo's too, nor at --fps 0: those draw as fast as the machine
+// can; nor at a frame rate below the display's, which the loop keeps.
+bool SwapsWaitForDisplay();
+
 // Seconds since the clock's first step, on the same time: 0 before it.
 double SecondsRunning();
 
@@ -48,15 +70,18 @@ struct TurnSteps {
     bool failed;     // the drawn step returned 0
 };
 
-// Runs the steps the clock has due at `now`: every one but the last without
-// drawing, unless it will pause (space held), which ends the turn's steps.
+// Runs the steps the clock has due at `now`, each after the messages that
+// happened by its moment: every one without drawing but the last, when a
+// frame is due, and one that will pause (space held), which ends the turn's
+// steps.
 TurnSteps RunDueSteps(long long now, StepHooks hooks);
 
 // The game's own turn, for each shell's loop through ShellIdleTurn: runs the
 // steps due while active (the last one drawn), then reads Escape and F1
-// (clearing F1's entry). A turn that found no step due decides nothing and
-// asks the shell to wait. Minimised, the steps due are dropped and the keys
-// are read as after a frame.
+// (clearing F1's entry); an Escape pressed and let go since the turn before
+// ends the game too. A turn that found no step due decides nothing and asks
+// the shell to wait. Minimised, the steps due are dropped, every message
+// waiting reaches the game, and the keys are read as after a frame.
 IdleTurn RunIdleTurn(StepHooks hooks = {nullptr, nullptr});
 
 // Called by each shell's loop whenever no message is pending: the turn a
@@ -72,5 +97,12 @@ void UseTurn(IdleTurn (*turn)());
 long StepsRun();
 long FramesDrawn();
 
-// The game's own turn at the default pace, nothing counted.
+// Called by a turn that runs no steps (minimised): the steps due are
+// dropped, the messages waiting reach the game.
+void SkipSteps(long long now);
+
+// True while the step running is drawn.
+bool DrawingStep();
+
+// The game's own turn at the default pace and frame rate, nothing counted.
 void ResetLoop();

@@ -9,22 +9,6 @@
 #include "game/key_codes.h"
 #include "game/view.h"
 
-// mouse_rate_fallback: the mouse-rate cap of shell_input, until that lands
-// beside this; then this block goes.
-#ifndef MAZE_HAS_MOUSE_RATE
-int MouseRate();
-void SetMouseRate(int perSecond);
-namespace {
-int fallbackMouseRate = 125;
-}
-int MouseRate() {
-    return fallbackMouseRate;
-}
-void SetMouseRate(int perSecond) {
-    fallbackMouseRate = perSecond;
-}
-#endif
-
 namespace {
 
 // The keys in the order of PadMapping::held_.

@@ -23,7 +23,7 @@ void StepClock::Restart(long long at) {
 }
 
 long StepClock::Bound() const {
-    return std::max(1, pace_ / 10);
+    return std::max(1, pace_ / 4);
 }
 
 void StepClock::BeginTurn(long long now) {
@@ -70,6 +70,10 @@ long StepClock::Due(long long now) const {
     return std::min(Behind(now), Bound());
 }
 
+long long StepClock::NextDueTime() const {
+    return pace_ == 0 ? notBefore_ : std::max(notBefore_, DueTime(step_));
+}
+
 void StepClock::StepRan() {
     ranThisTurn_ = true;
     ++step_;
@@ -94,7 +98,7 @@ void StepClock::Skip(long long now) {
 }
 
 int StepClock::MillisecondsToNext(long long now) const {
-    const long long next = pace_ == 0 ? notBefore_ : std::max(notBefore_, DueTime(step_));
+    const long long next = NextDueTime();
     if (next <= now) {
         return 0;
     }

@@ -7,8 +7,9 @@
 // At a pace of N steps a second, step k of a run falls due k/N seconds after
 // the run began. A turn asks how many are due now, runs them one by one and
 // says so after each. A loop that falls behind (the window dragged, the
-// machine busy, the page hidden) gets at most a tenth of a second's worth at
-// once; the rest is dropped, never made up. A step that pauses restarts the
+// machine asleep, the page hidden) gets at most a quarter of a second's worth
+// at once; the rest is dropped, never made up. A slow frame, even one of a
+// machine that draws only a few a second, stays under that: the pace holds. A step that pauses restarts the
 // run where its pause ends, so the pause slows the game instead of being
 // caught up in a burst afterwards.
 //
@@ -27,6 +28,9 @@ public:
 
     // Steps due at `now`, at most the bound; 0 while a pause lasts.
     long Due(long long now) const;
+
+    // When the next step to run falls due (with pace 0, the end of the last pause).
+    long long NextDueTime() const;
 
     // Called after each step run.
     void StepRan();
@@ -49,7 +53,7 @@ public:
     // pace, or stalled, did not make up.
     long long Dropped() const { return dropped_; }
 
-    // The most steps one turn runs: a tenth of a second's worth, at least one.
+    // The most steps one turn runs: a quarter of a second's worth, at least one.
     long Bound() const;
 
 private:

@@ -38,11 +38,19 @@ constexpr const char* kPlayDemoOption = "--playdemo";
 constexpr const char* kTimeDemoOption = "--timedemo";
 constexpr const char* kPaceOption = "--pace";
 constexpr const char* kUnknownOption = "Unknown option: ";
-constexpr const char* kOptions = "The options are --record FILE, --playdemo FILE or --timedemo FILE, and --pace N.";
+constexpr const char* kFpsOption = "--fps";
+constexpr const char* kMouseRateOption = "--mouse-rate";
+constexpr const char* kOptions =
+    "The options are --record FILE, --playdemo FILE or --timedemo FILE, --pace N, --fps N and --mouse-rate N.";
 constexpr const char* kOptionNeedsFile = " needs a file name.";
 constexpr const char* kOneOption = "One option at a time: --record FILE, --playdemo FILE or --timedemo FILE.";
 constexpr const char* kBadPace = "--pace needs a whole number of steps a second from 0 to 100000 (0: one a frame).";
 constexpr const char* kPaceTwice = "--pace may be given once.";
+constexpr const char* kBadFps = "--fps needs a whole number of frames a second from 0 to 1000 (0: no limit).";
+constexpr const char* kFpsTwice = "--fps may be given once.";
+constexpr const char* kBadMouseRate =
+    "--mouse-rate needs a whole number of mouse messages a second from 0 to 100000 (0: every report).";
+constexpr const char* kMouseRateTwice = "--mouse-rate may be given once.";
 constexpr const char* kCannotReadDemo = "Cannot read the demo \"%s\": %s";       // the file, why
 constexpr const char* kDemoTooLarge = "The demo \"%s\" is larger than 16 MiB.";  // the file
 constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";                 // the file, why

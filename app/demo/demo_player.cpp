@@ -29,6 +29,7 @@ public:
     bool KeyState(int vk, bool) override { return player->KeyDown(vk); }
     bool WaitPauses() override { return !timed; }
     bool ReleaseKeys() override { return false; }
+    bool HoldPointer() override { return false; }
 };
 
 DemoRoute playing;
@@ -46,7 +47,7 @@ IdleTurn DemoTurn() {
         return IdleTurn{true, false, false, 0, false};
     }
     if (!active) {
-        LoopClock().Skip(now);
+        SkipSteps(now);
         return IdleTurn{false, true, false, kInactiveWaitMs, false};
     }
     // Timed from the first frame the window draws: not from a turn before

@@ -43,6 +43,7 @@ public:
     }
     bool WaitPauses() override { return true; }
     bool ReleaseKeys() override { return true; }
+    bool HoldPointer() override { return true; }
 };
 
 RecordingRoute recording;

@@ -160,6 +160,8 @@ std::string StartDemoSession(int argc, const char* const* argv) {
         return error;
     }
     SetPace(options.pace);
+    SetFrameRate(options.fps);
+    SetMouseRate(options.mouseRate);
     if (!options.play.empty()) {
         return StartDemo();
     }

@@ -59,8 +59,9 @@ void SysPause(int milliseconds) {
     ShellPause(milliseconds);
 }
 
+// Counted only when a real shell would send it.
 void SysPointerHome(int x, int y) {
-    ++sysnull::homes;
+    sysnull::homes += ShellPointerHomeDue() ? 1 : 0;
     sysnull::homeX = x;
     sysnull::homeY = y;
 }

@@ -10,7 +10,8 @@ void SetKeyDown(int vk, bool down);
 long Pauses();
 long PausedMilliseconds();
 
-// How often, and where last, the pointer was put back home.
+// How often the pointer was sent home (as the shells send it: once per drawn
+// frame, not while a demo plays), and where the game last asked for it.
 long PointerHomes();
 int LastPointerX();
 int LastPointerY();

@@ -37,7 +37,8 @@ void SysPause(int milliseconds) {
 // Like SetCursorPos, the warp comes back as a motion event; at this point it
 // reads as no movement.
 void SysPointerHome(int x, int y) {
-    if (SDL_Window* window = GameWindow()) {
+    SDL_Window* window = GameWindow();
+    if (window != nullptr && ShellPointerHomeDue()) {
         SDL_WarpMouseInWindow(window, x, y);
     }
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/common/game_window.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/sdl/message_box.h"
@@ -110,9 +111,12 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
     if (SDL_GL_MakeCurrent(window, context) != 0) {
         return Fail(text::kCantActivateContext);
     }
-    // Frames run as fast as the loop spins, as the game's speeds assume;
-    // a driver that insists on waiting for the display keeps its way.
-    SDL_GL_SetSwapInterval(0);
+    // No more frames than the display shows, where the driver can wait for
+    // it; the loop's frame rate, the display's too, is the bound elsewhere.
+    SDL_DisplayMode mode;
+    const int display = SDL_GetWindowDisplayIndex(window);
+    SetDisplayRate(display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0);
+    SDL_GL_SetSwapInterval(SwapsWaitForDisplay() ? 1 : 0);
     SDL_RaiseWindow(window);
     // InitGL's failure is none of SDL's: no earlier SDL error goes with its box.
     SDL_ClearError();

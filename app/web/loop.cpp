@@ -11,6 +11,7 @@
 #include "app/web/gl/context.h"
 #include "app/web/message_box.h"
 #include "app/web/page.h"
+#include "game/view.h"
 
 namespace {
 
@@ -59,6 +60,11 @@ void Turn() {
 
 void StartGame() {
     fullscreen = 0;
+    // The browser's refreshes are the display's already: no bound of the
+    // game's own unless the page asks for one.
+    if (FrameRate() == kDisplayFrameRate) {
+        SetFrameRate(0);
+    }
     if (!CreateGameWindow()) {
         TellGameEnded(0);
         return;
@@ -82,6 +88,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE unsigned maze_frame_count() {
 
 extern "C" EMSCRIPTEN_KEEPALIVE long maze_step_count() {
     return StepsRun();
+}
+
+// The yaw, for the test's count of the mouse messages that reached the game.
+extern "C" EMSCRIPTEN_KEEPALIVE double maze_yaw() {
+    return yrot;
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE double maze_dropped_count() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/common/main_loop.h"
+#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/demo/demo_session.h"
 #include "app/demo/entry_point.h"
@@ -52,16 +53,20 @@ bool Begin(int argc, const char* const* argv) {
 }  // namespace
 
 // Called by the page after the game has ended: a new game, as if the program
-// were started again without a demo, at the pace the page asked for;
+// were started again without a demo, at the pace and rates the page asked for;
 // "lista.txt" stays, as it would on disk. The page may have refused its
 // first demo itself, and then main never listened to it.
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
     const int pace = SessionPace();
+    const int frameRate = FrameRate();
+    const int mouseRate = MouseRate();
     ListenToPage();
     ResetProgram();
     ResetWebInput();
     ResetDevices();
     SetPace(pace);
+    SetFrameRate(frameRate);
+    SetMouseRate(mouseRate);
     StartGame();
 }
 

@@ -40,10 +40,14 @@ var Module = (function () {
     // a demo's name there.
     var CHOSEN = "chosen";
 
-    // ?record, ?playdemo=FILE or ?timedemo=FILE, and ?pace=N: the games'
-    // options of the same names; the demo a file beside the page.
+    // ?record, ?playdemo=FILE or ?timedemo=FILE, ?pace=N, ?fps=N and
+    // ?mouse-rate=N: the games' options of the same names; the demo a file
+    // beside the page.
     var query = new URLSearchParams(window.location.search);
-    var paceOptions = query.has("pace") ? ["--pace", query.get("pace")] : [];
+    var paceOptions = [];
+    ["pace", "fps", "mouse-rate"].forEach(function (name) {
+        if (query.has(name)) paceOptions.push("--" + name, query.get(name));
+    });
     var firstDemo = query.has("timedemo") ? "timedemo" : query.has("playdemo") ? "playdemo" : null;
     var firstOptions = query.has("record") ? ["--record", RECORDING] : [];
     if (firstDemo) firstOptions.push("--" + firstDemo, query.get(firstDemo));
@@ -316,6 +320,8 @@ var Module = (function () {
         steps: function () { return runtimeReady ? Module._maze_step_count() : 0; },
         // Steps the game dropped where a frame took longer than the catch-up allows.
         dropped: function () { return runtimeReady ? Module._maze_dropped_count() : 0; },
+        // The view's yaw: 3 degrees a mouse message.
+        yaw: function () { return runtimeReady ? Module._maze_yaw() : 0; },
     };
 
     return {

@@ -24,7 +24,7 @@ long Clamp(long value, long low, long high) {
 
 }  // namespace
 
-bool OnKeyDown(const char* key, const char* code, bool altDown, bool ctrlDown) {
+bool OnKeyDown(const char* key, const char* code, bool altDown, bool ctrlDown, long long at) {
     const int vk = VirtualKey(key, code);
     if (vk == 0) {
         return false;
@@ -34,13 +34,13 @@ bool OnKeyDown(const char* key, const char* code, bool altDown, bool ctrlDown) {
         held.emplace_back(code, vk);
     }
     if (!IsSystemKey(vk, altDown, ctrlDown)) {
-        ShellKey(static_cast<unsigned>(vk), true);
+        ShellKeyAt(static_cast<unsigned>(vk), true, at);
     }
     return vk == kVkF1 || vk == kVkSpace;
 }
 
 // The code the key went down with goes up, even if the layout changed in between.
-void OnKeyUp(const char* key, const char* code) {
+void OnKeyUp(const char* key, const char* code, long long at) {
     const auto place = std::find_if(held.begin(), held.end(), [&](const auto& h) { return h.first == code; });
     int vk = VirtualKey(key, code);
     if (place != held.end()) {
@@ -48,14 +48,14 @@ void OnKeyUp(const char* key, const char* code) {
         held.erase(place);
     }
     if (vk != 0) {
-        ShellKey(static_cast<unsigned>(vk), false);
+        ShellKeyAt(static_cast<unsigned>(vk), false, at);
     }
 }
 
-void OnPointerMove(long dx, long dy) {
+void OnPointerMove(long dx, long dy, long long at) {
     const long x = Clamp(PointerHomeX() + dx, 0, kWindowWidth - 1);
     const long y = Clamp(PointerHomeY() + dy, 0, kWindowHeight - 1);
-    ShellMouse(static_cast<unsigned>(x), static_cast<unsigned>(y));
+    ShellMouseAt(static_cast<unsigned>(x), static_cast<unsigned>(y), at);
 }
 
 void ReleasePhysicalKeys() {

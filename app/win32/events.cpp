@@ -2,10 +2,20 @@
 #include "app/win32/events.h"
 
 #include "app/common/gl_setup.h"
+#include "app/common/main_loop.h"
+#include "app/common/message_clock.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 
 namespace {
+
+MessageClock messageClock;
+
+// When the message being handled happened, on the loop's clock: the system
+// stamps each message as it is posted, however long it then waits.
+long long Moment() {
+    return messageClock.At(static_cast<uint32_t>(GetMessageTime()), LoopNow());
+}
 
 // Minimised counts as inactive; losing the focus to another window does not.
 // A key released while another window has the focus sends its key-up there, so
@@ -39,7 +49,7 @@ LRESULT OnClose() {
 // game's key table is indexed by: unlike the SDL and web shells, this one
 // needs no keymap.cpp.
 LRESULT OnKey(WPARAM code, bool down) {
-    ShellKey(static_cast<unsigned>(code), down);
+    ShellKeyAt(static_cast<unsigned>(code), down, Moment());
     return 0;
 }
 
@@ -47,7 +57,7 @@ LRESULT OnKey(WPARAM code, bool down) {
 // cleared all the same, or the player would walk on with 'W' released. The
 // message still goes on to the default procedure, which owns Alt.
 LRESULT OnSysKeyUp(HWND window, WPARAM wParam, LPARAM lParam) {
-    ShellKey(static_cast<unsigned>(wParam), false);
+    ShellKeyAt(static_cast<unsigned>(wParam), false, Moment());
     return DefWindowProcA(window, WM_SYSKEYUP, wParam, lParam);
 }
 
@@ -56,8 +66,40 @@ LRESULT OnSize(LPARAM lParam) {
     return 0;
 }
 
-LRESULT OnMouseMove(LPARAM lParam) {
-    ShellMouse(LOWORD(lParam), HIWORD(lParam));
+// The last pointer report handed to the game, as the pointer's history has it.
+MOUSEMOVEPOINT lastReport = {};
+
+bool SameReport(const MOUSEMOVEPOINT& a, const MOUSEMOVEPOINT& b) {
+    return a.x == b.x && a.y == b.y && a.time == b.time;
+}
+
+// Windows merges the reports that wait in the queue into one WM_MOUSEMOVE,
+// the last; its history of the pointer still has each of them, newest first.
+// Those since the last one handed over come back out, oldest first, each at
+// its own moment and client point. Without a history, or before the first
+// report, the message alone.
+LRESULT OnMouseMove(HWND window, LPARAM lParam) {
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ClientToScreen(window, &point);
+    MOUSEMOVEPOINT now = {};
+    now.x = point.x & 0xFFFF;
+    now.y = point.y & 0xFFFF;
+    now.time = static_cast<DWORD>(GetMessageTime());
+    MOUSEMOVEPOINT history[64];
+    const int count = GetMouseMovePointsEx(sizeof(now), &now, history, 64, GMMP_USE_DISPLAY_POINTS);
+    int merged = 0;
+    while (lastReport.time != 0 && merged + 1 < count && !SameReport(history[merged + 1], lastReport) &&
+           history[merged + 1].time != 0 && static_cast<int32_t>(history[merged + 1].time - lastReport.time) >= 0) {
+        ++merged;
+    }
+    for (int i = merged; i > 0; --i) {
+        POINT at = {history[i].x, history[i].y};
+        ScreenToClient(window, &at);
+        ShellMouseAt(static_cast<unsigned>(at.x) & 0xFFFFu, static_cast<unsigned>(at.y) & 0xFFFFu,
+                     messageClock.At(history[i].time, LoopNow()));
+    }
+    lastReport = now;
+    ShellMouseAt(LOWORD(lParam), HIWORD(lParam), Moment());
     return 0;
 }
 
@@ -80,7 +122,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         case WM_SIZE:
             return OnSize(lParam);
         case WM_MOUSEMOVE:
-            return OnMouseMove(lParam);
+            return OnMouseMove(window, lParam);
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -7,8 +7,20 @@
 #include "app/win32/pads.h"
 #include "app/win32/window.h"
 
+namespace {
+
+// Windows wakes a waiting program every 15.6 ms unless asked for less: the
+// loop's waits of a millisecond, until a step or a frame is due, need 1 ms.
+struct TimerResolution {
+    TimerResolution() { timeBeginPeriod(1); }
+    ~TimerResolution() { timeEndPeriod(1); }
+};
+
+}  // namespace
+
 int RunGame() {
     fullscreen = 0;
+    const TimerResolution resolution;
     if (!CreateGameWindow()) {
         return 0;
     }

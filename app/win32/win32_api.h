@@ -5,3 +5,6 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+
+// The timer resolution; it needs the types above.
+#include <mmsystem.h>

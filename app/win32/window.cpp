@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/common/game_window.h"
+#include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/win32/events.h"
@@ -88,6 +89,22 @@ HWND OpenWindow(const char* title, int width, int height) {
                            rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, hInstance, nullptr);
 }
 
+// No more frames than the display shows, where the driver offers to wait for
+// it (the extension is only there once a context is current); the loop's
+// frame rate, the display's too, is the bound elsewhere.
+void WaitForDisplay() {
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof(mode);
+    // 0 and 1 stand for the hardware's default rate, which is not told.
+    const bool told = EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) && mode.dmDisplayFrequency > 1;
+    SetDisplayRate(told ? static_cast<int>(mode.dmDisplayFrequency) : 0);
+    using SwapInterval = BOOL(WINAPI*)(int);
+    const PROC found = wglGetProcAddress("wglSwapIntervalEXT");
+    if (found != nullptr) {
+        reinterpret_cast<SwapInterval>(reinterpret_cast<void*>(found))(SwapsWaitForDisplay() ? 1 : 0);
+    }
+}
+
 // Device context, pixel format and a current rendering context for hWnd.
 // Returns what failed, in the player's words, or null.
 const char* AttachContext() {
@@ -107,6 +124,7 @@ const char* AttachContext() {
     if (!wglMakeCurrent(hDC, hRC)) {
         return text::kCantActivateContext;
     }
+    WaitForDisplay();
     return nullptr;
 }
 

@@ -112,6 +112,11 @@ setup_x() {
         say "e2e: cannot build the close helper; see $SCRATCH/x_close.log"
         exit 1
     fi
+    XTEST_MOUSE="$SCRATCH/xtest_mouse"
+    if ! cc -O1 -o "$XTEST_MOUSE" "$here/post_mouse.c" -ldl 2>"$SCRATCH/xtest_mouse.log"; then
+        say "e2e: cannot build the XTest mouse; see $SCRATCH/xtest_mouse.log"
+        exit 1
+    fi
 }
 
 # One Wine server for the whole run, until the cleanup ends it: one that exits
@@ -646,6 +651,7 @@ main() {
     for_each_kind check_demos
     for_each_kind check_demo_files
     for_each_kind check_paces
+    for_each_kind check_input
     check_matrix
     if [ "${#KINDS[@]}" = 2 ]; then
         compare_pictures

@@ -50,7 +50,7 @@ TEST_F(EntryPointTest, ARefusedStartIsShownAndTheGameMustNotStart) {
     EXPECT_FALSE(BeginSession(2, argv, Show));
     const Box refusal{
         "Unknown option: --jump\n"
-        "The options are --record FILE, --playdemo FILE or --timedemo FILE, and --pace N.",
+        "The options are --record FILE, --playdemo FILE or --timedemo FILE, --pace N, --fps N and --mouse-rate N.",
         "ERROR"};
     EXPECT_EQ(shown, std::vector<Box>{refusal});
 }

@@ -1,11 +1,14 @@
 // main_loop_test.cpp -- what one idle turn decides: draw, swap, end, toggle.
+#include <string>
 #include <vector>
 
 #include "app/common/main_loop.h"
+#include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "fixture.h"
 #include "game/input.h"
 #include "game/platform.h"
+#include "game/view.h"
 
 namespace {
 
@@ -58,6 +61,7 @@ TEST_F(IdleTurnTest, F1TogglesOncePerPress) {
 // only the last; a step that pauses is shown and ends the turn's steps.
 TEST_F(IdleTurnTest, ATurnRunsTheDueStepsAndDrawsOnlyTheLast) {
     SetPace(kDefaultPace);
+    SetFrameRate(0);
     constexpr long long kMs = 1000000;
     const long long start = 1000 * kMs;
     EXPECT_EQ(RunDueSteps(start, {nullptr, nullptr}).ran, 1);
@@ -73,6 +77,125 @@ TEST_F(IdleTurnTest, ATurnRunsTheDueStepsAndDrawsOnlyTheLast) {
     EXPECT_EQ(paused.ran, 1);
     EXPECT_TRUE(paused.drawn);
     EXPECT_EQ(glrec::CallsNamed("glClear").size(), 2u);
+}
+
+// The messages between two steps, each at its moment, as a 1,000-a-second
+// game with a frame every 9 ms sees them.
+class TimedInputTest : public IdleTurnTest {
+protected:
+    static constexpr long long kMs = 1000000;
+    static constexpr long long kStart = 1000 * kMs;
+
+    void SetUp() override {
+        IdleTurnTest::SetUp();
+        SetPace(kDefaultPace);
+        SetFrameRate(0);
+        glrec::Reset(glrec::Detail::Counts);
+        RunDueSteps(kStart, {nullptr, nullptr});  // step 0; step k falls due k ms later
+    }
+
+    // 'W' as each step of the turn up to `ms` read it.
+    static std::string WalkingSteps(long long ms) {
+        static std::string seen;
+        seen.clear();
+        RunDueSteps(kStart + ms * kMs, {[] {
+                                            seen += keys[kVkW] ? 'W' : '.';
+                                            return true;
+                                        },
+                                        nullptr});
+        return seen;
+    }
+};
+
+// Nothing reaches the game before its moment, and a tap shorter than the
+// frame is seen by the two steps it spans, in order with the mouse between.
+TEST_F(TimedInputTest, EachMessageReachesTheStepOfItsMoment) {
+    ShellKeyAt(kVkW, true, kStart + 2 * kMs + kMs / 5);
+    ShellMouseAt(600, 210, kStart + 2 * kMs + kMs / 2);
+    ShellKeyAt(kVkW, false, kStart + 4 * kMs + kMs / 2);
+    EXPECT_EQ(keys[kVkW], 0);
+    EXPECT_EQ(WalkingSteps(9), "..WW.....");
+    EXPECT_EQ(yrot, 3.0f);
+
+    // Down, a move and up between two steps reach a recording in that order.
+    std::vector<std::string> heard;
+    struct Heard final : InputRoute {
+        std::vector<std::string>* heard;
+        bool PassKey(unsigned code, bool down) override {
+            heard->push_back(std::to_string(code) + (down ? " down" : " up"));
+            return true;
+        }
+        bool PassMouse(unsigned x, unsigned) override {
+            heard->push_back("mouse " + std::to_string(x));
+            return true;
+        }
+        bool KeyState(int, bool physical) override { return physical; }
+        bool WaitPauses() override { return true; }
+        bool ReleaseKeys() override { return true; }
+        bool HoldPointer() override { return true; }
+    } route;
+    route.heard = &heard;
+    UseInputRoute(&route);
+    ShellKeyAt(kVkE, true, kStart + 20 * kMs + 1);
+    ShellMouseAt(0, 210, kStart + 20 * kMs + 2);
+    ShellKeyAt(kVkE, false, kStart + 20 * kMs + 3);
+    EXPECT_EQ(WalkingSteps(20), std::string(11, '.'));
+    EXPECT_TRUE(heard.empty());
+    EXPECT_EQ(WalkingSteps(21), ".");
+    EXPECT_EQ(heard, (std::vector<std::string>{"69 down", "mouse 0", "69 up"}));
+    UseInputRoute(nullptr);
+
+    // Read late, a message stamped earlier than one waiting is not held back by it.
+    ShellMouseAt(600, 210, kStart + 35 * kMs);
+    ShellKeyAt(kVkW, true, kStart + 30 * kMs);
+    EXPECT_EQ(WalkingSteps(32), "........WWW");
+}
+
+// A report every millisecond for 96 ms, the steps running meanwhile, is one
+// mouse message each 8 ms at the default rate, the last position of each
+// share counting; at rate 0, one message each.
+TEST_F(TimedInputTest, TheMouseRateCapsTheMessagesAndTheLastPositionCounts) {
+    for (const int rate : {kDefaultMouseRate, 0}) {
+        SetMouseRate(rate);
+        yrot = 0;
+        const long long base = rate == 0 ? 400 : 100;
+        for (int ms = 0; ms < 96; ++ms) {
+            // The last report turns back: the last share turns left.
+            ShellMouseAt(ms == 95 ? 0 : 600, 210, kStart + (base + ms) * kMs);
+            WalkingSteps(base + ms);
+        }
+        WalkingSteps(base + 200);
+        EXPECT_EQ(yrot, rate == 0 ? 3.0f * 94 : 3.0f * 11) << rate;
+    }
+    SetMouseRate(kDefaultMouseRate);
+}
+
+// An Escape let go before the steps of its turn still ends the game.
+TEST_F(TimedInputTest, AnEscapeTapEndsTheGame) {
+    RunIdleTurn();
+    const long long now = LoopNow();
+    ShellKeyAt(kVkEscape, true, now);
+    ShellKeyAt(kVkEscape, false, now + 1);
+    while (LoopNow() < now + 3 * kMs) {
+    }
+    EXPECT_TRUE(RunIdleTurn().done);
+}
+
+// At 30 frames a second, a turn each millisecond draws 31 frames in a
+// second, one at each end, each sending the pointer home once; at 0, every
+// turn draws.
+TEST_F(TimedInputTest, FramesKeepToTheFrameRate) {
+    for (const int fps : {30, 0}) {
+        SetFrameRate(fps);
+        const long frames = FramesDrawn();
+        const long homes = sysnull::PointerHomes();
+        const long long from = fps == 0 ? 2000 : 0;
+        for (long long ms = 1; ms <= (fps == 0 ? 100 : 1000); ++ms) {
+            RunDueSteps(kStart + (from + ms) * kMs, {nullptr, nullptr});
+        }
+        EXPECT_EQ(FramesDrawn() - frames, fps == 0 ? 100 : 31);
+        EXPECT_EQ(sysnull::PointerHomes() - homes, FramesDrawn() - frames);
+    }
 }
 
 }  // namespace

@@ -10,9 +10,6 @@
 #include "game/input.h"
 #include "game/view.h"
 
-int MouseRate();
-void SetMouseRate(int perSecond);
-
 namespace {
 
 constexpr long long kMs = 1000000;
