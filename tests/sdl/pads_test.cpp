@@ -25,6 +25,7 @@ public:
     bool KeyState(int, bool physical) override { return physical; }
     bool WaitPauses() override { return true; }
     bool ReleaseKeys() override { return true; }
+    bool HoldPointer() override { return true; }
 
     long downAt = -1;
     long upAt = -1;

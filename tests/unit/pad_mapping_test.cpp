@@ -26,6 +26,7 @@ public:
     bool KeyState(int, bool physical) override { return physical; }
     bool WaitPauses() override { return true; }
     bool ReleaseKeys() override { return true; }
+    bool HoldPointer() override { return true; }
 
     struct Point {
         int x, y;
