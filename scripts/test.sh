@@ -11,6 +11,13 @@ top=$PWD
 
 "$top/scripts/install-deps.sh" test
 
+# Wine gives the Windows programs' file names to this system in the locale's
+# character set: without a UTF-8 one (a bare container sets no locale), the
+# names beyond ASCII that the tests make cannot be made at all.
+if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+    export LC_ALL=C.UTF-8
+fi
+
 step() { printf '\n=== %s\n' "$*"; }
 
 # Every test tool is required here: a missing one stops the configure step,
