@@ -11,27 +11,31 @@ if(WIN32)
     set(MAZE_PACKAGE_SYSTEM win32)
     set(MAZE_HOW_TO_START_FILE start-win32.txt)
     set(CPACK_GENERATOR ZIP)
+    set(maze_installed maze.exe)
     install(TARGETS maze RUNTIME DESTINATION . COMPONENT game)
-    # Debug information is over two thirds of maze.exe, and no player needs it: the
-    # archive's copy is stripped. Its symbols stay beside the archive, in the
-    # file its debug link names, for a crash reported from that download.
-    set(CPACK_STRIP_FILES TRUE)
-    set(maze_symbols ${CMAKE_BINARY_DIR}/maze-${PROJECT_VERSION}-${MAZE_PACKAGE_SYSTEM}.debug)
-    install(CODE "
-        if(CMAKE_INSTALL_DO_STRIP)
-            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --only-keep-debug \"$<TARGET_FILE:maze>\" \"${maze_symbols}\"
-                            COMMAND_ERROR_IS_FATAL ANY)
-            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" \"--add-gnu-debuglink=${maze_symbols}\"
-                                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/maze.exe\"
-                            COMMAND_ERROR_IS_FATAL ANY)
-        endif()" COMPONENT game)
 else()
     set(MAZE_PACKAGE_SYSTEM linux-${CMAKE_SYSTEM_PROCESSOR})
     set(MAZE_HOW_TO_START_FILE start-linux.txt)
     set(CPACK_GENERATOR TGZ)
+    set(maze_installed maze.bin)
     install(PROGRAMS $<TARGET_FILE:maze> DESTINATION . RENAME maze.bin COMPONENT game)
     install(PROGRAMS ${CMAKE_SOURCE_DIR}/dist/maze.sh DESTINATION . RENAME maze COMPONENT game)
 endif()
+# Debug information is most of the game's file, and no player needs it: the
+# archive's copy goes without it (maze.exe without its symbols too, stripped as
+# a target; maze.bin is installed as a file, which only objcopy strips). The
+# symbols stay beside the archive, in the file its debug link names, for a
+# crash reported from that download.
+set(CPACK_STRIP_FILES TRUE)
+set(maze_symbols ${CMAKE_BINARY_DIR}/maze-${PROJECT_VERSION}-${MAZE_PACKAGE_SYSTEM}.debug)
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --only-keep-debug \"$<TARGET_FILE:maze>\" \"${maze_symbols}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --strip-debug \"--add-gnu-debuglink=${maze_symbols}\"
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${maze_installed}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()" COMPONENT game)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/Data/ DESTINATION Data COMPONENT game)
 
 # README.txt: the controls, shared, and how to start on this system.

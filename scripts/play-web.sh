@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh web
 cmake --preset web >/dev/null
 cmake --build --preset web --target maze maze_page
 port=${PORT:-8000}

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh play
 cmake --preset linux >/dev/null
 cmake --build --preset linux --target maze
 # The game reads Data/ from its working folder, where the build put it.

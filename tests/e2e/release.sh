@@ -1,8 +1,8 @@
 # release.sh -- end-to-end checks of what a player downloads: each package,
 # unpacked into an empty folder, holds the game, Data/ and README.txt and
-# nothing else, and its game starts; maze.exe comes stripped. Also writes
-# the README's screenshots when asked (E2E_UPDATE_SCREENSHOTS=1). Sourced by
-# run.sh.
+# nothing else, and its game starts; maze.exe and maze.bin come without
+# their debug information. Also writes the README's screenshots when asked
+# (E2E_UPDATE_SCREENSHOTS=1). Sourced by run.sh.
 
 # What each unpacked package's folder holds, sorted.
 declare -A PACKAGE_FILES=(
@@ -57,22 +57,24 @@ check_package() {
     pass "$label holds $listing in $(basename "$top")/"
     case $kind in
         linux)
+            expect_stripped "$label: maze.bin" "$top/maze.bin" objdump
             start_in "$RUN/elsewhere" "$top/maze" --record rec.script
             check_package_game "$label: its launcher started from another folder with --record rec.script"
             expect_recording_in "$label: the recording" "$RUN/elsewhere" "$top"
             ;;
         windows)
-            expect_stripped "$label: maze.exe" "$top/maze.exe"
+            expect_stripped "$label: maze.exe" "$top/maze.exe" i686-w64-mingw32-objdump
             start_in "$top" wine maze.exe
             check_package_game "$label: maze.exe started in its folder"
             ;;
     esac
 }
 
-# expect_stripped LABEL EXE: no debug sections, which would be most of the download.
+# expect_stripped LABEL FILE OBJDUMP: no debug sections, which would be most
+# of the download, as OBJDUMP (the one for FILE's format) lists them.
 expect_stripped() {
     local headers sections
-    if ! headers=$(i686-w64-mingw32-objdump -h "$2" 2>&1); then
+    if ! headers=$("$3" -h "$2" 2>&1); then
         fail "$1" "cannot read its sections: $(head -1 <<<"$headers")"
         return
     fi

@@ -45,7 +45,7 @@ fi
 mkdir -p "$out"
 if [ ! -f "$out/build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$out/build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMAZE_FUZZ=ON -DMAZE_TESTS=OFF >"$out/configure.log" ||
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMAZE_FUZZ=ON -DBUILD_TESTING=OFF >"$out/configure.log" ||
         { cat "$out/configure.log" >&2; exit 2; }
 fi
 nice cmake --build "$out/build" -j2 --target "${targets[@]/#/fuzz_}" >"$out/build.log" ||
