@@ -30,10 +30,12 @@ EM_BOOL OnKeyUpEvent(int, const EmscriptenKeyboardEvent* event, void*) {
 }
 
 // Each pointer report, those the browser merged into one event (to one a
-// frame) too, in order, with its own movement and moment.
+// frame) too, in order, with its own movement and moment. A finger's moves
+// are the touch controls' to turn into messages, not the mouse's.
 EM_JS(void, ListenToPointerReports, (), {
     Module.canvas.addEventListener(
         "pointermove", function(event) {
+            if (event.pointerType == "touch") return;
             var reports = event.getCoalescedEvents ? event.getCoalescedEvents() : [];
             if (reports.length == 0) reports = [event];
             for (var i = 0; i < reports.length; ++i) {
