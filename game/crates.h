@@ -3,8 +3,8 @@
 
 #include "game/player.h"
 
-// Called by the frame after the floors, before the level change. Draws every
+// Called by the step after the floors, before the level change. Draws every
 // crate and, for each one within reach, turns the player's own cell into open
-// floor. This frame's lists keep the crate; the next rebuild drops it. An
+// floor. This step's lists keep the crate; the next rebuild drops it. An
 // undrawn step (`drawn` false) collects alike, drawing nothing.
 void CratePass(int crateCount, PlayerCell cell, bool drawn);

@@ -1,4 +1,4 @@
-// diagnostics.cpp -- "lista.txt": two lines appended per frame while space is down.
+// diagnostics.cpp -- "lista.txt": two lines appended per step while space is down.
 #include "game/diagnostics.h"
 
 #include <cmath>
@@ -15,7 +15,7 @@ void WriteDiagnostics() {
         return;
     }
     SysPause(100);
-    // Opened per frame and closed at once, so holding the key never piles up
+    // Opened per step and closed at once, so holding the key never piles up
     // open streams; an unwritable folder just means no lines.
     FILE* f = std::fopen(kDiagnosticsFile, "at");
     if (f == nullptr) {

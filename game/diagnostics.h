@@ -4,9 +4,10 @@
 // The file, in the working folder.
 constexpr const char* kDiagnosticsFile = "lista.txt";
 
-// Called by the frame right after clearing the screen. While space is
+// Called by the step right after clearing the screen. While space is
 // physically down: pauses 100 ms and appends two lines to "lista.txt" in the
-// working folder, so holding it slows the game to about ten frames a second.
+// working folder, so holding it slows the game to about ten steps a second,
+// each of them drawn.
 // A file that cannot be opened is skipped.
 void WriteDiagnostics();
 

@@ -21,7 +21,7 @@ double DistanceToCentre(const SHwalls& door) {
     return DistanceFromPlayer(door.xmax - 2.5, door.ymin + 2.5, door.zmax - 2.5);
 }
 
-// One frame of the shared lift for a door whose flag is set: up until the lower
+// One step of the shared lift for a door whose flag is set: up until the lower
 // edge is 0.3 under the top of the cell, held there while the player is near,
 // then down until it has passed 0, when the door counts as closed again.
 void LiftStep(const SHwalls& door) {
@@ -45,8 +45,8 @@ void LiftStep(const SHwalls& door) {
     }
 }
 
-// Only from inside a door cell. Held 'E' repeats this harmlessly every frame;
-// the lift first moves next frame, its steps for this one having run.
+// Only from inside a door cell. Held 'E' repeats this harmlessly every step;
+// the lift first moves in the next step, this step's lift having run.
 void OpenTest(int doorCount, PlayerCell cell) {
     const bool inDoorCell = CellAt(lvl, cell.row, cell.column) == kDoor;
     for (int i = 0; i < doorCount; ++i) {

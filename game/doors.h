@@ -8,10 +8,10 @@ extern bool DoorUpMax;  // at the top, or coming down
 extern float Oldy2;     // ymax of the door opened last
 extern int Oldi;        // its position in D
 
-// Called by the frame after the stairs, before the floors. Draws every door at
+// Called by the step after the stairs, before the floors. Draws every door at
 // the current lift, moves the lift one step for each door whose flag is set,
 // then, while 'E' is down, opens the doors near a player standing in a door
-// cell; those start rising next frame. Leaves the door texture bound. An
+// cell; those start rising next step. Leaves the door texture bound. An
 // undrawn step (`drawn` false) moves the lift and opens alike, drawing nothing.
 void DoorPass(int doorCount, PlayerCell cell, bool drawn);
 

@@ -25,7 +25,7 @@ namespace {
 // and nothing else: the drawing only reads what the rules leave, so the state
 // after it is the state a drawn step leaves.
 void RunStep(bool drawn) {
-    // 1. The box lists from the grid: a crate collected last frame is gone now.
+    // 1. The box lists from the grid: a crate collected last step is gone now.
     const BoxCounts counts = RebuildBoxes();
     lastFrameCounts = counts;
     // 2. A clear screen and the identity.
@@ -58,7 +58,8 @@ void RunStep(bool drawn) {
     CratePass(counts.crateCount, cell, drawn);
     // 12. Up and down the stairs, and sinking to the floor.
     ChangeLevel(counts, cell);
-    // 13 and 14. The speed factor back to 1, the next view vector, the pointer home.
+    // 13 and 14. The speed factor back to 1, the next view vector, the pointer
+    //     home: asked every step, sent by the shells once per drawn frame at most.
     EndFrameView();
 }
 

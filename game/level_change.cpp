@@ -62,7 +62,7 @@ void FollowFloor(PlayerCell cell) {
     }
 }
 
-// The eye only ever comes down here, faster every frame of the fall.
+// The eye only ever comes down here, faster every step of the fall.
 void Sink() {
     if (centery > Bcentery) {
         centery = centery - Dspeed;

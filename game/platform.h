@@ -8,13 +8,15 @@
 #include "game/key_codes.h"
 
 // True while the key with virtual-key code `vk` is physically down right now
-// (read at frame time, not from the message-driven key table). Walking asks
+// (read at step time, not from the message-driven key table). Walking asks
 // for Shift, the diagnostics for space.
 bool SysKeyDown(int vk);
 
 // Blocks for `milliseconds`: the diagnostics' pause while space is held.
 void SysPause(int milliseconds);
 
-// Puts the pointer back on the client point (x, y) of the game window, at the
-// end of every frame, so the next mouse message is measured from there.
+// Puts the pointer back on the client point (x, y) of the game window, so the
+// next mouse message is measured from there. Asked at the end of every step,
+// about a thousand times a second at the usual pace; the shells move the
+// pointer at most once per drawn frame, and leave it where it is otherwise.
 void SysPointerHome(int x, int y);

@@ -6,13 +6,13 @@ extern float centery;  // eye height: lvl * 5 + 1.5 when standing
 extern float centerz;  // falls with the grid column
 extern int lvl;        // 0 to 2
 
-// The player's grid cell for one frame, taken before walking.
+// The player's grid cell for one step, taken before walking.
 struct PlayerCell {
     int row;
     int column;
 };
 
-// Called by the frame once, before walking; walking, the doors, the crates and
+// Called by the step once, before walking; walking, the doors, the crates and
 // the level change all use this cell even after the player has moved.
 // row = trunc(centerx / 5) + 1, column = trunc(-(centerz / 5 + 1)) + 1.
 PlayerCell ComputePlayerCell();

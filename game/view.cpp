@@ -1,4 +1,4 @@
-// view.cpp -- mouse look, the camera, and the view vector for the next frame.
+// view.cpp -- mouse look, the camera, and the view vector for the next step.
 #include "game/view.h"
 
 #include <cmath>
@@ -60,8 +60,8 @@ void SetClientCentre(int width, int height) {
     CyPos = height / 2;
 }
 
-// The vector is last frame's, with walking's sign flips undone; the stair
-// offsets are last frame's too.
+// The vector is the last step's, with walking's sign flips undone; the stair
+// offsets are the last step's too.
 void SetCamera() {
     const double eyeY = static_cast<double>(centery) + difUpy;
     LookAt(xrot, centerx, eyeY, centerz, static_cast<double>(centerx) + xnew, eyeY + difDowny,

@@ -16,7 +16,7 @@ int dir = 1;
 int olddir = dir;
 int move = 1;
 int clash = 0;
-// Three at start, but the first frame's view vector is zero: it moves nothing.
+// Three at start, but the first step's view vector is zero: it moves nothing.
 float Mspeed = 3.0f;
 
 namespace {
@@ -74,7 +74,7 @@ void ReadMoveKeys() {
     }
 }
 
-// Kept in double to the end: the first frame's factor of 3 would otherwise
+// Kept in double to the end: the first step's factor of 3 would otherwise
 // round the step twice.
 void FullStep() {
     centerx = static_cast<float>(centerx + 2.0 * (static_cast<double>(xnew) * Mspeed));
@@ -109,7 +109,7 @@ void Slide(PlayerCell cell) {
 }  // namespace
 
 void Walk(const BoxCounts& counts, PlayerCell cell) {
-    // Read every frame, moving or not; the end of the frame resets it.
+    // Read every step, moving or not; the end of the step resets it.
     if (SysKeyDown(kVkShift)) {
         Mspeed = Mspeed + Mspeed;
     }
@@ -125,7 +125,7 @@ void Walk(const BoxCounts& counts, PlayerCell cell) {
     znew = znew * znewDirWS;
     dir = Quadrant(xnew, znew, dir);
 
-    // The probe looks at where the player stands before this frame's step.
+    // The probe looks at where the player stands before this step's move.
     ifMove(&move, counts.wallCount, W[0], centerx, centerz, centery, &clash);
     if (move == 1) {
         FullStep();

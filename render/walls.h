@@ -2,6 +2,6 @@
 #pragma once
 #include "world/cell_boxes.h"
 
-// Called by the frame after the camera. Binds the wall texture, which the
+// Called by a drawn step after the camera. Binds the wall texture, which the
 // stairs then draw with, and leaves the texture coordinate at (0, 1).
 void DrawWalls(int wallCount);

@@ -23,7 +23,7 @@ int displayRate = 0;
 long long nextFrameAt = 0;
 bool drawing = false;
 
-// Escape and F1 as the original loop reads them after a frame, F1 whether or
+// Escape and F1 as the original loop reads them after a step, F1 whether or
 // not the loop is ending.
 IdleTurn ReadShellKeys(bool drawn, bool failed) {
     IdleTurn turn{false, false, false, 0, false};

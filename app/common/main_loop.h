@@ -57,7 +57,7 @@ long long StepsDropped();
 
 // What a turn does around each step it runs: `before` readies the step's
 // input and may say no step is left (a demo at its end); `after` follows it
-// (a recording's frame).
+// (a recording counts the step).
 struct StepHooks {
     bool (*before)();
     void (*after)();
@@ -67,7 +67,7 @@ struct TurnSteps {
     long ran;        // steps run this turn
     bool drawn;      // the last of them was drawn
     bool exhausted;  // `before` had no step left
-    bool failed;     // the drawn step returned 0
+    bool failed;     // the drawn step returned 0, which DrawGLScene never does
 };
 
 // Runs the steps the clock has due at `now`, each after the messages that
@@ -81,7 +81,7 @@ TurnSteps RunDueSteps(long long now, StepHooks hooks);
 // (clearing F1's entry); an Escape pressed and let go since the turn before
 // ends the game too. A turn that found no step due decides nothing and asks
 // the shell to wait. Minimised, the steps due are dropped, every message
-// waiting reaches the game, and the keys are read as after a frame.
+// waiting reaches the game, and the keys are read as after a drawn step.
 IdleTurn RunIdleTurn(StepHooks hooks = {nullptr, nullptr});
 
 // Called by each shell's loop whenever no message is pending: the turn a
@@ -92,7 +92,7 @@ IdleTurn ShellIdleTurn();
 // Set by the demo session before the window opens; null for the game's own.
 void UseTurn(IdleTurn (*turn)());
 
-// What the loop has run so far: the steps (the frame of the state line), and
+// What the loop has run so far: the steps (the state line's `frame=`), and
 // the turns whose last step was drawn, shown or not.
 long StepsRun();
 long FramesDrawn();

@@ -35,7 +35,7 @@ protected:
 // message waits, in order, for the first step due at or after its moment, so
 // that a key let go within one drawn frame is still seen by the steps it
 // spans; at pace 0, or before the first step, it reaches the game at once,
-// as between the frames of the original loop.
+// as between the steps of the original loop.
 void ShellKey(unsigned code, bool down);
 void ShellKeyAt(unsigned code, bool down, long long at);
 void ShellMouse(unsigned x, unsigned y);

@@ -6,7 +6,7 @@
 #include "app/demo/demo_script.h"
 
 // What a command needs of whoever runs the script: where its physical keys
-// are kept, how its frames run, the state line an `expect` is held against.
+// are kept, how its steps run, the state line an `expect` is held against.
 // The printing commands print only in maze-sim; a demo leaves them be.
 class CommandHost {
 public:
@@ -25,7 +25,7 @@ protected:
 };
 
 // Called by maze-sim for each command as it is read, and by the demo player
-// between its frames: key lines go into the key table, mouse lines to
+// between its steps: key lines go into the key table, mouse lines to
 // MouseLook, `set` to its variable, the rest to `host`. Empty, or for an
 // `expect` that does not hold, "line N: expect: " and what CompareStateLines says.
 std::string ApplyCommand(const DemoCommand& command, CommandHost& host);

@@ -10,7 +10,7 @@ struct DemoOptions {
     std::string record;       // --record FILE
     std::string play;         // --playdemo FILE or --timedemo FILE
     bool timed = false;       // it was --timedemo
-    int pace = kDefaultPace;  // --pace N: steps a second, 0 for one a frame
+    int pace = kDefaultPace;  // --pace N: steps a second, 0 for one a turn
     bool paceGiven = false;
     int fps = kDisplayFrameRate;  // --fps N: frames a second at most, 0 for no limit
     bool fpsGiven = false;

@@ -1,4 +1,4 @@
-// demo_player.h -- a script played into the running game, one scripted frame per step.
+// demo_player.h -- a script played into the running game, one scripted step per game step.
 #pragma once
 
 #include <functional>
@@ -10,7 +10,7 @@
 
 // What maze-sim does with a script, less its printing (ApplyCommand): async
 // lines become the physical keys the steps read, `expect` is checked, and
-// the frames are left to the loop.
+// the steps are left to the loop.
 class DemoPlayer final : private CommandHost {
 public:
     // `stateLine` gives the game's state line at the moment an `expect` is met.
@@ -18,14 +18,14 @@ public:
     DemoPlayer(DemoText text, std::function<std::string()> stateLine);
 
     // Called by the demo's turn before each step it runs: runs the commands
-    // up to the next scripted frame. False when no frame is left, after
+    // up to the next scripted step. False when no step is left, after
     // running whatever follows the last one.
     bool NextFrame();
 
     // The physical state of key `vk` as the script has set it.
     bool KeyDown(int vk) const;
 
-    // True once NextFrame has found no frame left: the demo was played to its end.
+    // True once NextFrame has found no step left: the demo was played to its end.
     bool Finished() const { return finished_; }
 
     // The first `expect` that did not hold, as "line N: expect: ...", or empty.
@@ -46,10 +46,10 @@ private:
 };
 
 // Called by the demo session before the window opens: from then on the loop's
-// turns are the demo's, one scripted frame per step at the pace (timed: as
+// turns are the demo's, one scripted step per game step at the pace (timed: as
 // fast as the frames are drawn, its pauses not waited for), and the
 // player's keys and mouse do not reach the game; Escape stops the demo. The
-// turn that finds no scripted frame left ends the game.
+// turn that finds no scripted step left ends the game.
 void PlayDemo(DemoPlayer& player, bool timed);
 
 // Seconds from the demo's first turn to now; 0 before it or after StopDemo.

@@ -48,7 +48,8 @@ public:
 
 RecordingRoute recording;
 
-// Every step is a frame of the recording: the key table it reads first.
+// Every step is counted in the recording's `frames` lines: the key table it
+// reads goes first.
 bool BeforeRecordedStep() {
     recording.recorder->BeforeFrame(keys);
     return true;

@@ -8,12 +8,12 @@
 #include "app/demo/demo_script.h"
 
 // Writes, in the order they happen, the messages that reach the game, what
-// each frame read of the physical keys and the frames themselves, so that
+// each step read of the physical keys and the steps themselves, so that
 // maze-sim fed the result gives the game step the very same inputs. The lines
 // wait in the recorder and go to `write` together, to be written and flushed,
 // once a second by `now` (the loop's nanoseconds) and at the end, so that a
-// game that dies loses at most its last second. A run of frames with nothing
-// between them is one `frames N` line, split only there.
+// game that dies loses at most its last second. A run of steps with nothing
+// between them is one `frames N` line (N steps), split only there.
 class DemoRecorder {
 public:
     explicit DemoRecorder(std::function<void(const std::string&)> write, std::function<long long()> now = LoopNow);
@@ -23,15 +23,15 @@ public:
     void Key(unsigned code, bool down);
     void Mouse(unsigned x, unsigned y);
 
-    // Called as a frame reads the physical state of key `vk`: a line only
-    // when it is not what the script's last frames read.
+    // Called as a step reads the physical state of key `vk`: a line only
+    // when it is not what the script's last steps read.
     void Async(int vk, bool down);
 
-    // Called just before a frame with the key table it will read: entries
+    // Called just before a step with the key table it will read: entries
     // that no message changed (F1's, cleared by the loop) become key lines.
     void BeforeFrame(const unsigned char* keys);
 
-    // Called after each step, drawn or not: a frame of the script.
+    // Called after each step, drawn or not: one more step of the script.
     void Frame();
 
     // Called on every turn of the loop, drawn or not: hands out what is

@@ -17,7 +17,7 @@ struct DemoCommand {
     int code = 0;                        // key, async: the virtual-key code, below kKeyCodes
     bool down = false;                   // key, async
     unsigned x = 0, y = 0;               // mouse: client coordinates, as the message's 16-bit words
-    long count = 0;                      // frames
+    long count = 0;                      // frames: the steps to run
     int level = 0, row = 0, column = 0;  // cell: within the grid
     std::string name;                    // set: the variable; calls: the call's name, empty for all
     std::string value;                   // set: its value; expect: the state line, words one space apart

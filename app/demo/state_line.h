@@ -3,7 +3,7 @@
 
 #include <string>
 
-// Prints "frame=N name=value ... pauses=N" for the given frame count.
+// Prints "frame=N name=value ... pauses=N", N the steps run so far.
 std::string StateLine(long frame, long pauses);
 
 // Sets a variable of the state line (not frame or pauses) from text.

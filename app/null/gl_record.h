@@ -1,7 +1,7 @@
 // gl_record.h -- a stand-in for OpenGL 1.1 and GLU that records instead of drawing.
 //
 // Linked in place of the real libraries by the tests and the simulator, so the
-// frame runs with no window or context. It keeps the GL state the game relies
+// game step runs with no window or context. It keeps the GL state the game relies
 // on (current colour and texture coordinate, bound texture, enables) and stamps
 // every vertex with it.
 #pragma once

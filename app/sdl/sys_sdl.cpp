@@ -9,7 +9,7 @@
 
 namespace {
 
-// Read from SDL's keyboard state, which the loop brings up to date before every frame;
+// Read from SDL's keyboard state, which the loop brings up to date before every turn;
 // a pad's shoulder is a Shift key held too (SysKeyDown).
 bool PhysicallyDown(int vk) {
     int count = 0;

@@ -56,7 +56,7 @@ EM_BOOL OnBlurEvent(int, const EmscriptenFocusEvent*, void*) {
     return EM_FALSE;
 }
 
-// A hidden page is a minimised window: no frames.
+// A hidden page is a minimised window: no steps, no frames.
 EM_BOOL OnVisibilityEvent(int, const EmscriptenVisibilityChangeEvent* event, void*) {
     active = event->hidden ? 0 : 1;
     return EM_FALSE;

@@ -98,7 +98,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_fullscreen_refused() {
     fullscreen = 0;
 }
 
-// Returns at once; the frames run as browser tasks after it. The page hands
+// Returns at once; the turns run as browser tasks after it. The page hands
 // over ?record, ?playdemo=FILE or ?timedemo=FILE as the games' options, the
 // demo fetched beside Data/; one that cannot be played is told, and nothing
 // starts.

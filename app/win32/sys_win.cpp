@@ -18,7 +18,7 @@ void SysPause(int milliseconds) {
 // The game names a client point; the cursor lives in screen coordinates.
 // Wine drops the pointer's reports older than the move, so the waiting ones
 // are taken first; they still reach the game at their own steps. At pace 0
-// they would reach this very frame, so there they wait as they always did.
+// they would reach this very step, so there they wait as they always did.
 void SysPointerHome(int x, int y) {
     if (!hWnd || !ShellPointerHomeDue()) {
         return;

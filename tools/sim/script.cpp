@@ -21,14 +21,14 @@
 namespace {
 
 // The simulator's side of each command: the scripted platform's physical
-// keys, frames drawn (or not) on the recording GL, and the printing.
+// keys, steps drawn (or not) on the recording GL, and the printing.
 class Sim final : public CommandHost {
 public:
     Sim(long drawEvery, std::ostream& out) : drawEvery_(drawEvery), out_(out) {}
 
     void SetPhysicalKey(int code, bool down) override { sysnull::SetKeyDown(code, down); }
     void Frames(long count) override;
-    std::string CurrentState() override { return StateLine(frame_, sysnull::Pauses()); }
+    std::string CurrentState() override { return StateLine(step_, sysnull::Pauses()); }
 
     void PrintState() override { out_ << CurrentState() << '\n'; }
     void PrintCell(int level, int row, int column) override { out_ << CellAt(level, row, column) << '\n'; }
@@ -37,18 +37,18 @@ public:
     void PrintCalls(const std::string& name) override;
 
 private:
-    long frame_ = 0;
+    long step_ = 0;
     long drawEvery_;
     std::ostream& out_;
 };
 
 void Sim::Frames(long count) {
-    // Only the last frame keeps its calls, for `calls`: the others just count.
+    // Only the last step keeps its calls, for `calls`: the others just count.
     // Drawing every few steps only, as the games do between two shown
     // frames, must come to the very same game.
     for (long i = 0; i < count; ++i) {
-        ++frame_;
-        if (frame_ % drawEvery_ != 0) {
+        ++step_;
+        if (step_ % drawEvery_ != 0) {
             StepWithoutDrawing();
             continue;
         }
@@ -105,7 +105,7 @@ bool NextLine(std::istream& in, std::string& line, bool& terminated) {
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, long drawEvery) {
     // The game as CreateGLWindow leaves it, in a recorded context: the
     // projection, then the textures from Data/ in the working folder, if any,
-    // and the fixed state. `calls` before the first frame prints these.
+    // and the fixed state. `calls` before the first step prints these.
     StartHeadless(glrec::Detail::Calls);
     ReSizeGLScene(kWindowWidth, kWindowHeight);
     InitGL();

@@ -1,4 +1,4 @@
-// invariants.cpp -- the soak's checks after every frame.
+// invariants.cpp -- the soak's checks after every step.
 #include "tools/soak/invariants.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
-// main.cpp -- maze-soak: the game step under random play, checked after every frame.
+// main.cpp -- maze-soak: the game step under random play, checked after every step.
 //
-//   maze-soak [FRAMES [SEED]]      (defaults 100000 and a fixed seed)
+//   maze-soak [FRAMES [SEED]]      (FRAMES: steps; defaults 100000 and a fixed seed)
 //
 // Built with the sanitizers by the test command, which runs it on every test
 // run; the seed is printed so that a failure can be played again.
@@ -26,7 +26,7 @@ constexpr unsigned long kDrawEvery = 4;
 
 constexpr unsigned long kDefaultSeed = 20261207;
 // A new game now and then brings the crates back to be collected again.
-constexpr long kFramesPerGame = 25000;
+constexpr long kStepsPerGame = 25000;
 
 void NewGame(Invariants& invariants) {
     StartHeadless(glrec::Detail::Counts);
@@ -44,12 +44,12 @@ bool ToNumber(const char* text, unsigned long& value) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    unsigned long frames = 100000, seed = kDefaultSeed;
-    if (argc > 3 || (argc > 1 && !ToNumber(argv[1], frames)) || (argc > 2 && !ToNumber(argv[2], seed))) {
+    unsigned long steps = 100000, seed = kDefaultSeed;
+    if (argc > 3 || (argc > 1 && !ToNumber(argv[1], steps)) || (argc > 2 && !ToNumber(argv[2], seed))) {
         std::fprintf(stderr, "usage: maze-soak [FRAMES [SEED]]\n");
         return 2;
     }
-    std::printf("maze-soak: %lu frames, seed %lu\n", frames, seed);
+    std::printf("maze-soak: %lu frames, seed %lu\n", steps, seed);
     std::fflush(stdout);
 
     const auto start = std::chrono::steady_clock::now();
@@ -59,15 +59,15 @@ int main(int argc, char** argv) {
     long collected = 0, climbs = 0, games = 0;
     unsigned visited = 0;
     std::string why;
-    for (unsigned long frame = 0; frame < frames; ++frame) {
-        if (frame % kFramesPerGame == 0) {
+    for (unsigned long step = 0; step < steps; ++step) {
+        if (step % kStepsPerGame == 0) {
             NewGame(invariants);
             ++games;
         }
         play.BeforeFrame(tally);
         const int levelBefore = lvl;
         // As the games run it: a few steps unseen between two drawn ones.
-        if (frame % kDrawEvery == 0) {
+        if (step % kDrawEvery == 0) {
             glrec::Clear();
             DrawGLScene();
         } else {
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
         }
         climbs += lvl != levelBefore;
         if (!invariants.Hold(collected, why)) {
-            std::fprintf(stderr, "maze-soak: frame %lu (seed %lu): %s\n", frame, seed, why.c_str());
+            std::fprintf(stderr, "maze-soak: frame %lu (seed %lu): %s\n", step, seed, why.c_str());
             return 1;
         }
         visited |= 1u << lvl;
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     std::printf(
         "maze-soak: %lu frames in %.1f s, seed %lu, %ld games; levels visited:%s%s%s; %ld level changes on the "
         "stairs, %ld placements; %ld crates collected\n",
-        frames, seconds, seed, games, visited & 1 ? " 0" : "", visited & 2 ? " 1" : "", visited & 4 ? " 2" : "", climbs,
+        steps, seconds, seed, games, visited & 1 ? " 0" : "", visited & 2 ? " 1" : "", visited & 4 ? " 2" : "", climbs,
         tally.placements, collected);
     if (visited != 7) {
         std::fprintf(stderr, "maze-soak: not every level was visited: too few frames for this seed\n");

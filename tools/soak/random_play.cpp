@@ -13,7 +13,7 @@
 
 namespace {
 
-// Keys of the key table, 'W' the likeliest; Shift is read at frame time.
+// Keys of the key table, 'W' the likeliest; Shift is read at step time.
 constexpr int kTableKeys[] = {kVkW, kVkS, kVkE, kVkW, kVkW};
 
 }  // namespace
@@ -76,7 +76,7 @@ void RandomPlay::BeforeFrame(PlayTally& tally) {
     if (OneIn(8)) {
         PressOrRelease();
     }
-    // Space appends to "lista.txt" in the working folder: one frame in a while.
+    // Space appends to "lista.txt" in the working folder: one step in a while.
     sysnull::SetKeyDown(kVkSpace, OneIn(5000));
     // Small moves about the pointer's home, so the view turns both ways; seldom,
     // so that walks run straight long enough to reach something.

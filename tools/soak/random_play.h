@@ -12,7 +12,7 @@ class RandomPlay {
 public:
     explicit RandomPlay(std::uint32_t seed) : rng_(seed) {}
 
-    // The input of one frame, given as the shells and maze-sim give it, and
+    // The input of one step, given as the shells and maze-sim give it, and
     // once in a while the player set down in an open cell of some level.
     void BeforeFrame(PlayTally& tally);
 
