@@ -86,7 +86,7 @@ constexpr const char* kNoField = "(none)";
 constexpr const char* kDemoResultFile = "demo-result.txt";
 constexpr const char* kTimedemoFile = "timedemo.txt";
 constexpr const char* kTimedemoLine = "timedemo %s: %ld frames in %.3f s, %.1f fps";  // file, frames, seconds, fps
-constexpr const char* kDemoStoppedEarly = "%s: stopped after %ld frames, before its end\n";  // file, frames
+constexpr const char* kDemoStoppedEarly = "%s: stopped after %ld frames, before its end\n";  // file, steps run
 
 // The comments a recording opens with: the program, its version and its game
 // step; the build (windows, linux, web); the time it was started, in UTC.

@@ -12,7 +12,7 @@ double& At(Matrix& a, int row, int column) {
     return a.m[column * 4 + row];
 }
 
-// A zero vector stays zero: the game's very first frame looks from the eye at
+// A zero vector stays zero: the game's very first step looks from the eye at
 // the eye itself, and a NaN matrix would be worse than an empty picture.
 void Normalise(double v[3]) {
     const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
