@@ -510,6 +510,30 @@ def check_no_data(driver, build, scratch):
               box and caption == "ERROR" and text == "Initialization Failed.", "box open=%s" % box)
     finally:
         server.stop()
+    check_no_crate(driver, build, scratch)
+
+
+# Walls alone, left of the start view: brick from Crate.bmp, plain white
+# without it, in the games as on the page.
+WALL_AREA = "150x150+20+120"
+
+
+def check_no_crate(driver, build, scratch):
+    """Data/ without Crate.bmp: the walls plain, as the games draw them, not black."""
+    folder = page_with(build, scratch, "no-crate", {})
+    os.remove(os.path.join(folder, "Data", "Crate.bmp"))
+    server = Server(folder)
+    try:
+        driver.get(server.url)
+        pictures = Pictures(driver, folder)
+        picture = pictures.settle("no-crate")
+        run = subprocess.run(["convert", picture or "", "-crop", WALL_AREA, "-colorspace", "gray",
+                              "-format", "%[fx:mean]", "info:"], capture_output=True, text=True)
+        mean = float(run.stdout or 0)
+        check("without Crate.bmp the walls are plain, %.2f of white" % mean, mean > 0.5,
+              pictures.trouble or picture)
+    finally:
+        server.stop()
 
 
 def check_demos(driver, build, scratch):
