@@ -61,11 +61,14 @@ VEXA_TEXT="The Requested Fullscreen Mode Is Not Supported By"
 # bits and a polygon edge or a depth tie can fall one pixel the other way.
 # Measured: no pixel beyond 1% at rest, 4 single edge pixels after the turn,
 # 1 at the stairs, none at the crate.
-# Allowed: 2% per pixel, and 0.1% of the 307200 pixels beyond that. A missing
-# wall, another texture, a turn of 3 degrees (over 300000 pixels) or a depth
-# buffer of other precision (a seam of about 390 pixels) fails.
-FUZZ_PERCENT=2
-MAX_DIFFERING=307
+# Allowed: 10% per pixel, and 80 pixels beyond that, as for the page, whose
+# SwiftShader filters textures a shade apart from Mesa (measured against the
+# references: at most 52 pixels beyond 10%, at the stairs). A depth buffer of
+# other precision than the game's 16 bits shows a seam of at least 118 (one
+# mouse move) and up to 390 (at rest) in either build; a missing wall, another
+# texture, a turn of 3 degrees (over 300000 pixels) fail by far more.
+FUZZ_PERCENT=10
+MAX_DIFFERING=80
 # The client point the game reads as no movement: a mouse move anywhere else
 # turns (x) and tilts (y) the view by 3 degrees toward that side, however far.
 HOME_X=312

@@ -17,6 +17,7 @@
 #include "app/demo/demo_session.h"
 #include "fixture.h"
 #include "game/input.h"
+#include "game/player.h"
 #include "game/view.h"
 #include "scratch_folder.h"
 
@@ -100,34 +101,41 @@ protected:
     }
 };
 
-// Frames one by one, physical keys from the frame after their line on, and
-// what follows the last frame run before the demo ends.
+// Frames one by one, physical keys and a `set` from the frame after their
+// line on (checking the script beforehand sets nothing), and what follows the
+// last frame run before the demo ends.
 TEST_F(DemoPlayerTest, OneScriptedFrameATimeAndTheLinesAfterTheLast) {
     long frames = 0;
-    DemoPlayer player(
-        Read("key 87 down\nframes 2\nframes 0\nasync 16 down\nframes 1\nexpect frame=3\nexpect frame=9\nkey 87 up\n"),
-        [&frames] { return "frame=" + std::to_string(frames); });
+    DemoPlayer player(Read("key 87 down\nframes 2\nframes 0\nasync 16 down\nset lvl 2\nframes 1\nexpect "
+                           "frame=3\nexpect frame=9\nkey 87 up\n"),
+                      [&frames] { return "frame=" + std::to_string(frames); });
     std::vector<bool> shift;
+    std::vector<int> level;
     while (player.NextFrame()) {
         ++frames;
         shift.push_back(player.KeyDown(16));
+        level.push_back(lvl);
     }
     EXPECT_EQ(shift, (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(level, (std::vector<int>{0, 0, 2}));
     EXPECT_EQ(keys[kVkW], 0);
     EXPECT_FALSE(player.NextFrame());
     EXPECT_TRUE(player.Finished());
-    EXPECT_EQ(player.Failure(), "line 7: expect: frame is 3, expected 9\n  expected: frame=9\n  actual:   frame=3\n");
+    EXPECT_EQ(player.Failure(), "line 8: expect: frame is 3, expected 9\n  expected: frame=9\n  actual:   frame=3\n");
 }
 
-// The player's own keys and mouse must not steer a demo; Escape stops it.
+// The player's own keys and mouse must not steer a demo, nor the window's
+// loss of the keyboard let go of the demo's keys; Escape stops it.
 // Timed, a demo counts its pauses without waiting for them, and its time
 // stops with the turn that ends it, not when the window has gone.
 TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
-    DemoPlayer player(Read("frames 5\n"), [] { return std::string(); });
+    DemoPlayer player(Read("key 65 down\nframes 5\n"), [] { return std::string(); });
     PlayDemo(player, true);
     ShellKey(kVkW, true);
     ShellMouse(600, 210);
     EXPECT_FALSE(ShellIdleTurn().done);
+    ShellReleaseKeys();
+    EXPECT_EQ(keys[65], 1);
     EXPECT_EQ(keys[kVkW], 0);
     EXPECT_EQ(yrot, 0.0f);
     EXPECT_FALSE(ShellPause(100));
