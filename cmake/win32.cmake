@@ -1,0 +1,15 @@
+# win32.cmake -- the Windows build (MinGW-w64): maze_win32 and maze.exe.
+# Included by the top-level CMakeLists.txt in place of the other shells.
+
+add_library(maze_win32 STATIC
+    app/win32/events.cpp
+    app/win32/file_identity.cpp
+    app/win32/loop.cpp
+    app/win32/message_box.cpp
+    app/win32/pads.cpp
+    app/win32/wide_args.cpp
+    app/win32/window.cpp)
+target_link_libraries(maze_win32 PUBLIC maze_demo shell32 winmm)
+add_executable(maze WIN32 app/win32/main.cpp app/win32/sys_win.cpp)
+target_link_libraries(maze PRIVATE maze_win32 ${MAZE_LAYERS} opengl32 glu32 gdi32 user32)
+add_dependencies(maze maze_data)
