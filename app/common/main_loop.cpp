@@ -26,7 +26,7 @@ bool drawing = false;
 // Escape and F1 as the original loop reads them after a step, F1 whether or
 // not the loop is ending.
 IdleTurn ReadShellKeys(bool drawn, bool failed) {
-    IdleTurn turn{false, false, false, 0, false};
+    IdleTurn turn;
     // Read even when the turn is done for F1, so that it never ends a later game.
     const bool escaped = TakeEscapePressed();
     if (failed || keys[kVkEscape] || escaped) {
@@ -169,7 +169,7 @@ IdleTurn RunIdleTurn(StepHooks hooks) {
     }
     const TurnSteps steps = RunDueSteps(now, hooks);
     if (steps.ran == 0) {
-        return IdleTurn{false, false, false, loopClock.MillisecondsToNext(now), false};
+        return WaitingTurn(loopClock.MillisecondsToNext(now));
     }
     IdleTurn turn = ReadShellKeys(steps.drawn, steps.failed);
     turn.drawn = steps.drawn;

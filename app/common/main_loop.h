@@ -4,12 +4,26 @@
 #include "app/common/step_clock.h"
 
 struct IdleTurn {
-    bool done;              // leave the loop
-    bool swap;              // present the frame: a step was drawn
-    bool toggleFullscreen;  // F1 was down: recreate the window in the other mode
-    int waitMs;             // nothing was due: wait this long for a message first
-    bool drawn;             // a step was drawn, shown or not (not when the game ends)
+    bool done = false;              // leave the loop
+    bool swap = false;              // present the frame: a step was drawn
+    bool toggleFullscreen = false;  // F1 was down: recreate the window in the other mode
+    int waitMs = 0;                 // nothing was due: wait this long for a message first
+    bool drawn = false;             // a step was drawn, shown or not (not when the game ends)
 };
+
+// Turns are built by name, so that a field added or moved cannot shift the
+// others' meaning at a caller.
+inline IdleTurn EndingTurn() {
+    IdleTurn turn;
+    turn.done = true;
+    return turn;
+}
+
+inline IdleTurn WaitingTurn(int waitMs) {
+    IdleTurn turn;
+    turn.waitMs = waitMs;
+    return turn;
+}
 
 // How long a minimised game sleeps between its looks at the messages: it
 // runs nothing, yet still sees Escape within a moment.

@@ -44,11 +44,14 @@ IdleTurn DemoTurn() {
     const long long now = LoopNow();
     if (playing.stopRequested) {
         playing.endedAt = now;
-        return IdleTurn{true, false, false, 0, false};
+        return EndingTurn();
     }
     if (!active) {
         SkipSteps(now);
-        return IdleTurn{false, true, false, kInactiveWaitMs, false};
+        // The buffers are still swapped, as the game's own turn does.
+        IdleTurn turn = WaitingTurn(kInactiveWaitMs);
+        turn.swap = true;
+        return turn;
     }
     // Timed from the first frame the window draws: not from a turn before
     // the window is active, which under Wine comes seconds earlier.
@@ -59,12 +62,15 @@ IdleTurn DemoTurn() {
     const TurnSteps run = RunDueSteps(now, {NextDemoStep, nullptr});
     if (run.exhausted) {
         playing.endedAt = LoopNow();
-        return IdleTurn{true, false, false, 0, false};
+        return EndingTurn();
     }
     if (run.ran == 0) {
-        return IdleTurn{false, false, false, LoopClock().MillisecondsToNext(now), false};
+        return WaitingTurn(LoopClock().MillisecondsToNext(now));
     }
-    return IdleTurn{false, run.drawn, false, 0, run.drawn};
+    IdleTurn turn;
+    turn.swap = run.drawn;
+    turn.drawn = run.drawn;
+    return turn;
 }
 
 }  // namespace

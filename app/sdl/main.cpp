@@ -9,14 +9,6 @@
 #include "app/sdl/message_box.h"
 #include "app/sdl/pads.h"
 
-namespace {
-
-void ShowError(const char* text, const char* caption) {
-    ShowBox(text, caption, SDL_MESSAGEBOX_ERROR);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     if (!BeginSession(argc, argv, ShowError)) {
         return kRefusedExitCode;

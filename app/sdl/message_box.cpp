@@ -1,6 +1,8 @@
 // message_box.cpp -- the one place the shell talks to the player in a box.
 #include "app/sdl/message_box.h"
 
+#include <SDL.h>
+
 #include <cstdio>
 
 namespace {
@@ -10,13 +12,29 @@ void Tell(const char* text, const char* caption) {
     std::fprintf(stderr, "%s: %s\n", caption, text);
 }
 
+Uint32 Flags(BoxKind kind) {
+    switch (kind) {
+        case BoxKind::kError:
+            return SDL_MESSAGEBOX_ERROR;
+        case BoxKind::kWarning:
+            return SDL_MESSAGEBOX_WARNING;
+        case BoxKind::kInformation:
+            break;
+    }
+    return SDL_MESSAGEBOX_INFORMATION;
+}
+
 }  // namespace
 
-void ShowBox(const char* text, const char* caption, Uint32 flags) {
+void ShowBox(const char* text, const char* caption, BoxKind kind) {
     Tell(text, caption);
-    if (SDL_ShowSimpleMessageBox(flags, caption, text, nullptr) != 0) {
+    if (SDL_ShowSimpleMessageBox(Flags(kind), caption, text, nullptr) != 0) {
         std::fprintf(stderr, "(no box could be shown: %s)\n", SDL_GetError());
     }
+}
+
+void ShowError(const char* text, const char* caption) {
+    ShowBox(text, caption, BoxKind::kError);
 }
 
 bool AskYesNo(const char* text, const char* caption) {

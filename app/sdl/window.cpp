@@ -68,7 +68,7 @@ int EnterFullscreen(int width, int height) {
         fullscreen = 0;
         return 1;
     }
-    ShowBox(text::kWillClose, text::kError, SDL_MESSAGEBOX_ERROR);
+    ShowBox(text::kWillClose, text::kError, BoxKind::kError);
     return 0;
 }
 
@@ -88,7 +88,7 @@ int Fail(const char* what) {
     if (detail[0] != '\0') {
         std::fprintf(stderr, "(SDL: %s)\n", detail);
     }
-    ShowBox(what, text::kError, SDL_MESSAGEBOX_WARNING);
+    ShowBox(what, text::kError, BoxKind::kWarning);
     return 0;
 }
 
@@ -129,7 +129,7 @@ void KillGLWindow() {
     }
     if (context) {
         if (SDL_GL_MakeCurrent(window, nullptr) != 0) {
-            ShowBox(text::kReleaseDcAndRcFailed, text::kShutdownError, SDL_MESSAGEBOX_INFORMATION);
+            ShowBox(text::kReleaseDcAndRcFailed, text::kShutdownError, BoxKind::kInformation);
         }
         SDL_GL_DeleteContext(context);
         context = nullptr;

@@ -37,7 +37,7 @@ void EndGame(bool release) {
     if (release) {
         KillGLWindow();
     }
-    TellGameEnded(EndSession(0, ShowBox));
+    TellGameEnded(EndSession(0, ShowError));
 }
 
 void Turn() {

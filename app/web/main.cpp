@@ -42,7 +42,7 @@ std::vector<std::string> Words(const char* lines) {
 // box, and then no game (false), or played until it ends.
 bool Begin(int argc, const char* const* argv) {
     ListenToPage();
-    if (!BeginSession(argc, argv, ShowBox)) {
+    if (!BeginSession(argc, argv, ShowError)) {
         TellGameEnded(kRefusedExitCode);
         return false;
     }

@@ -19,9 +19,13 @@ EM_JS(int, PageConfirm, (const char* caption, const char* text), {
 
 }  // namespace
 
-void ShowBox(const char* text, const char* caption) {
+void ShowBox(const char* text, const char* caption, BoxKind) {
     std::fprintf(stderr, "%s: %s\n", caption, text);
     PageShowBox(caption, text);
+}
+
+void ShowError(const char* text, const char* caption) {
+    ShowBox(text, caption, BoxKind::kError);
 }
 
 bool AskYesNo(const char* text, const char* caption) {

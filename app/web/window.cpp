@@ -26,7 +26,7 @@ int EnterFullscreen() {
         fullscreen = 0;
         return 1;
     }
-    ShowBox(text::kWillClose, text::kError);
+    ShowBox(text::kWillClose, text::kError, BoxKind::kError);
     return 0;
 }
 
@@ -47,7 +47,7 @@ EMSCRIPTEN_WEBGL_CONTEXT_HANDLE MakeContext() {
 // Whatever got built is released before the player is told.
 int Fail(const char* what) {
     KillGLWindow();
-    ShowBox(what, text::kError);
+    ShowBox(what, text::kError, BoxKind::kWarning);
     return 0;
 }
 

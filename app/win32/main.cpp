@@ -10,14 +10,6 @@
 #include "app/win32/wide_args.h"
 #include "app/win32/win32_api.h"
 
-namespace {
-
-void ShowError(const char* text, const char* caption) {
-    ShowBox(text, caption, MB_OK | MB_ICONERROR);
-}
-
-}  // namespace
-
 // The arguments from the wide command line: the runtime's own __argv has a
 // file name outside the ANSI code page as question marks.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -66,11 +66,11 @@ int EnterFullscreen(int width, int height, int bits) {
     if (ShellChangeDisplay(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL) {
         return 1;
     }
-    if (ShowBox(text::kUseWindowedMode, text::kVexaGl, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+    if (AskYesNo(text::kUseWindowedMode, text::kVexaGl)) {
         fullscreen = 0;
         return 1;
     }
-    ShowBox(text::kWillClose, text::kError, MB_OK | MB_ICONSTOP);
+    ShowBox(text::kWillClose, text::kError, BoxKind::kError);
     return 0;
 }
 
@@ -131,12 +131,12 @@ const char* AttachContext() {
 // Whatever got built is released before the player is told.
 int Fail(const char* what) {
     KillGLWindow();
-    ShowBox(what, text::kError, MB_OK | MB_ICONEXCLAMATION);
+    ShowBox(what, text::kError, BoxKind::kWarning);
     return 0;
 }
 
 void ReportShutdown(const char* what) {
-    ShowBox(what, text::kShutdownError, MB_OK | MB_ICONINFORMATION);
+    ShowBox(what, text::kShutdownError, BoxKind::kInformation);
 }
 
 }  // namespace
@@ -146,7 +146,7 @@ int CreateGLWindow(const char* title, int width, int height, int bits, unsigned 
     fullscreen = fullscreenflag;
     hInstance = GetModuleHandleA(nullptr);
     if (!RegisterGameClass()) {
-        ShowBox(text::kRegisterClassFailed, text::kError, MB_OK | MB_ICONEXCLAMATION);
+        ShowBox(text::kRegisterClassFailed, text::kError, BoxKind::kWarning);
         return 0;
     }
     if (fullscreen && !EnterFullscreen(width, height, bits)) {
