@@ -162,15 +162,6 @@ const Word kWords[] = {
 };
 // clang-format on
 
-const Word* Named(const std::string& name) {
-    for (const Word& w : kWords) {
-        if (name == w.name) {
-            return &w;
-        }
-    }
-    return nullptr;
-}
-
 const Word& Of(DemoOp op) {
     for (const Word& w : kWords) {
         if (op == w.op) {
@@ -245,7 +236,7 @@ LineKind ParseScriptLine(std::string line, long long number, bool terminated, De
     if (args.empty() || args[0][0] == kCommentMark) {
         return LineKind::Blank;
     }
-    const Word* word = Named(args[0]);
+    const Word* word = Named(kWords, args[0]);
     command = DemoCommand{};
     command.line = number;
     if (word != nullptr) {

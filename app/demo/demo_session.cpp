@@ -15,6 +15,7 @@
 #include "app/common/texts.h"
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
+#include "app/demo/demo_script.h"
 #include "app/demo/open_file.h"
 #include "app/demo/state_line.h"
 #include "game/diagnostics.h"
@@ -81,15 +82,6 @@ bool TakeCount(const CountOption& o, int argc, const char* const* argv, int& i, 
     return true;
 }
 
-const CountOption* FindCountOption(const std::string& option) {
-    for (const CountOption& o : kCountOptions) {
-        if (option == o.name) {
-            return &o;
-        }
-    }
-    return nullptr;
-}
-
 // The options that name a file: the recording's, or the demo's, watched or timed.
 struct FileOption {
     const char* name;
@@ -102,15 +94,6 @@ const FileOption kFileOptions[] = {
     {text::kPlayDemoOption, &DemoOptions::play, false},
     {text::kTimeDemoOption, &DemoOptions::play, true},
 };
-
-const FileOption* FindFileOption(const std::string& option) {
-    for (const FileOption& o : kFileOptions) {
-        if (option == o.name) {
-            return &o;
-        }
-    }
-    return nullptr;
-}
 
 DemoOptions options;
 std::unique_ptr<DemoRecorder> recorder;
@@ -257,13 +240,13 @@ std::string StartSession(int argc, const char* const* argv) {
 bool ParseDemoOptions(int argc, const char* const* argv, DemoOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (const CountOption* countOption = FindCountOption(option)) {
+        if (const CountOption* countOption = Named(kCountOptions, option)) {
             if (!TakeCount(*countOption, argc, argv, i, options, error)) {
                 return false;
             }
             continue;
         }
-        const FileOption* fileOption = FindFileOption(option);
+        const FileOption* fileOption = Named(kFileOptions, option);
         if (fileOption == nullptr) {
             error = std::string(text::kUnknownOption) + option + "\n" + text::kOptions;
             return false;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/common/texts.h"
+#include "app/demo/demo_script.h"
 #include "game/doors.h"
 #include "game/level_change.h"
 #include "game/player.h"
@@ -117,15 +118,6 @@ std::string Format(const Field& f) {
     return buf;
 }
 
-const Field* Named(const std::string& name) {
-    for (const Field& f : kFields) {
-        if (name == f.name) {
-            return &f;
-        }
-    }
-    return nullptr;
-}
-
 // strtod rounds correctly in glibc, musl and mingw-w64 alike, denormals too;
 // its ERANGE on an underflow is no refusal, the range below is the judge.
 bool Parse(const Field& f, const std::string& text) {
@@ -182,12 +174,12 @@ std::string StateLine(long frame, long pauses) {
 }
 
 bool SetStateVariable(const std::string& name, const std::string& value) {
-    const Field* f = Named(name);
+    const Field* f = Named(kFields, name);
     return f != nullptr && Parse(*f, value);
 }
 
 bool IsStateVariable(const std::string& name, const std::string& value) {
-    const Field* f = Named(name);
+    const Field* f = Named(kFields, name);
     if (f == nullptr) {
         return false;
     }
