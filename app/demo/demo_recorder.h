@@ -59,31 +59,25 @@ private:
     bool async_[kKeyCodes] = {};           // physical keys as the script leaves them
 };
 
-// Called by the demo session before the window opens: from then on every
-// message and physical key the game is given, and every step, goes into
-// `recorder` too.
-void RecordGame(DemoRecorder& recorder);
-
 // Called by the demo session before the window opens. Checks that `path` can
 // be written, leaving it as it is, and takes "PATH.part" beside it, where the
 // recording is written as the game goes, locked for as long as the game
-// runs: a second game recording to `path` meanwhile is refused here. Empty,
-// or what to tell the player.
-std::string OpenRecordingFile(const std::string& path);
+// runs: a second game recording to `path` meanwhile is refused here. From
+// then on every message and physical key the game is given, and every step,
+// is recorded, after the lines of OriginNotes. The first lines written empty
+// "PATH.part" (what a game killed earlier left there), so a game that never
+// gets to write leaves every file as it was. Empty, or what to tell the player.
+std::string StartRecording(const std::string& path);
 
-// Writes `lines` to the end of the recording and flushes them. The first
-// call empties "PATH.part" (what a game killed earlier left there), so a
-// game that never gets to write leaves every file as it was.
-void WriteRecordingFile(const std::string& lines);
+// True from StartRecording to DropRecording.
+bool Recording();
 
-// Called at the end, the last lines written: puts the recording in the place
-// of `path`, replacing what was there. False, with the recording left in
-// "PATH.part" and `path` as it was, where it could not be written whole.
-bool FinishRecordingFile();
+// Called at the end with the state the game ended in: the summary and the
+// `expect` line written, the recording put in the place of `path`, replacing
+// what was there. Empty, or what to tell the player where it could not be
+// written whole: the recording is then left in "PATH.part", `path` as it was.
+std::string FinishRecording(const std::string& stateLine);
 
-// "PATH.part", the name the recording is written under until it ends.
-std::string RecordingPartName(const std::string& path);
-
-// Lets the file go unfinished, and removes "PATH.part" if this game made it
-// and wrote nothing to it. Called by the session's reset, and at exit.
-void DropRecordingFile();
+// Lets the recording go unfinished, and removes "PATH.part" if this game
+// made it and wrote nothing to it. Called by the session's reset.
+void DropRecording();

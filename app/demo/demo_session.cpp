@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <utility>
 
@@ -96,7 +95,6 @@ const FileOption kFileOptions[] = {
 };
 
 DemoOptions options;
-std::unique_ptr<DemoRecorder> recorder;
 std::unique_ptr<DemoPlayer> player;
 
 std::string GameState() {
@@ -118,19 +116,6 @@ std::string StartDemo() {
     }
     player = std::make_unique<DemoPlayer>(std::move(text), GameState);
     PlayDemo(*player, options.timed);
-    return "";
-}
-
-std::string StartRecording() {
-    const std::string refused = OpenRecordingFile(options.record);
-    if (!refused.empty()) {
-        return refused;
-    }
-    recorder = std::make_unique<DemoRecorder>(WriteRecordingFile);
-    for (const std::string& note : OriginNotes(std::time(nullptr))) {
-        recorder->Note(note);
-    }
-    RecordGame(*recorder);
     return "";
 }
 
@@ -190,20 +175,9 @@ int EndDemo(std::string& message) {
     return player->Failure().empty() ? 0 : 1;
 }
 
-// How the game went, for whoever reads the recording: the steps against the
-// time they took show the pace, and how many of them were seen.
-std::string RecordingSummary() {
-    return Printed(text::kRecordingSummary, StepsRun(), SecondsRunning(), Pace(), FramesDrawn(), StepsDropped());
-}
-
 int EndRecording(int exitCode, std::string& message) {
-    recorder->Note(RecordingSummary());
-    recorder->Finish(GameState());
-    if (!FinishRecordingFile()) {
-        message = Printed(text::kCannotFinish, options.record.c_str(), RecordingPartName(options.record).c_str());
-        return kRefusedExitCode;
-    }
-    return exitCode;
+    message = FinishRecording(GameState());
+    return message.empty() ? exitCode : kRefusedExitCode;
 }
 
 // The files the game writes as it goes or at the end are never the demo
@@ -232,7 +206,7 @@ std::string StartSession(int argc, const char* const* argv) {
     if (!options.play.empty()) {
         return StartDemo();
     }
-    return options.record.empty() ? "" : StartRecording();
+    return options.record.empty() ? "" : StartRecording(options.record);
 }
 
 }  // namespace
@@ -277,7 +251,7 @@ int SessionPace() {
 
 int EndSession(int exitCode, ShowErrorBox showError) {
     std::string message;
-    const int code = player ? EndDemo(message) : recorder ? EndRecording(exitCode, message) : exitCode;
+    const int code = player ? EndDemo(message) : Recording() ? EndRecording(exitCode, message) : exitCode;
     if (!message.empty()) {
         showError(message.c_str(), text::kError);
     }
@@ -294,8 +268,7 @@ void ResetProgram() {
     ResetProgramState();
     ResetShellState();
     ResetToPlainGame();
-    DropRecordingFile();
-    recorder.reset();
+    DropRecording();
     player.reset();
     options = DemoOptions{};
 }
