@@ -143,4 +143,18 @@ TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
     EXPECT_FALSE(player.Finished());
 }
 
+// Escape and F1 in a demo's own key table are the demo's: they neither end
+// the game nor toggle the display. The turn that finds no step left ends it.
+TEST_F(DemoPlayerTest, ItsOwnEscapeAndF1AreItsAndItsLastStepEndsTheGame) {
+    DemoPlayer player(Read("key 27 down\nkey 112 down\nframes 2\n"), [] { return std::string(); });
+    PlayDemo(player, true);
+    for (int turn = 0; turn < 2; ++turn) {
+        const IdleTurn idle = ShellIdleTurn();
+        EXPECT_FALSE(idle.done || idle.toggleFullscreen) << turn;
+    }
+    EXPECT_TRUE(ShellIdleTurn().done);
+    EXPECT_TRUE(player.Finished());
+    EXPECT_EQ(StepsRun(), 2);
+}
+
 }  // namespace
