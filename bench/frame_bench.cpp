@@ -12,7 +12,7 @@
 #include "app/common/game_window.h"
 #include "app/common/gl_setup.h"
 #include "app/common/shell_state.h"
-#include "app/demo/program_reset.h"
+#include "app/demo/demo_session.h"
 #include "app/null/sys_null.h"
 #include "bench/gl_skin.h"
 #include "bench/real_gl.h"

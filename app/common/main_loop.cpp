@@ -41,6 +41,17 @@ IdleTurn ReadShellKeys(bool drawn, bool failed) {
     return turn;
 }
 
+// The keys after a turn's steps, by the loop's rules or, where they are a
+// demo's, by none: the buffers are swapped as a step was drawn.
+IdleTurn ReadTurnKeys(bool drawn, bool failed, const StepHooks& hooks) {
+    if (!hooks.sessionKeys) {
+        return ReadShellKeys(drawn, failed);
+    }
+    IdleTurn turn;
+    turn.swap = drawn;
+    return turn;
+}
+
 long long FrameInterval() {
     const int rate = frameRate != kDisplayFrameRate ? frameRate
                      : displayRate > 0              ? displayRate
@@ -163,15 +174,18 @@ IdleTurn RunIdleTurn(StepHooks hooks) {
     if (!active) {
         SkipSteps(now);
         // The buffers are still swapped, as the original loop does.
-        IdleTurn turn = ReadShellKeys(true, false);
+        IdleTurn turn = ReadTurnKeys(true, false, hooks);
         turn.waitMs = kInactiveWaitMs;
         return turn;
     }
     const TurnSteps steps = RunDueSteps(now, hooks);
+    if (steps.exhausted) {
+        return EndingTurn();
+    }
     if (steps.ran == 0) {
         return WaitingTurn(loopClock.MillisecondsToNext(now));
     }
-    IdleTurn turn = ReadShellKeys(steps.drawn, steps.failed);
+    IdleTurn turn = ReadTurnKeys(steps.drawn, steps.failed, hooks);
     turn.drawn = steps.drawn;
     return turn;
 }

@@ -70,11 +70,14 @@ double SecondsRunning();
 long long StepsDropped();
 
 // What a turn does around each step it runs: `before` readies the step's
-// input and may say no step is left (a demo at its end); `after` follows it
-// (a recording counts the step).
+// input and may say no step is left (a demo at its end), which ends the game;
+// `after` follows it (a recording counts the step). Where `sessionKeys`, the
+// key table is a demo's: Escape and F1 in it neither end the game nor toggle
+// the display, and the turn reads no keys of the player's.
 struct StepHooks {
     bool (*before)();
     void (*after)();
+    bool sessionKeys = false;
 };
 
 struct TurnSteps {

@@ -90,7 +90,10 @@ constexpr const char* kDemoStoppedEarly = "%s: stopped after %ld frames, before 
 
 // The comments a recording opens with: the program, its version and its game
 // step; the build (windows, linux, web); the time it was started, in UTC.
-constexpr const char* kOriginProgram = "maze %s, game step %d";  // version, step
+// The first is written and read through these two, around the version:
+// "maze VERSION, game step N".
+constexpr const char* kOriginProgram = "maze ";
+constexpr const char* kOriginStep = ", game step ";
 constexpr const char* kOriginBuild = "build %s";
 constexpr const char* kOriginRecorded = "recorded %s UTC";  // YYYY-MM-DD HH:MM:SS
 // After an `expect` that did not hold, in a demo recorded with another game step.

@@ -1,7 +1,6 @@
 // apply_command.cpp -- the one switch over a script's commands.
 #include "app/demo/apply_command.h"
 
-#include "app/demo/state_compare.h"
 #include "app/demo/state_line.h"
 #include "game/input.h"
 #include "game/view.h"

@@ -34,43 +34,28 @@ public:
 
 DemoRoute playing;
 
+// The turn that finds no scripted step left ends the game, and the timing.
 bool NextDemoStep() {
-    return playing.player->NextFrame();
+    if (playing.player->NextFrame()) {
+        return true;
+    }
+    playing.endedAt = LoopNow();
+    return false;
 }
 
-// The loop's rules with the demo for input: Escape and F1 in the key table
-// are the demo's, and never end the game or toggle the display here.
+// The loop's own turn with the demo for input, timed from the first frame the
+// window draws: not from a turn before the window is active, which under
+// Wine comes seconds earlier.
 IdleTurn DemoTurn() {
-    const long long now = LoopNow();
     if (playing.stopRequested) {
-        playing.endedAt = now;
-        return EndingTurn();
-    }
-    if (!active) {
-        SkipSteps(now);
-        // The buffers are still swapped, as the game's own turn does.
-        IdleTurn turn = WaitingTurn(kInactiveWaitMs);
-        turn.swap = true;
-        return turn;
-    }
-    // Timed from the first frame the window draws: not from a turn before
-    // the window is active, which under Wine comes seconds earlier.
-    if (!playing.started) {
-        playing.started = true;
-        playing.startedAt = now;
-    }
-    const TurnSteps run = RunDueSteps(now, {NextDemoStep, nullptr});
-    if (run.exhausted) {
         playing.endedAt = LoopNow();
         return EndingTurn();
     }
-    if (run.ran == 0) {
-        return WaitingTurn(LoopClock().MillisecondsToNext(now));
+    if (active && !playing.started) {
+        playing.started = true;
+        playing.startedAt = LoopNow();
     }
-    IdleTurn turn;
-    turn.swap = run.drawn;
-    turn.drawn = run.drawn;
-    return turn;
+    return RunIdleTurn({NextDemoStep, nullptr, true});
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "app/demo/apply_command.h"
 #include "app/demo/demo_script.h"
-#include "app/demo/demo_text.h"
 
 // What maze-sim does with a script, less its printing (ApplyCommand): async
 // lines become the physical keys the steps read, `expect` is checked, and
@@ -30,6 +29,9 @@ public:
 
     // The first `expect` that did not hold, as "line N: expect: ...", or empty.
     const std::string& Failure() const { return failure_; }
+
+    // What the demo's first line says made it, for the hint after a Failure.
+    const DemoOrigin& Origin() const { return text_.Origin(); }
 
 private:
     // The reader keeps codes below kKeyCodes.

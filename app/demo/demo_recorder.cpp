@@ -1,12 +1,18 @@
-// demo_recorder.cpp -- lines of a recording, and when they reach the file.
+// demo_recorder.cpp -- lines of a recording, when they reach the file, and the file renamed into place once whole.
 #include "app/demo/demo_recorder.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
 #include <string>
 #include <utility>
 
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/texts.h"
+#include "app/demo/open_file.h"
 #include "game/input.h"
 
 namespace {
@@ -47,6 +53,7 @@ public:
 };
 
 RecordingRoute recording;
+std::unique_ptr<DemoRecorder> gameRecorder;  // the game's, writing to its file
 
 // Every step is counted in the recording's `frames` lines: the key table it
 // reads goes first.
@@ -69,6 +76,109 @@ IdleTurn RecordedTurn() {
     }
     recording.recorder->Tick();
     return turn;
+}
+
+std::string target;         // the name the recording ends under
+std::FILE* part = nullptr;  // "target.part", locked, until the end
+bool partMade = false;      // made by this game, not left by another
+bool written = false;       // emptied and written to at least once
+bool exitHandlerSet = false;
+
+// Whether the recording's file can be written, found without changing it: an
+// existing file is opened for update and closed untouched, a new one is made
+// and removed again. Empty, or what to tell the player.
+std::string CheckWritable(const std::string& path) {
+    std::FILE* f = OpenFile(path, "r+b");
+    const bool isNew = f == nullptr && errno == ENOENT;
+    if (isNew) {
+        f = OpenFile(path, "wb");
+    }
+    if (f == nullptr) {
+        return Printed(text::kCannotCreate, path.c_str(), OpenError(errno));
+    }
+    std::fclose(f);
+    if (isNew) {
+        RemoveFile(path);
+    }
+    return "";
+}
+
+std::string RecordingPartName(const std::string& path) {
+    return path + ".part";
+}
+
+// Lets the file go unfinished, and removes "PATH.part" if this game made it
+// and wrote nothing to it; at exit too.
+void DropRecordingFile() {
+    if (part == nullptr) {
+        return;
+    }
+    std::fclose(part);
+    part = nullptr;
+    if (partMade && !written) {
+        RemoveFile(RecordingPartName(target));
+    }
+    partMade = false;
+    written = false;
+}
+
+std::string OpenRecordingFile(const std::string& path) {
+    DropRecordingFile();
+    written = false;
+    std::string refused = CheckWritable(path);
+    const std::string partName = RecordingPartName(path);
+    if (refused.empty()) {
+        // Opened to append, so that another game's recording is not emptied
+        // before the lock says whose it is.
+        std::FILE* probe = OpenFile(partName, "rb");
+        partMade = probe == nullptr && errno == ENOENT;
+        if (probe != nullptr) {
+            std::fclose(probe);
+        }
+        part = OpenFile(partName, "ab");
+        refused = part == nullptr ? Printed(text::kCannotCreate, partName.c_str(), OpenError(errno)) : "";
+    }
+    if (refused.empty() && !LockOpenFile(part)) {
+        std::fclose(part);
+        part = nullptr;
+        refused = Printed(text::kRecordedElsewhere, path.c_str());
+    }
+    if (!refused.empty()) {
+        partMade = false;
+        return refused;
+    }
+    target = path;
+    if (!exitHandlerSet) {
+        exitHandlerSet = true;
+        std::atexit(DropRecordingFile);
+    }
+    return "";
+}
+
+void WriteRecordingFile(const std::string& lines) {
+    if (part == nullptr) {
+        return;
+    }
+    if (!written) {
+        written = true;
+        EmptyOpenFile(part);
+    }
+    std::fwrite(lines.data(), 1, lines.size(), part);
+    std::fflush(part);
+}
+
+bool FinishRecordingFile() {
+    std::FILE* f = part;
+    part = nullptr;
+    partMade = false;
+    if (f == nullptr) {
+        return false;
+    }
+    if (!written || std::fflush(f) != 0 || std::ferror(f)) {
+        std::fclose(f);
+        return false;
+    }
+    return CloseAndReplace(f, RecordingPartName(target), target);
 }
 
 }  // namespace
@@ -153,8 +263,35 @@ void DemoRecorder::HandOut() {
     }
 }
 
-void RecordGame(DemoRecorder& recorder) {
-    recording.recorder = &recorder;
+std::string StartRecording(const std::string& path) {
+    const std::string refused = OpenRecordingFile(path);
+    if (!refused.empty()) {
+        return refused;
+    }
+    gameRecorder = std::make_unique<DemoRecorder>(WriteRecordingFile);
+    for (const std::string& note : OriginNotes(std::time(nullptr))) {
+        gameRecorder->Note(note);
+    }
+    recording.recorder = gameRecorder.get();
     UseInputRoute(&recording);
     UseTurn(RecordedTurn);
+    return "";
+}
+
+bool Recording() {
+    return gameRecorder != nullptr;
+}
+
+// How the game went, for whoever reads the recording: the steps against the
+// time they took show the pace, and how many of them were seen.
+std::string FinishRecording(const std::string& stateLine) {
+    gameRecorder->Note(
+        Printed(text::kRecordingSummary, StepsRun(), SecondsRunning(), Pace(), FramesDrawn(), StepsDropped()));
+    gameRecorder->Finish(stateLine);
+    return FinishRecordingFile() ? "" : Printed(text::kCannotFinish, target.c_str(), RecordingPartName(target).c_str());
+}
+
+void DropRecording() {
+    DropRecordingFile();
+    gameRecorder.reset();
 }

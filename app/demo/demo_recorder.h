@@ -1,4 +1,4 @@
-// demo_recorder.h -- a game as it is played, written down as a maze-sim script.
+// demo_recorder.h -- a game as it is played, written down as a maze-sim script into a file of its own.
 #pragma once
 
 #include <functional>
@@ -59,7 +59,25 @@ private:
     bool async_[kKeyCodes] = {};           // physical keys as the script leaves them
 };
 
-// Called by the demo session before the window opens: from then on every
-// message and physical key the game is given, and every step, goes into
-// `recorder` too.
-void RecordGame(DemoRecorder& recorder);
+// Called by the demo session before the window opens. Checks that `path` can
+// be written, leaving it as it is, and takes "PATH.part" beside it, where the
+// recording is written as the game goes, locked for as long as the game
+// runs: a second game recording to `path` meanwhile is refused here. From
+// then on every message and physical key the game is given, and every step,
+// is recorded, after the lines of OriginNotes. The first lines written empty
+// "PATH.part" (what a game killed earlier left there), so a game that never
+// gets to write leaves every file as it was. Empty, or what to tell the player.
+std::string StartRecording(const std::string& path);
+
+// True from StartRecording to DropRecording.
+bool Recording();
+
+// Called at the end with the state the game ended in: the summary and the
+// `expect` line written, the recording put in the place of `path`, replacing
+// what was there. Empty, or what to tell the player where it could not be
+// written whole: the recording is then left in "PATH.part", `path` as it was.
+std::string FinishRecording(const std::string& stateLine);
+
+// Lets the recording go unfinished, and removes "PATH.part" if this game
+// made it and wrote nothing to it. Called by the session's reset.
+void DropRecording();

@@ -1,11 +1,15 @@
-// demo_script.cpp -- the script's words, and lines read into commands and written back.
+// demo_script.cpp -- the script's words, lines read into commands and written back, a demo's text and file.
 #include "app/demo/demo_script.h"
 
 #include <cerrno>
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "app/common/texts.h"
+#include "app/demo/open_file.h"
 #include "app/demo/state_line.h"
 #include "world/level_grid.h"
 
@@ -158,15 +162,6 @@ const Word kWords[] = {
 };
 // clang-format on
 
-const Word* Named(const std::string& name) {
-    for (const Word& w : kWords) {
-        if (name == w.name) {
-            return &w;
-        }
-    }
-    return nullptr;
-}
-
 const Word& Of(DemoOp op) {
     for (const Word& w : kWords) {
         if (op == w.op) {
@@ -198,6 +193,10 @@ Args Split(const std::string& line) {
 }
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// From CMake: the project's version, and the build the game was made for.
+constexpr const char* kVersion = MAZE_VERSION;
+constexpr const char* kBuild = MAZE_BUILD;
 
 // What refuses a line before its words are read, or null. A carriage return
 // ends a line only before its newline: where it stands alone, the file's
@@ -237,7 +236,7 @@ LineKind ParseScriptLine(std::string line, long long number, bool terminated, De
     if (args.empty() || args[0][0] == kCommentMark) {
         return LineKind::Blank;
     }
-    const Word* word = Named(args[0]);
+    const Word* word = Named(kWords, args[0]);
     command = DemoCommand{};
     command.line = number;
     if (word != nullptr) {
@@ -281,4 +280,126 @@ std::string ShownLine(const std::string& line) {
         }
     }
     return line.size() > kShown ? shown + "..." : shown;
+}
+
+std::string Printed(const char* format, ...) {
+    va_list args, again;
+    va_start(args, format);
+    va_copy(again, args);
+    const int size = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string printed(size > 0 ? size : 0, '\0');
+    std::vsnprintf(&printed[0], printed.size() + 1, format, again);
+    va_end(again);
+    return printed;
+}
+
+LineKind DemoText::ReadLine(DemoCommand& command, std::string& error) {
+    const std::size_t newline = text_.find('\n', at_);
+    const bool terminated = newline != std::string::npos;
+    const std::size_t end = terminated ? newline : text_.size();
+    const std::size_t begin = at_;
+    at_ = terminated ? end + 1 : end;
+    std::string line = text_.substr(begin, end - begin);
+    if (++line_ == 1) {
+        origin_ = ReadOrigin(line);
+    }
+    return ParseScriptLine(std::move(line), line_, terminated, command, error);
+}
+
+bool DemoText::Check(std::string text, std::string& error) {
+    *this = DemoText();
+    text_ = std::move(text);
+    end_ = text_.size();
+    DemoCommand command;
+    while (at_ < text_.size()) {
+        const std::size_t begin = at_;
+        const LineKind kind = ReadLine(command, error);
+        if (kind == LineKind::Bad) {
+            *this = DemoText();
+            return false;
+        }
+        if (kind == LineKind::CutShort) {
+            cutShort_ = error;
+            end_ = begin;
+            error.clear();
+        }
+    }
+    at_ = 0;
+    line_ = 0;
+    return true;
+}
+
+bool DemoText::Next(DemoCommand& command) {
+    std::string unused;
+    while (at_ < end_) {
+        if (ReadLine(command, unused) == LineKind::Command) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A folder reads as an error too, even where opening one succeeds.
+std::string ReadDemoFile(const std::string& path, std::string& content) {
+    std::FILE* f = OpenFile(path, "rb");
+    if (f == nullptr) {
+        return Printed(text::kCannotReadDemo, path.c_str(), OpenError(errno));
+    }
+    char buffer[4096];
+    for (size_t n; content.size() <= kMaxDemoBytes && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) {
+        content.append(buffer, n);
+    }
+    const int readError = std::ferror(f) ? errno : 0;
+    std::fclose(f);
+    if (readError != 0) {
+        return Printed(text::kCannotReadDemo, path.c_str(), OpenError(readError));
+    }
+    return content.size() > kMaxDemoBytes ? Printed(text::kDemoTooLarge, path.c_str()) : "";
+}
+
+std::vector<std::string> OriginNotes(std::time_t now) {
+    char date[32] = "";
+    if (const std::tm* utc = std::gmtime(&now)) {
+        std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", utc);
+    }
+    const std::string program = text::kOriginProgram + (kVersion + (text::kOriginStep + std::to_string(kGameStep)));
+    return {program, Printed(text::kOriginBuild, kBuild), Printed(text::kOriginRecorded, date)};
+}
+
+// The header line OriginNotes writes, after the comment mark, read by the
+// same two texts and by hand, so that every build reads a number the same way.
+DemoOrigin ReadOrigin(const std::string& script) {
+    std::string line = script.substr(0, script.find('\n'));
+    if (line.compare(0, 3, kByteOrderMark) == 0) {
+        line.erase(0, 3);
+    }
+    DemoOrigin origin;
+    const std::string program = CommentLine(text::kOriginProgram), step = text::kOriginStep;
+    const size_t comma = line.find(',', program.size());
+    if (line.compare(0, program.size(), program) != 0 || comma == std::string::npos || comma == program.size() ||
+        comma - program.size() > kMaxVersionBytes || line.compare(comma, step.size(), step) != 0) {
+        return origin;
+    }
+    const size_t first = comma + step.size();
+    size_t end = first;
+    while (end < line.size() && line[end] >= '0' && line[end] <= '9') {
+        ++end;
+    }
+    if (end == first || end - first > kMaxGameStepDigits) {
+        return origin;
+    }
+    const int number = std::stoi(line.substr(first, end - first));
+    if (number > 0) {
+        origin.version = ShownLine(line.substr(program.size(), comma - program.size()));
+        origin.gameStep = number;
+    }
+    return origin;
+}
+
+std::string OriginHint(const DemoOrigin& origin) {
+    if (origin.gameStep == 0 || origin.gameStep == kGameStep) {
+        return "";
+    }
+    return Printed(text::kOriginHint, origin.version.c_str(), origin.gameStep, kVersion, kGameStep);
 }

@@ -1,8 +1,10 @@
-// demo_script.h -- the script language of maze-sim and of the games' demos, read and written but not run.
+// demo_script.h -- the script of maze-sim and of the games' demos: its lines, a demo's text and file, the header line.
 #pragma once
 
 #include <cstddef>
+#include <ctime>
 #include <string>
+#include <vector>
 
 enum class DemoOp { Key, Async, Mouse, Frames, Set, State, Cell, Counts, Gl, Calls, Expect };
 
@@ -49,6 +51,18 @@ std::string CommentLine(const std::string& text);
 // The word a command's line starts with ("key", "expect", ...).
 const char* CommandName(DemoOp op);
 
+// The entry of `table` named `name`, or null: how each table of names here
+// (the script's words, the state line's fields, the options) is searched.
+template <typename Entry, std::size_t N>
+const Entry* Named(const Entry (&table)[N], const std::string& name) {
+    for (const Entry& entry : table) {
+        if (name == entry.name) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
 // "line N: WHAT: DETAIL", the form of every message about a line of a script.
 std::string LineMessage(long long number, const std::string& what, const std::string& detail);
 
@@ -56,3 +70,91 @@ std::string LineMessage(long long number, const std::string& what, const std::st
 // and cut with "..." after 80 characters, so a box is neither cut short by a
 // NUL nor flooded.
 std::string ShownLine(const std::string& line);
+
+// The compiler checks each call's arguments against its format; MinGW's
+// printf is the GNU one here (__USE_MINGW_ANSI_STDIO), not the system's.
+#if defined(__MINGW32__)
+#define MAZE_PRINTF_FORMAT __attribute__((format(gnu_printf, 1, 2)))
+#elif defined(__GNUC__)
+#define MAZE_PRINTF_FORMAT __attribute__((format(printf, 1, 2)))
+#else
+#define MAZE_PRINTF_FORMAT
+#endif
+
+// As snprintf, into a string of the length it needs.
+std::string Printed(const char* format, ...) MAZE_PRINTF_FORMAT;
+
+// Raised whenever a change to the game step makes older recordings play
+// differently: a recording's `expect` holds only in a game of its own step.
+constexpr int kGameStep = 1;
+
+// What a script's first comments say made it; a game step of 0 where none says.
+struct DemoOrigin {
+    std::string version;
+    int gameStep = 0;
+};
+
+// The comments a recording starts with, for the recorder's Note: this
+// program and its version with the game step, the build (windows, linux,
+// web) and `now` in UTC.
+std::vector<std::string> OriginNotes(std::time_t now);
+
+// A game step in a header is a whole number from 1 to 999999999, in at most
+// this many digits; a version, at most this many bytes before its comma.
+constexpr std::size_t kMaxGameStepDigits = 9;
+constexpr std::size_t kMaxVersionBytes = 31;
+
+// What the first line of `script` (a whole script, or its first line alone,
+// as maze-sim reads it) says made it, where it is the header line OriginNotes
+// writes first; otherwise no game step. A comment further down
+// names nothing: a header is what a recording starts with. A game step
+// beyond the range names none either. The version is kept as a message
+// shows a line (ShownLine): no escape byte of it reaches a terminal.
+DemoOrigin ReadOrigin(const std::string& script);
+
+// Told after an `expect` that did not hold: where `origin` names a game step
+// other than this game's, a line saying so (a hint, not a cause for
+// refusal); otherwise empty.
+std::string OriginHint(const DemoOrigin& origin);
+
+// A demo keeps its text, no more: the commands are read again as they play,
+// so a long demo costs its file's size, and a line that does nothing costs
+// nothing further.
+class DemoText {
+public:
+    // The one way from a demo's bytes to its commands, the games' and any
+    // other reader's that plays them as the games do. Reads every line as
+    // maze-sim reads it; true, and ready for Next from the first command, when
+    // each is a command, blank or a comment, the last one possibly cut short
+    // (the commands then end before it, and CutShortNotice says so). False,
+    // with "line N: WHAT: LINE" in `error`, at the first that is not.
+    bool Check(std::string text, std::string& error);
+
+    // The next command, in order, into `command`; false once none is left.
+    bool Next(DemoCommand& command);
+
+    // "line N: cut short; the script ends at line N-1" for a text whose last
+    // line was cut off as it was written; empty otherwise.
+    const std::string& CutShortNotice() const { return cutShort_; }
+
+    // What its first line says made it (ReadOrigin), read as Check reads it.
+    const DemoOrigin& Origin() const { return origin_; }
+
+private:
+    LineKind ReadLine(DemoCommand& command, std::string& error);
+
+    std::string text_;
+    std::size_t end_ = 0;  // where the commands end: at a line cut short, or the text's end
+    std::size_t at_ = 0;
+    long long line_ = 0;  // of the line read last
+    std::string cutShort_;
+    DemoOrigin origin_;
+};
+
+// The most a demo file may hold: a 13-minute game records about 1 MB.
+constexpr std::size_t kMaxDemoBytes = std::size_t{16} << 20;
+
+// Reads the file at `path` into `content`, reading no more than one byte past
+// kMaxDemoBytes, so that a file that never ends (/dev/zero) is refused too.
+// Empty, or what to tell the player: it cannot be read, or it is too large.
+std::string ReadDemoFile(const std::string& path, std::string& content);

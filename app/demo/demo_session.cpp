@@ -1,33 +1,100 @@
-// demo_session.cpp -- opening a demo or a recording before the game, closing it after.
+// demo_session.cpp -- the options read, a demo or a recording opened before the game and closed after.
 #include "app/demo/demo_session.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <utility>
 
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
+#include "app/common/shell_state.h"
 #include "app/common/texts.h"
-#include "app/demo/demo_file.h"
-#include "app/demo/demo_options.h"
-#include "app/demo/demo_origin.h"
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
-#include "app/demo/demo_text.h"
+#include "app/demo/demo_script.h"
 #include "app/demo/open_file.h"
-#include "app/demo/printed.h"
-#include "app/demo/recording_file.h"
 #include "app/demo/state_line.h"
 #include "game/diagnostics.h"
+#include "game/program_state.h"
 
 namespace {
 
+// The option's file name goes to `file`, which must still be empty.
+bool TakeFile(int argc, const char* const* argv, int& i, std::string& file, std::string& error) {
+    const std::string option = argv[i];
+    if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+        error = option + text::kOptionNeedsFile;
+        return false;
+    }
+    if (!file.empty()) {
+        error = text::kOneOption;
+        return false;
+    }
+    file = argv[++i];
+    return true;
+}
+
+// The options that take a whole number: its largest, and what to say of a bad one.
+struct CountOption {
+    const char* name;
+    long largest;
+    int DemoOptions::*value;
+    bool DemoOptions::*given;
+    const char* bad;
+    const char* twice;
+};
+
+const CountOption kCountOptions[] = {
+    {text::kPaceOption, StepClock::kMaxPace, &DemoOptions::pace, &DemoOptions::paceGiven, text::kBadPace,
+     text::kPaceTwice},
+    {text::kFpsOption, kMaxFrameRate, &DemoOptions::fps, &DemoOptions::fpsGiven, text::kBadFps, text::kFpsTwice},
+    {text::kMouseRateOption, kMaxMouseRate, &DemoOptions::mouseRate, &DemoOptions::mouseRateGiven, text::kBadMouseRate,
+     text::kMouseRateTwice},
+};
+
+// Digits only, and no more of them than the largest value has, leading zeros
+// aside (007 is 7, 0100000 is 100000): no sign, no spaces, nothing that a
+// number reader would quietly take or cut short.
+bool TakeCount(const CountOption& o, int argc, const char* const* argv, int& i, DemoOptions& options,
+               std::string& error) {
+    if (options.*(o.given)) {
+        error = o.twice;
+        return false;
+    }
+    const std::string value = i + 1 < argc ? argv[++i] : "";
+    const size_t first = std::min(value.find_first_not_of('0'), value.size());
+    long count = 0;
+    bool ok = !value.empty() && value.size() - first <= std::to_string(o.largest).size();
+    for (size_t k = 0; k < value.size(); ++k) {
+        ok = ok && value[k] >= '0' && value[k] <= '9';
+        count = ok && k >= first ? count * 10 + (value[k] - '0') : count;
+    }
+    if (!ok || count > o.largest) {
+        error = o.bad;
+        return false;
+    }
+    options.*(o.value) = static_cast<int>(count);
+    options.*(o.given) = true;
+    return true;
+}
+
+// The options that name a file: the recording's, or the demo's, watched or timed.
+struct FileOption {
+    const char* name;
+    std::string DemoOptions::*file;
+    bool timed;
+};
+
+const FileOption kFileOptions[] = {
+    {text::kRecordOption, &DemoOptions::record, false},
+    {text::kPlayDemoOption, &DemoOptions::play, false},
+    {text::kTimeDemoOption, &DemoOptions::play, true},
+};
+
 DemoOptions options;
-DemoOrigin origin;  // of the demo played
-std::unique_ptr<DemoRecorder> recorder;
 std::unique_ptr<DemoPlayer> player;
 
 std::string GameState() {
@@ -40,7 +107,6 @@ std::string StartDemo() {
     if (!error.empty()) {
         return error;
     }
-    origin = ReadOrigin(content);
     DemoText text;
     if (!text.Check(std::move(content), error)) {
         return options.play + ": " + error;
@@ -50,19 +116,6 @@ std::string StartDemo() {
     }
     player = std::make_unique<DemoPlayer>(std::move(text), GameState);
     PlayDemo(*player, options.timed);
-    return "";
-}
-
-std::string StartRecording() {
-    const std::string refused = OpenRecordingFile(options.record);
-    if (!refused.empty()) {
-        return refused;
-    }
-    recorder = std::make_unique<DemoRecorder>(WriteRecordingFile);
-    for (const std::string& note : OriginNotes(std::time(nullptr))) {
-        recorder->Note(note);
-    }
-    RecordGame(*recorder);
     return "";
 }
 
@@ -102,7 +155,8 @@ void TellDemoEnd(const std::string& state, const std::string& timed) {
         std::fprintf(stderr, text::kDemoStoppedEarly, options.play.c_str(), StepsRun());
     }
     if (!player->Failure().empty()) {
-        std::fprintf(stderr, "%s: %s%s", options.play.c_str(), player->Failure().c_str(), OriginHint(origin).c_str());
+        std::fprintf(stderr, "%s: %s%s", options.play.c_str(), player->Failure().c_str(),
+                     OriginHint(player->Origin()).c_str());
     }
     std::fflush(stderr);
 }
@@ -116,25 +170,14 @@ int EndDemo(std::string& message) {
         message = WriteResult(text::kTimedemoFile, timed, true);
     }
     if (!message.empty()) {
-        return 2;
+        return kRefusedExitCode;
     }
     return player->Failure().empty() ? 0 : 1;
 }
 
-// How the game went, for whoever reads the recording: the steps against the
-// time they took show the pace, and how many of them were seen.
-std::string RecordingSummary() {
-    return Printed(text::kRecordingSummary, StepsRun(), SecondsRunning(), Pace(), FramesDrawn(), StepsDropped());
-}
-
 int EndRecording(int exitCode, std::string& message) {
-    recorder->Note(RecordingSummary());
-    recorder->Finish(GameState());
-    if (!FinishRecordingFile()) {
-        message = Printed(text::kCannotFinish, options.record.c_str(), RecordingPartName(options.record).c_str());
-        return 2;
-    }
-    return exitCode;
+    message = FinishRecording(GameState());
+    return message.empty() ? exitCode : kRefusedExitCode;
 }
 
 // The files the game writes as it goes or at the end are never the demo
@@ -148,9 +191,7 @@ std::string RefuseGamesOwnFile(const std::string& file) {
     return "";
 }
 
-}  // namespace
-
-std::string StartDemoSession(int argc, const char* const* argv) {
+std::string StartSession(int argc, const char* const* argv) {
     std::string error;
     if (!ParseDemoOptions(argc, argv, options, error)) {
         return error;
@@ -165,19 +206,56 @@ std::string StartDemoSession(int argc, const char* const* argv) {
     if (!options.play.empty()) {
         return StartDemo();
     }
-    return options.record.empty() ? "" : StartRecording();
+    return options.record.empty() ? "" : StartRecording(options.record);
+}
+
+}  // namespace
+
+bool ParseDemoOptions(int argc, const char* const* argv, DemoOptions& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (const CountOption* countOption = Named(kCountOptions, option)) {
+            if (!TakeCount(*countOption, argc, argv, i, options, error)) {
+                return false;
+            }
+            continue;
+        }
+        const FileOption* fileOption = Named(kFileOptions, option);
+        if (fileOption == nullptr) {
+            error = std::string(text::kUnknownOption) + option + "\n" + text::kOptions;
+            return false;
+        }
+        if (!TakeFile(argc, argv, i, options.*(fileOption->file), error)) {
+            return false;
+        }
+        options.timed = options.timed || fileOption->timed;
+    }
+    if (!options.record.empty() && !options.play.empty()) {
+        error = text::kOneOption;
+        return false;
+    }
+    return true;
+}
+
+bool BeginSession(int argc, const char* const* argv, ShowErrorBox showError) {
+    const std::string refused = StartSession(argc, argv);
+    if (!refused.empty()) {
+        showError(refused.c_str(), text::kError);
+    }
+    return refused.empty();
 }
 
 int SessionPace() {
     return options.pace;
 }
 
-int EndDemoSession(int exitCode, std::string& message) {
-    message.clear();
-    if (player) {
-        return EndDemo(message);
+int EndSession(int exitCode, ShowErrorBox showError) {
+    std::string message;
+    const int code = player ? EndDemo(message) : Recording() ? EndRecording(exitCode, message) : exitCode;
+    if (!message.empty()) {
+        showError(message.c_str(), text::kError);
     }
-    return recorder ? EndRecording(exitCode, message) : exitCode;
+    return code;
 }
 
 void ResetToPlainGame() {
@@ -186,11 +264,11 @@ void ResetToPlainGame() {
     ResetLoop();
 }
 
-void ResetDemoSession() {
+void ResetProgram() {
+    ResetProgramState();
+    ResetShellState();
     ResetToPlainGame();
-    DropRecordingFile();
-    origin = DemoOrigin{};
-    recorder.reset();
+    DropRecording();
     player.reset();
     options = DemoOptions{};
 }

@@ -1,13 +1,16 @@
-// open_file.h -- the demo files by their UTF-8 names, whatever the system's code page.
+// open_file.h -- the demo files by their UTF-8 names, whatever the system's code page; on Windows from app/win32.
 #pragma once
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
 // Every file of a demo or a recording is opened here: `utf8Path` as the
 // command line gave it, `mode` as for fopen. On Windows the name goes to the
-// wide call, so that a name outside the ANSI code page is the file meant, not
-// question marks. Only a regular file is opened: a pipe, a device or a socket
+// wide call (app/win32/wide_files.cpp), so that a name outside the ANSI code
+// page is the file meant, not question marks. Only a regular file is opened: a pipe, a device or a socket
 // would hang the game before its window or feed it nothing, so it is told
 // apart before it is opened (and never waited on as it is) and again once
 // open. Null with errno set where it cannot be opened: EISDIR for a folder,
@@ -17,25 +20,24 @@ std::FILE* OpenFile(const std::string& utf8Path, const char* mode);
 // The errno of a name that is neither a regular file nor a folder.
 constexpr int kNotAFile = 0x7FFF;
 
+// False, with errno set as OpenFile sets it, for a stat's mode that is not a regular file's.
+inline bool RegularMode(unsigned mode) {
+    if (S_ISREG(mode)) {
+        return true;
+    }
+    errno = S_ISDIR(mode) ? EISDIR : kNotAFile;
+    return false;
+}
+
 // What an errno from OpenFile says, for the player's box.
 const char* OpenError(int error);
 
 // Whether the names `a` and `b` are one file: the same file where both are
-// there (its device and inode; on Windows, its volume and index, as the
-// shell's FileIdentity tells them), the same name in the same folder where
+// there (its device and inode; on Windows, its volume and file index), the
+// same name in the same folder where
 // neither is yet (on Windows, the same full name as the system folds it).
 // Two names of which only one is there are two.
 bool SameFile(const std::string& a, const std::string& b);
-
-#ifdef _WIN32
-// A file's identity, told by the shell where the C library has none: the same
-// string for every name of one file; false where it cannot be told.
-using FileIdentity = bool (*)(const std::string& utf8Path, std::string& identity);
-
-// Called by the Windows entry point before the session starts. Without it,
-// SameFile compares full names only.
-void UseFileIdentity(FileIdentity identity);
-#endif
 
 // Locks the whole of the open file `f` against any other program's lock,
 // without waiting: false where another holds one. Held until `f` is closed,

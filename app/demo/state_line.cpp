@@ -1,10 +1,14 @@
-// state_line.cpp -- names, order and formatting of the state line.
+// state_line.cpp -- names, order and formatting of the state line, and where two lines part.
 #include "app/demo/state_line.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
+#include <vector>
 
+#include "app/common/texts.h"
+#include "app/demo/demo_script.h"
 #include "game/doors.h"
 #include "game/level_change.h"
 #include "game/player.h"
@@ -138,6 +142,24 @@ bool Parse(const Field& f, const std::string& text) {
     return true;
 }
 
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) {
+        words.push_back(w);
+    }
+    return words;
+}
+
+std::string NameOf(const std::string& word) {
+    return word.substr(0, word.find('='));
+}
+
+std::string ValueOf(const std::string& word) {
+    const size_t equals = word.find('=');
+    return equals == std::string::npos ? word : word.substr(equals + 1);
+}
+
 }  // namespace
 
 std::string StateLine(long frame, long pauses) {
@@ -152,27 +174,37 @@ std::string StateLine(long frame, long pauses) {
 }
 
 bool SetStateVariable(const std::string& name, const std::string& value) {
-    for (const Field& f : kFields) {
-        if (name == f.name) {
-            return Parse(f, value);
-        }
-    }
-    return false;
+    const Field* f = Named(kFields, name);
+    return f != nullptr && Parse(*f, value);
 }
 
 bool IsStateVariable(const std::string& name, const std::string& value) {
-    for (const Field& f : kFields) {
-        if (name == f.name) {
-            // Parse is the one judge of a value; the variable gets its own back.
-            unsigned char saved[sizeof(double)];
-            const std::size_t size = f.kind == Kind::Float ? sizeof(float)
-                                     : f.kind == Kind::Int ? sizeof(int)
-                                                           : sizeof(bool);
-            std::memcpy(saved, f.value, size);
-            const bool ok = Parse(f, value);
-            std::memcpy(f.value, saved, size);
-            return ok;
-        }
+    const Field* f = Named(kFields, name);
+    if (f == nullptr) {
+        return false;
     }
-    return false;
+    // Parse is the one judge of a value; the variable gets its own back.
+    unsigned char saved[sizeof(double)];
+    const std::size_t size = f->kind == Kind::Float ? sizeof(float) : f->kind == Kind::Int ? sizeof(int) : sizeof(bool);
+    std::memcpy(saved, f->value, size);
+    const bool ok = Parse(*f, value);
+    std::memcpy(f->value, saved, size);
+    return ok;
+}
+
+std::string CompareStateLines(const std::string& expected, const std::string& actual) {
+    const std::vector<std::string> want = Words(expected), got = Words(actual);
+    size_t i = 0;
+    while (i < want.size() && i < got.size() && want[i] == got[i]) {
+        ++i;
+    }
+    if (i == want.size() && i == got.size()) {
+        return "";
+    }
+    // A field missing on one side is named from the other.
+    const std::string field = NameOf(i < want.size() ? want[i] : got[i]);
+    const std::string wantValue = i < want.size() ? ValueOf(want[i]) : text::kNoField;
+    const std::string gotValue = i < got.size() ? ValueOf(got[i]) : text::kNoField;
+    return field + text::kFieldIs + gotValue + text::kFieldExpected + wantValue + text::kExpectedLine + expected +
+           text::kActualLine + actual + "\n";
 }

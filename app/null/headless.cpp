@@ -2,7 +2,7 @@
 #include "app/null/headless.h"
 
 #include "app/common/game_window.h"
-#include "app/demo/program_reset.h"
+#include "app/demo/demo_session.h"
 #include "app/null/sys_null.h"
 #include "game/view.h"
 

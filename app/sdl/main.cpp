@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "app/demo/entry_point.h"
+#include "app/demo/demo_session.h"
 #include "app/sdl/display.h"
 #include "app/sdl/loop.h"
 #include "app/sdl/message_box.h"

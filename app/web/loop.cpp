@@ -6,7 +6,7 @@
 #include "app/common/game_window.h"
 #include "app/common/main_loop.h"
 #include "app/common/shell_state.h"
-#include "app/demo/entry_point.h"
+#include "app/demo/demo_session.h"
 #include "app/web/devices.h"
 #include "app/web/gl/context.h"
 #include "app/web/message_box.h"

@@ -8,8 +8,6 @@
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/demo/demo_session.h"
-#include "app/demo/entry_point.h"
-#include "app/demo/program_reset.h"
 #include "app/web/devices.h"
 #include "app/web/events.h"
 #include "app/web/loop.h"

@@ -2,9 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/demo/entry_point.h"
-#include "app/demo/open_file.h"
-#include "app/win32/file_identity.h"
+#include "app/demo/demo_session.h"
 #include "app/win32/loop.h"
 #include "app/win32/message_box.h"
 #include "app/win32/wide_args.h"
@@ -18,7 +16,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     for (const std::string& argument : arguments) {
         argv.push_back(argument.c_str());
     }
-    UseFileIdentity(Win32FileIdentity);
     if (!BeginSession(static_cast<int>(argv.size()), argv.data(), ShowError)) {
         return kRefusedExitCode;
     }

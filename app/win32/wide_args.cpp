@@ -1,13 +1,11 @@
-// wide_args.cpp -- the wide command line split and made UTF-8, and UTF-8 made wide for the boxes.
+// wide_args.cpp -- the wide command line split and made UTF-8, and UTF-8 made wide for the boxes and the files.
 #include "app/win32/wide_args.h"
 
 #include "app/win32/win32_api.h"
 // After windows.h, which it needs.
 #include <shellapi.h>
 
-namespace {
-
-std::string Utf8(const wchar_t* wide) {
+std::string Utf8Text(const wchar_t* wide) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
     std::string utf8(size > 0 ? size : 1, '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide, -1, &utf8[0], size, nullptr, nullptr);
@@ -15,14 +13,12 @@ std::string Utf8(const wchar_t* wide) {
     return utf8;
 }
 
-}  // namespace
-
 std::vector<std::string> WideArguments() {
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
     for (int i = 0; wide != nullptr && i < count; ++i) {
-        arguments.push_back(Utf8(wide[i]));
+        arguments.push_back(Utf8Text(wide[i]));
     }
     LocalFree(wide);
     return arguments;

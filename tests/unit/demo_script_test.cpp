@@ -1,4 +1,4 @@
-// demo_script_test.cpp -- the script's refusals by line, and its lines written and read back the same.
+// demo_script_test.cpp -- the script's lines refused, written and read back; its header line; state lines compared.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +7,6 @@
 
 #include "app/demo/demo_recorder.h"
 #include "app/demo/demo_script.h"
-#include "app/demo/demo_text.h"
 #include "app/demo/state_line.h"
 
 namespace {
@@ -256,6 +255,95 @@ TEST(DemoScriptTest, AMarkFirstAndACutLast) {
     EXPECT_EQ(demo.CutShortNotice(), "");
     EXPECT_FALSE(demo.Check("frames 5\rexpect frame=999\r", error));
     EXPECT_EQ(error, "line 1: a carriage return within the line: frames 5\\x0dexpect frame=999\\x0d");
+}
+
+#ifdef _WIN32
+constexpr const char* kBuildLine = "# build windows";
+#elif defined(__EMSCRIPTEN__)
+constexpr const char* kBuildLine = "# build web";
+#else
+constexpr const char* kBuildLine = "# build linux";
+#endif
+
+std::string Header(std::time_t now) {
+    std::string header;
+    for (const std::string& note : OriginNotes(now)) {
+        header += CommentLine(note) + '\n';
+    }
+    return header;
+}
+
+// Written as the recorder writes them, read as a demo is read: this game's
+// own step, and nothing to hint at.
+TEST(DemoOriginTest, TheHeaderNamesThisGameItsBuildAndTheTimeInUtc) {
+    const std::string header = Header(1796682665);  // 2026-12-07 22:31:05 UTC
+    const DemoOrigin origin = ReadOrigin(header + "frames 1\n");
+    EXPECT_EQ(header,
+              "# maze " + origin.version + ", game step 1\n" + kBuildLine + "\n# recorded 2026-12-07 22:31:05 UTC\n");
+    EXPECT_EQ(origin.gameStep, kGameStep);
+    EXPECT_FALSE(origin.version.empty());
+    EXPECT_EQ(OriginHint(origin), "");
+}
+
+// Only the first line names the game that made a demo, its game step in
+// digits from 1 to 999999999, its version shown as a message shows a line.
+TEST(DemoOriginTest, ADemoOfAnotherGameStepGetsAHintOneWithoutAHeaderNone) {
+    struct Case {
+        const char* script;
+        const char* version;
+        int step;
+    };
+    const Case cases[] = {
+        {"# maze 1.1.0, game step 2\r\nexpect frame=3\n", "1.1.0", 2},
+        {"\xEF\xBB\xBF# maze 0.9.0, game step 999999999", "0.9.0", 999999999},
+        {"# maze 1.\x1b[2J, game step 3\n", "1.\\x1b[2J", 3},
+        {"frames 3\n# maze 1.1.0, game step 2\n", "", 0},
+        {"# maze 1.1.0, game step 2147483648\n", "", 0},
+        {"# maze 1.1.0, game step 99999999999\n", "", 0},
+        {"# maze 1.1.0, game step -2\n", "", 0},
+        {"# maze , game step 2\n", "", 0},
+        {"# a comment\nframes 3\n", "", 0},
+    };
+    // Read as a demo is, from its checked text, and as maze-sim reads its first line.
+    for (const Case& c : cases) {
+        DemoText demo;
+        std::string error;
+        ASSERT_TRUE(demo.Check(c.script, error)) << error;
+        EXPECT_EQ(demo.Origin().version, c.version) << c.script;
+        EXPECT_EQ(demo.Origin().gameStep, c.step) << c.script;
+        EXPECT_EQ(ReadOrigin(std::string(c.script).substr(0, std::string(c.script).find('\n'))).gameStep, c.step);
+    }
+    const std::string ours = ReadOrigin(Header(0)).version;
+    EXPECT_EQ(OriginHint(ReadOrigin(cases[0].script)), "  hint: recorded by maze 1.1.0 (game step 2); this is maze " +
+                                                           ours + " (game step 1), whose step differs\n");
+    EXPECT_EQ(OriginHint(ReadOrigin(cases[3].script)), "");
+}
+
+TEST(StateCompareTest, NamesTheFirstFieldThatDiffers) {
+    const struct {
+        const char* expected;
+        const char* actual;
+        const char* first;  // the first line of what is said; empty when they agree
+    } cases[] = {
+        {"frame=2 yrot=0 pauses=0", "frame=2 yrot=0 pauses=0", ""},
+        {"frame=2  yrot=0\tpauses=0", "frame=2 yrot=0 pauses=0", ""},
+        {"frame=2 yrot=0 pauses=0", "frame=2 yrot=3 pauses=0", "yrot is 3, expected 0"},
+        {"frame=2 yrot=0 pauses=0", "frame=9 yrot=3 pauses=1", "frame is 9, expected 2"},
+        {"frame=2 yrot=0 pauses=0", "frame=2 yrot=0", "pauses is (none), expected 0"},
+        {"frame=2 yrot=0", "frame=2 yrot=0 pauses=1", "pauses is 1, expected (none)"},
+        {"frame=2", "", "frame is (none), expected 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.expected) + " / " + c.actual);
+        const std::string said = CompareStateLines(c.expected, c.actual);
+        if (*c.first == '\0') {
+            EXPECT_EQ(said, "");
+        } else {
+            EXPECT_EQ(said, std::string(c.first) + "\n  expected: " + c.expected + "\n  actual:   " + c.actual + "\n");
+        }
+    }
+    // A field missing from the middle is where the lines part, named from the expected one.
+    EXPECT_EQ(CompareStateLines("frame=2 lvl=0 yrot=0", "frame=2 yrot=0").rfind("lvl is ", 0), 0u);
 }
 
 }  // namespace

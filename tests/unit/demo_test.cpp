@@ -1,25 +1,19 @@
 // demo_test.cpp -- the recorder's lines and when they are written; the player's frames.
 #include <chrono>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#ifdef __linux__
-#include <sys/stat.h>
-#endif
-
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
-#include "app/demo/demo_file.h"
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
+#include "app/demo/demo_script.h"
 #include "app/demo/demo_session.h"
 #include "fixture.h"
 #include "game/input.h"
 #include "game/player.h"
 #include "game/view.h"
-#include "scratch_folder.h"
 
 namespace {
 
@@ -149,77 +143,18 @@ TEST_F(DemoPlayerTest, WhilePlayingOnlyEscapeGetsThrough) {
     EXPECT_FALSE(player.Finished());
 }
 
-// A demo file is read up to its limit and no further: one byte more is
-// refused, as the games refuse it, before the window opens.
-TEST(DemoFileTest, NoMoreThanSixteenMebibytes) {
-    ScratchFolder folder(false);
-    std::string content(kMaxDemoBytes, '#');
-    content[1] = '\n';
-    std::ofstream("full.script", std::ios::binary) << content;
-    std::ofstream("over.script", std::ios::binary) << content << '\n';
-    content.clear();
-    EXPECT_EQ(ReadDemoFile("full.script", content), "");
-    EXPECT_EQ(content.size(), kMaxDemoBytes);
-    content.clear();
-    EXPECT_EQ(ReadDemoFile("over.script", content), "The demo \"over.script\" is larger than 16 MiB.");
-    const char* argv[] = {"maze", "--playdemo", "over.script"};
-    EXPECT_EQ(StartDemoSession(3, argv), "The demo \"over.script\" is larger than 16 MiB.");
-    ResetDemoSession();
-}
-
-// The files the game writes are never a demo or a recording, by whatever
-// name they are given; a file of its own is played.
-TEST(DemoFileTest, NeverTheGamesOwnFiles) {
-    ScratchFolder folder(false);
-    std::filesystem::create_directory("sub");
-    for (const char* name : {"demo-result.txt", "timedemo.txt", "other.script"}) {
-        std::ofstream(name) << "frames 1\n";
+// Escape and F1 in a demo's own key table are the demo's: they neither end
+// the game nor toggle the display. The turn that finds no step left ends it.
+TEST_F(DemoPlayerTest, ItsOwnEscapeAndF1AreItsAndItsLastStepEndsTheGame) {
+    DemoPlayer player(Read("key 27 down\nkey 112 down\nframes 2\n"), [] { return std::string(); });
+    PlayDemo(player, true);
+    for (int turn = 0; turn < 2; ++turn) {
+        const IdleTurn idle = ShellIdleTurn();
+        EXPECT_FALSE(idle.done || idle.toggleFullscreen) << turn;
     }
-    struct Case {
-        const char* option;
-        const char* file;
-        const char* own;  // what is refused, or null
-    };
-    const Case cases[] = {
-        {"--playdemo", "demo-result.txt", "demo-result.txt"},
-        {"--timedemo", "./timedemo.txt", "timedemo.txt"},
-        {"--record", "sub/../lista.txt", "lista.txt"},
-        {"--record", "sub/lista.txt", nullptr},
-        {"--playdemo", "other.script", nullptr},
-        {"--record", "demo-result.txt", "demo-result.txt"},
-#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)  // a hard link of the file
-        {"--playdemo", "sub/linked.txt", "timedemo.txt"},
-#endif
-    };
-#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
-    std::filesystem::create_hard_link("timedemo.txt", "sub/linked.txt");
-#endif
-    for (const Case& c : cases) {
-        const char* argv[] = {"maze", c.option, c.file};
-        const std::string refused = c.own ? "\"" + std::string(c.file) + "\" is \"" + c.own +
-                                                "\", which the game writes itself: choose another file."
-                                          : "";
-        ResetDemoSession();
-        EXPECT_EQ(StartDemoSession(3, argv), refused) << c.option << " " << c.file;
-    }
+    EXPECT_TRUE(ShellIdleTurn().done);
+    EXPECT_TRUE(player.Finished());
+    EXPECT_EQ(StepsRun(), 2);
 }
-
-#ifdef __linux__
-// Nothing but a regular file is opened, for reading or writing: a device
-// may never end and a pipe never begin, and neither may hang the game.
-TEST(DemoFileTest, OnlyRegularFiles) {
-    ScratchFolder folder(false);
-    ASSERT_EQ(mkfifo("pipe.script", 0600), 0);
-    const std::string why = "\": Not a regular file (a pipe, a device or a socket)";
-    std::string content;
-    for (const std::string path : {"/dev/zero", "pipe.script"}) {
-        EXPECT_EQ(ReadDemoFile(path, content), "Cannot read the demo \"" + path + why);
-        const char* argv[] = {"maze", "--record", path.c_str()};
-        ResetDemoSession();
-        EXPECT_EQ(StartDemoSession(3, argv), "Cannot write \"" + path + why);
-    }
-    ResetDemoSession();
-}
-#endif
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "app/common/game_window.h"
 #include "app/common/gl_setup.h"
 #include "app/demo/apply_command.h"
-#include "app/demo/demo_text.h"
+#include "app/demo/demo_script.h"
 #include "app/demo/state_line.h"
 #include "app/null/gl_record.h"
 #include "app/null/headless.h"
