@@ -3,7 +3,7 @@
 # Chromium) is played by every build, and each play must end by itself with
 # exit code 0 in the recording's own `expect` state. A recording with Windows
 # line endings is played by the Linux game and the page too.
-# Sourced by run.sh, whose helpers and counters it uses; the page's side is
+# Sourced by run.sh; the page's side is
 # tests/web/page_demo.py, run only when run.sh is given the web build.
 
 declare -A MATRIX_RECORDINGS=()  # build -> a recording made in it
@@ -48,7 +48,7 @@ play_in() {
         *)
             new_run "matrix-$player-$name" full
             cp "$recording" "$RUN/"
-            start_game_with "$player" --playdemo "$name"
+            start_game "$player" --playdemo "$name"
             if ! wait_exit "$GAME_PID" 180; then
                 stop_pid "$GAME_PID"
             fi

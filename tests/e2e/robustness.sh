@@ -1,39 +1,28 @@
 # robustness.sh -- end-to-end checks of a player's mishaps: a Data/ folder
 # with bitmaps missing or broken, and F1 pressed again and again. Sourced by
-# run.sh, whose helpers (new_run, start_game, find_game, ...) these use.
+# run.sh.
 
 # --- bitmaps missing or broken ------------------------------------------------
 
 # The bitmaps by bit of a set's number: 1 Crate (walls, stairs), 2 Land
 # (floors, ceilings, crates), 4 Door. Set 7 is the play check's Data/, set 0
-# the no-bitmap check's; these are the six in between.
+# the no-bitmap check's; these are the six in between, by name.
 BITMAPS=(Crate Land Door)
+BITMAP_SETS=(
+    [1]="Crate.bmp only" [2]="Land.bmp only" [3]="Crate.bmp and Land.bmp" [4]="Door.bmp only"
+    [5]="Crate.bmp and Door.bmp" [6]="Land.bmp and Door.bmp"
+)
 # Where the picture at rest shows only walls and where only floor: brick on
 # the left, tiles at the bottom right. The door is out of sight there.
 WALL_AREA=150x150+20+120
 FLOOR_AREA=400x100+240+380
 
-# bitmap_names SET: "Crate.bmp and Door.bmp" and the like.
-bitmap_names() {
-    local bit names=()
-    for bit in 0 1 2; do
-        (( $1 >> bit & 1 )) && names+=("${BITMAPS[bit]}.bmp")
-    done
-    case ${#names[@]} in
-        1) echo "${names[0]} only" ;;
-        2) echo "${names[0]} and ${names[1]}" ;;
-        *) echo "${names[*]}" ;;
-    esac
-}
-
 # new_bitmap_run NAME SET: a fresh working folder whose Data/ holds the bitmaps of SET.
 new_bitmap_run() {
-    local bit full
+    local bit
     new_run "$1" empty
-    full=$(data_for "$LINUX_GAME")
-    [ -f "$full/Crate.bmp" ] || full=$(data_for "$WINDOWS_GAME")
     for bit in 0 1 2; do
-        (( $2 >> bit & 1 )) && cp "$full/${BITMAPS[bit]}.bmp" "$RUN/Data/"
+        (( $2 >> bit & 1 )) && cp "$(full_data)/${BITMAPS[bit]}.bmp" "$RUN/Data/"
     done
 }
 
@@ -45,12 +34,9 @@ write_noise() {
 # Three kinds of broken file: noise; "BM" and noise; a real bitmap cut short
 # (its header promises the rest).
 write_broken_bitmaps() {
-    local full
-    full=$(data_for "$LINUX_GAME")
-    [ -f "$full/Door.bmp" ] || full=$(data_for "$WINDOWS_GAME")
     write_noise "$RUN/Data/Crate.bmp"
     { printf BM; write_noise /dev/stdout; } >"$RUN/Data/Land.bmp"
-    head -c 2000 "$full/Door.bmp" >"$RUN/Data/Door.bmp"
+    head -c 2000 "$(full_data)/Door.bmp" >"$RUN/Data/Door.bmp"
 }
 
 # area_like_reference AREA PICTURE: prints "like" (at most 1% of the area's
@@ -83,9 +69,7 @@ expect_bitmap_window() {
     read -r x y w h < <(client_geometry "$WIN")
     if [ "${w}x${h}" != 640x480 ]; then
         fail "$label" "client area ${w}x${h}, expected 640x480"
-    elif ! settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
-        fail "$label" "$SETTLE_TROUBLE ($RUN/still.png)"
-    else
+    elif settle_window "$label" "$RUN/still.png"; then
         walls=$(area_like_reference "$WALL_AREA" "$RUN/still.png")
         floors=$(area_like_reference "$FLOOR_AREA" "$RUN/still.png")
         if [ "$walls $floors" = "$want_walls $want_floors" ]; then
@@ -102,7 +86,7 @@ expect_bitmap_window() {
 check_bitmap_set() {
     new_bitmap_run "$1-bitmaps-$2" "$2"
     start_game "$1"
-    expect_bitmap_window "$1: Data/ with $(bitmap_names "$2")" "$2"
+    expect_bitmap_window "$1: Data/ with ${BITMAP_SETS[$2]}" "$2"
 }
 
 # Broken files count as missing: three of them are no bitmap at all, and one
@@ -111,7 +95,7 @@ check_broken_bitmaps() {
     local kind=$1
     new_run "$kind-broken-bitmaps" empty
     write_broken_bitmaps
-    start_game "$kind" -all,trace+msgbox
+    WINEDEBUG=-all,trace+msgbox start_game "$kind"
     expect_initialization_failed "$kind: Data/ with three broken bitmaps"
     new_bitmap_run "$kind-broken-crate" 6
     write_noise "$RUN/Data/Crate.bmp"
@@ -132,7 +116,7 @@ check_bitmap_sets() {
             check_bitmap_set windows 4
             new_run windows-noise-crate empty
             write_noise "$RUN/Data/Crate.bmp"
-            start_game windows -all,trace+msgbox
+            WINEDEBUG=-all,trace+msgbox start_game windows
             expect_initialization_failed "windows: Data/ with only noise as Crate.bmp"
             ;;
     esac
@@ -152,23 +136,15 @@ resident_kb() {
 # anew, fullscreen and back; ten of them must not add up. Resident memory
 # after the tenth (windowed) is within 10% of that after the second.
 check_f1_toggles() {
-    local kind=$1 label="$1: F1 $F1_TOGGLES times" round old x y w h second=0 tenth=0
+    local kind=$1 label="$1: F1 $F1_TOGGLES times" round second=0 tenth=0
     new_run "$kind-f1-toggles" full
     start_game "$kind"
     find_game "$label" || return
     for ((round = 1; round <= F1_TOGGLES; round++)); do
-        old=$WIN
-        hold_key "$WIN" F1
-        if ! new_game_window "$old"; then
-            fail "$label" "after F1 number $round: $NEW_WINDOW_TROUBLE (stderr: $RUN/stderr.txt)"
-            stop_pid "$GAME_PID"
-            return
-        fi
+        new_game_window "$label" "F1 number $round" || return
         (( round == 2 || round == F1_TOGGLES )) || continue
         # Textures loaded and frames drawn: the picture comes to rest.
-        read -r x y w h < <(client_geometry "$WIN")
-        if ! settle "$RUN/after-$round.png" "$x" "$y" "$w" "$h" 15; then
-            fail "$label" "after F1 number $round $SETTLE_TROUBLE ($RUN/after-$round.png)"
+        if ! settle_window "$label: after F1 number $round" "$RUN/after-$round.png"; then
             stop_pid "$GAME_PID"
             return
         fi
@@ -190,20 +166,7 @@ percent_change() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f%%", (b - a) * 100 / a }'
 }
 
-# As the F1 granted check: display B natively, Wine's virtual desktop.
-check_f1_toggles_where_granted() {
-    case $1 in
-        linux)
-            DISPLAY=$DISPLAY_B
-            check_f1_toggles linux
-            DISPLAY=$DISPLAY_A
-            ;;
-        windows)
-            wine_desktop on && check_f1_toggles windows
-            wine_desktop off
-            ;;
-    esac
-}
+check_f1_toggles_where_granted() { where_granted check_f1_toggles "$1"; }
 
 # --- a Windows without XInput -------------------------------------------------
 
