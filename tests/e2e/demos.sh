@@ -5,7 +5,7 @@
 
 DEMO_SCRIPT="$here/../sim/stairs_demo.script"
 DEMO_NAME=$(basename "$DEMO_SCRIPT")
-DEMO_STATE=$(tail -1 "$here/../sim/stairs_demo.expected")
+DEMO_STATE=$(tail -1 "$here/../sim/stairs_demo.expected")  # the simulator's last state
 
 # About ten seconds of play: the pointer both ways on both axes, 'W', 'S',
 # Shift with each, the space bar, in the client area at X Y.
@@ -36,20 +36,18 @@ record_and_replay() {
     read -r x y w h < <(client_geometry "$WIN")
     play_mixed "$x" "$y"
     end_recorded "$label" "$end" || return
-    frames=$(tail -1 "$RECORDING" | sed 's/^expect frame=\([0-9]*\) .*/\1/')
+    frames=$(frames_of "$RECORDING")
     replayed_everywhere "$label" || return
     pass "$label: $(stat -c %s "$RECORDING") bytes, $frames frames;${REPLAYED%;}"
-    if [ "$end" = escape ]; then keep_for_matrix "$kind" "$RECORDING"; fi
+    if [ "$end" = escape ]; then MATRIX_RECORDINGS[$kind]=$RECORDING; fi
 }
 
 # play_demo KIND playdemo|timedemo [RUN]: the stairs demo, played to its end
 # (in the folder RUN, KIND-MODE without it).
 play_demo() {
-    local kind=$1 mode=$2
-    new_run "${3:-$kind-$mode}" full
+    new_run "${3:-$1-$2}" full
     cp "$DEMO_SCRIPT" "$RUN/"
-    start_game "$kind" "--$mode" "$DEMO_NAME"
-    wait_exit "$GAME_PID" 180
+    play_back "$1" "$DEMO_NAME" "--$2"
 }
 
 check_playdemo() {
@@ -60,12 +58,10 @@ check_playdemo() {
 # check_demo_ended LABEL: the stairs demo played has ended the game, exit
 # code 0, in the simulator's last state.
 check_demo_ended() {
-    local got
-    got=$(first_line "$RUN/demo-result.txt")
-    if [ "$EXIT_CODE" = 0 ] && [ "$got" = "$DEMO_STATE" ]; then
+    if [ "$EXIT_CODE" = 0 ] && [ "$PLAYED" = "$DEMO_STATE" ]; then
         pass "$1 ends by itself with exit code 0 in the simulator's last state"
     else
-        fail_and_stop "$1" "exit code $EXIT_CODE, demo-result.txt: ${got:-nothing} ($RUN)"
+        fail "$1" "exit code $EXIT_CODE, demo-result.txt: ${PLAYED:-nothing} ($RUN)"
     fi
 }
 
@@ -74,10 +70,10 @@ check_timedemo() {
     play_demo "$kind" timedemo
     line=$(first_line "$RUN/timedemo.txt")
     pattern="^timedemo $DEMO_NAME: [0-9]+ frames in [0-9]+\.[0-9]{3} s, [0-9]+\.[0-9] fps$"
-    if [ "$EXIT_CODE" = 0 ] && [[ $line =~ $pattern ]] && [ "$(first_line "$RUN/demo-result.txt")" = "$DEMO_STATE" ]; then
+    if [ "$EXIT_CODE" = 0 ] && [[ $line =~ $pattern ]] && [ "$PLAYED" = "$DEMO_STATE" ]; then
         pass "$label: $line"
     else
-        fail_and_stop "$label" "exit code $EXIT_CODE, timedemo.txt: ${line:-nothing} ($RUN)"
+        fail "$label" "exit code $EXIT_CODE, timedemo.txt: ${line:-nothing} ($RUN)"
     fi
 }
 

@@ -40,7 +40,7 @@ check_timedemo_read_only() {
     writable "$RUN"
     if [ "$EXIT_CODE" != 2 ]; then
         fail "$label" "exit code $EXIT_CODE, expected 2 ($out)"
-    elif ! tr -d '\r' <"$out/stdout.txt" | grep -qx "${DEMO_STATE#expect }"; then
+    elif ! tr -d '\r' <"$out/stdout.txt" | grep -qx "$DEMO_STATE"; then
         fail "$label" "no state line on standard output ($out/stdout.txt)"
     elif ! grep -q "^timedemo $DEMO_NAME: [0-9]* frames in " "$out/stdout.txt"; then
         fail "$label" "no timing line on standard output ($out/stdout.txt)"
@@ -54,9 +54,7 @@ check_timedemo_read_only() {
 # A recording named in Cyrillic, made with Escape and played back.
 check_record_cyrillic() {
     local kind=$1 label="$1: a recording named демо.script" name=демо.script want
-    new_run "$kind-record-cyrillic" full
-    start_game "$kind" --record "$name"
-    find_game "$label" || return
+    start_found "$kind" "$kind-record-cyrillic" "$label" --record "$name" || return
     hold_key "$WIN" w 0.6
     escape_and_wait
     if [ "$EXIT_CODE" != 0 ] || [ ! -f "$RUN/$name" ]; then
@@ -67,13 +65,12 @@ check_record_cyrillic() {
         fail "$label" "its second line is not \"# build $kind\": $(sed -n 2p "$RUN/$name")"
         return
     fi
-    want=$(tail -1 "$RUN/$name" | sed 's/^expect //')
-    start_game "$kind" --playdemo "$name"
-    wait_exit "$GAME_PID" 120
-    if [ "$EXIT_CODE" = 0 ] && [ "$(first_line "$RUN/demo-result.txt")" = "$want" ]; then
+    want=$(expected_state "$RUN/$name")
+    play_back "$kind" "$name"
+    if [ "$EXIT_CODE" = 0 ] && [ "$PLAYED" = "$want" ]; then
         pass "$label: written under its name, played back to its last line"
     else
-        fail_and_stop "$label" "played back: exit code $EXIT_CODE, demo-result.txt: $(first_line "$RUN/demo-result.txt")"
+        fail "$label" "played back: exit code $EXIT_CODE, demo-result.txt: $PLAYED"
     fi
 }
 
@@ -121,9 +118,7 @@ check_files_refused() {
 # alone takes the name at the end.
 check_shared_recording() {
     local kind=$1 label="$1: a second game recording to the same file" first window second
-    new_run "$kind-shared-recording" full
-    start_game "$kind" --record shared.script
-    find_game "$label" || return
+    start_found "$kind" "$kind-shared-recording" "$label" --record shared.script || return
     first=$GAME_PID window=$WIN
     for second in "${KINDS[@]}"; do
         refused_start "$second" "$label, $second" "shared.script.*being recorded by another game" \

@@ -210,6 +210,16 @@ start_game() {
     fi
 }
 
+# start_found KIND NAME LABEL ARGS...: the game in a fresh run NAME with ARGS,
+# its window found; 1, failed, when none.
+start_found() {
+    local kind=$1 label=$3
+    new_run "$2" full
+    shift 3
+    start_game "$kind" "$@"
+    find_game "$label"
+}
+
 # expect_exit LABEL CODE: the game ends by itself within 15 s with CODE.
 expect_exit() {
     wait_exit "$GAME_PID" 15
@@ -218,6 +228,12 @@ expect_exit() {
     else
         fail_and_stop "$1" "exit code $EXIT_CODE, expected $2 (stderr: $RUN/stderr.txt)"
     fi
+}
+
+# escape_ends LABEL: Escape in the game's window ends the game with exit code 0.
+escape_ends() {
+    hold_key "$WIN" Escape
+    expect_exit "$1" 0
 }
 
 # escape_and_wait [SECONDS]: Escape held in the game's window (0.4 s, or
@@ -260,9 +276,11 @@ geometry_of() {
 }
 
 # The client area: the window itself, or its one child where the toolkit
-# draws the frame inside its own window (Wine's virtual desktop).
+# draws the frame inside its own window (Wine's virtual desktop). Nothing for
+# no window: xwininfo without one waits for a click.
 client_geometry() {
     local children
+    [ -n "$1" ] || return 1
     children=$(xwininfo -children -id "$1" 2>/dev/null | awk '/^     0x/ { print $1 }')
     if [ "$(printf '%s\n' "$children" | grep -c .)" = 1 ]; then
         geometry_of "$children"
@@ -323,17 +341,23 @@ find_game() {
     return 1
 }
 
+# other_window OLD: a viewable window of the game other than OLD, in WIN.
+other_window() {
+    local id
+    id=$(viewable_window "$TITLE" "$1") && WIN=$id
+}
+
 # new_game_window LABEL WHEN: F1 in the game's window, then a window of the
 # game other than the old one, drawn into (see find_game); sets WIN. 1, failed
 # and the game stopped, when either does not come.
 new_game_window() {
     local old=$WIN
     hold_key "$WIN" F1
-    if ! wait_until 15 viewable_window "$TITLE" "$old" >/dev/null; then
+    # Kept as it is found: the window shown a moment ago may be gone again.
+    if ! wait_until 15 other_window "$old"; then
         fail_and_stop "$1" "after $2: no new window in 15 s (stderr: $RUN/stderr.txt)"
         return 1
     fi
-    WIN=$(viewable_window "$TITLE" "$old")
     if ! wait_until 30 window_drawn "$WIN"; then
         fail_and_stop "$1" "after $2: the game drew nothing into its new window in 30 s (stderr: $RUN/stderr.txt)"
         return 1
@@ -590,22 +614,34 @@ first_line() {
     head -1 "$1" 2>/dev/null | tr -d '\r'
 }
 
+# The state a recording ends in, from its last `expect` line.
+expected_state() {
+    grep '^expect ' "$1" | tail -1 | tr -d '\r' | sed 's/^expect //'
+}
+
+frames_of() {
+    expected_state "$1" | sed 's/^frame=\([0-9]*\) .*/\1/'
+}
+
+# play_back KIND NAME [MODE]: the demo NAME in $RUN played by the game to its
+# end (--playdemo, or MODE), within 180 s; sets EXIT_CODE, and PLAYED to the
+# state it ended in.
+play_back() {
+    start_game "$1" "${3:---playdemo}" "$2"
+    wait_exit "$GAME_PID" 180 || stop_pid "$GAME_PID"
+    PLAYED=$(first_line "$RUN/demo-result.txt")
+}
+
 # A recording is finished when its last line is the state it ended in.
 recording_closed() {
     tail -1 "$1" 2>/dev/null | grep -q '^expect frame='
 }
 
-# start_recorded KIND NAME LABEL ARGS...: the game in a fresh run NAME with
-# ARGS, recording to RECORDING, its window found and focused; 1, failed, when
-# no window.
+# start_recorded KIND NAME LABEL ARGS...: as start_found, recording to
+# RECORDING, the window focused.
 start_recorded() {
-    local kind=$1 label=$3
-    new_run "$2" full
-    shift 3
-    RECORDING="$RUN/recording.script"
-    start_game "$kind" --record recording.script "$@"
-    find_game "$label" || return 1
-    focus
+    RECORDING="$SCRATCH/$2/recording.script"
+    start_found "$1" "$2" "$3" --record recording.script "${@:4}" && focus
 }
 
 # end_recorded LABEL [escape|close]: Escape, or the window closed, then exit

@@ -40,15 +40,14 @@ read_summary() {
     done
 }
 
-# The steps recorded between the first 'W' down and its release, and the
-# steps dropped meanwhile ("# N steps dropped": a turn that came more than a
-# quarter of a second late makes up no more than that, by design).
-steps_while_w_held() {
-    awk '/^key 87 down/ { on = 1 } /^key 87 up/ { on = 0 } on && /^frames / { n += $2 } END { print n + 0 }' "$1"
-}
-
-dropped_while_w_held() {
-    awk '/^key 87 down/ { on = 1 } /^key 87 up/ { on = 0 } on && / steps dropped$/ { n += $2 } END { print n + 0 }' "$1"
+# while_w_held FILE steps|dropped: the steps recorded between the first 'W'
+# down and its release (its "frames N" lines), or the steps dropped meanwhile
+# ("# N steps dropped": a turn that came more than a quarter of a second late
+# makes up no more than that, by design).
+while_w_held() {
+    local lines='^frames '
+    [ "$2" = dropped ] && lines=' steps dropped$'
+    awk -v lines="$lines" '/^key 87 down/ { on = 1 } /^key 87 up/ { on = 0 } on && $0 ~ lines { n += $2 } END { print n + 0 }' "$1"
 }
 
 # record_walk KIND RUN LABEL ARGS...: 'W' held HOLD_SECONDS, then Escape;
@@ -73,8 +72,8 @@ record_walk() {
 check_pace() {
     local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at the default pace" steps dropped rate low high
     record_walk "$kind" "$kind-pace" "$label" || return
-    steps=$(steps_while_w_held "$RECORDING")
-    dropped=$(dropped_while_w_held "$RECORDING")
+    steps=$(while_w_held "$RECORDING" steps)
+    dropped=$(while_w_held "$RECORDING" dropped)
     # The steps run only: the dropped ones are the clock's own shortfall.
     rate=$((steps * 1000 / HELD_MS))
     low=$((PACE * (100 - PACE_TOLERANCE_PERCENT) / 100))
@@ -91,7 +90,7 @@ check_pace_zero() {
     local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at --pace 0"
     record_walk "$kind" "$kind-pace-0" "$label" --pace 0 || return
     if [ "${SUMMARY[steps]}" = "${SUMMARY[drawn]}" ] && ((${SUMMARY[steps]} < HELD_MS * PACE / 1000 / 2)); then
-        pass "$label: ${SUMMARY[steps]} steps, ${SUMMARY[drawn]} drawn, $(steps_while_w_held "$RECORDING") while 'W' was held"
+        pass "$label: ${SUMMARY[steps]} steps, ${SUMMARY[drawn]} drawn, $(while_w_held "$RECORDING" steps) while 'W' was held"
     else
         fail "$label" "summary: $SUMMARY_LINE ($RUN)"
     fi
@@ -194,7 +193,7 @@ check_taps() {
     sleep 0.3
     xdotool keydown --delay 0 Escape sleep 0.02 keyup --delay 0 Escape
     wait_exit "$GAME_PID" 5
-    walked=$(steps_while_w_held "$RECORDING")
+    walked=$(while_w_held "$RECORDING" steps)
     if [ "$EXIT_CODE" = 0 ] && ((walked >= 27 && walked <= 33)); then
         pass "$label: 'W' held 30 ms walks $walked steps; Escape held 20 ms ends the game"
     else
@@ -202,9 +201,7 @@ check_taps() {
     fi
     # A step a second: the tap is over long before the step that sees it.
     label="$kind: Escape held 20 ms at --pace 1"
-    new_run "$kind-escape-pace-1" full
-    start_game "$kind" --pace 1
-    find_game "$label" || return
+    start_found "$kind" "$kind-escape-pace-1" "$label" --pace 1 || return
     focus
     xdotool keydown --delay 0 Escape sleep 0.02 keyup --delay 0 Escape
     expect_exit "$label ends the game" 0

@@ -4,17 +4,12 @@
 
 TITLE="Tamblin 1.OpenGL_game"
 VEXA_TEXT="The Requested Fullscreen Mode Is Not Supported By"
-# The two games draw with the same GL calls on the same Mesa, but their GLU
-# differs (Mesa's libGLU, Wine's glu32), so the matrices differ in the last
-# bits and a polygon edge or a depth tie can fall one pixel the other way.
-# Measured: no pixel beyond 1% at rest, 4 single edge pixels after the turn,
-# 1 at the stairs, none at the crate.
-# Allowed: 10% per pixel, and 80 pixels beyond that, as for the page, whose
-# SwiftShader filters textures a shade apart from Mesa (measured against the
-# references: at most 52 pixels beyond 10%, at the stairs). A depth buffer of
-# other precision than the game's 16 bits shows a seam of at least 118 (one
-# mouse move) and up to 390 (at rest) in either build; a missing wall, another
-# texture, a turn of 3 degrees (over 300000 pixels) fail by far more.
+# Two pictures are alike within 10% per pixel and 80 pixels beyond that. The
+# two GLUs (Mesa's libGLU, Wine's glu32) differ in single edge pixels (4 at
+# most, after the turn), the page's texture filtering in up to 52 (at the
+# stairs); a depth buffer of other precision than the game's 16 bits shows a
+# seam of 118 (one mouse move) to 390 (at rest); a missing wall, another
+# texture or a turn of 3 degrees differ by far more.
 FUZZ_PERCENT=10
 MAX_DIFFERING=80
 # The client point the game reads as no movement: a mouse move anywhere else
@@ -30,16 +25,13 @@ REFERENCE="$here/reference"
 # bar's lines in lista.txt, and Escape.
 check_play() {
     local kind=$1 x y w h
-    new_run "$kind-play" full
-    start_game "$kind"
-    find_game "$kind: window \"$TITLE\"" || return
+    start_found "$kind" "$kind-play" "$kind: window \"$TITLE\"" || return
     pass "$kind: window \"$TITLE\""
     expect_client_640x480 "$kind: client area 640x480"
     read -r x y w h < <(client_geometry "$WIN")
     shoot_pictures "$kind" "$x" "$y" "$w" "$h"
     check_space "$kind" "$x" "$y" "$w" "$h"
-    hold_key "$WIN" Escape
-    expect_exit "$kind: Escape ends the game with exit code 0" 0
+    escape_ends "$kind: Escape ends the game with exit code 0"
 }
 
 # The first frames with no input, then one move right of and below the point
@@ -108,9 +100,7 @@ check_space() {
 
 check_close() {
     local kind=$1
-    new_run "$kind-close" full
-    start_game "$kind"
-    find_game "$kind: close" || return
+    start_found "$kind" "$kind-close" "$kind: close" || return
     close_window "$WIN"
     expect_exit "$kind: closing the window ends the game with exit code 0" 0
 }
@@ -119,9 +109,7 @@ check_close() {
 # window. Twice, and the game still runs and answers Escape.
 check_fullscreen_refused() {
     local kind=$1 label="$1: F1 refused" round
-    new_run "$kind-f1-refused" full
-    WINEDEBUG=-all,trace+msgbox start_game "$kind"
-    find_game "$label" || return
+    WINEDEBUG=-all,trace+msgbox start_found "$kind" "$kind-f1-refused" "$label" || return
     for round in 1 2; do
         hold_key "$WIN" F1
         if ! find_shown "Vexa GL"; then
@@ -137,16 +125,13 @@ check_fullscreen_refused() {
     done
     pass "$kind: F1 on a display without 640x480 asks \"Vexa GL\"; Yes plays on in a window"
     expect_client_640x480 "$kind: after F1 twice the client area is 640x480"
-    hold_key "$WIN" Escape
-    expect_exit "$kind: after F1 twice Escape still ends the game with exit code 0" 0
+    escape_ends "$kind: after F1 twice Escape still ends the game with exit code 0"
 }
 
 # Where a 640 x 480 mode exists: F1 goes fullscreen without asking, F1 comes back.
 check_fullscreen_granted() {
     local kind=$1 label="$1: F1 granted" x y w h
-    new_run "$kind-f1-granted" full
-    start_game "$kind"
-    find_game "$label" || return
+    start_found "$kind" "$kind-f1-granted" "$label" || return
     new_game_window "$label" F1 || return
     read -r x y w h < <(client_geometry "$WIN")
     if [ -n "$(window_ids "Vexa GL")" ] || [ "$x $y $w $h" != "0 0 640 480" ]; then
@@ -156,8 +141,7 @@ check_fullscreen_granted() {
     pass "$kind: F1 with a 640x480 mode goes fullscreen without asking"
     new_game_window "$label" "the second F1" || return
     expect_client_640x480 "$kind: F1 again comes back to a 640x480 window"
-    hold_key "$WIN" Escape
-    expect_exit "$kind: back from fullscreen Escape ends the game with exit code 0" 0
+    escape_ends "$kind: back from fullscreen Escape ends the game with exit code 0"
 }
 
 check_fullscreen_granted_where_possible() { where_granted check_fullscreen_granted "$1"; }

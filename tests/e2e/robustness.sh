@@ -6,12 +6,8 @@
 
 # The bitmaps by bit of a set's number: 1 Crate (walls, stairs), 2 Land
 # (floors, ceilings, crates), 4 Door. Set 7 is the play check's Data/, set 0
-# the no-bitmap check's; these are the six in between, by name.
+# the no-bitmap check's; these are the six in between.
 BITMAPS=(Crate Land Door)
-BITMAP_SETS=(
-    [1]="Crate.bmp only" [2]="Land.bmp only" [3]="Crate.bmp and Land.bmp" [4]="Door.bmp only"
-    [5]="Crate.bmp and Door.bmp" [6]="Land.bmp and Door.bmp"
-)
 # Where the picture at rest shows only walls and where only floor: brick on
 # the left, tiles at the bottom right. The door is out of sight there.
 WALL_AREA=150x150+20+120
@@ -78,48 +74,45 @@ expect_bitmap_window() {
             fail "$label" "walls $walls and floors $floors reference/still.png, expected $want_walls and $want_floors ($RUN/still.png)"
         fi
     fi
-    hold_key "$WIN" Escape
-    expect_exit "$label: Escape ends the game with exit code 0" 0
+    escape_ends "$label: Escape ends the game with exit code 0"
 }
 
-# check_bitmap_set KIND SET
-check_bitmap_set() {
-    new_bitmap_run "$1-bitmaps-$2" "$2"
-    start_game "$1"
-    expect_bitmap_window "$1: Data/ with ${BITMAP_SETS[$2]}" "$2"
-}
+# Each case: the game, the set, what is written over it (noise as Crate.bmp,
+# three broken bitmaps, or none) and what Data/ then holds. Broken files count
+# as missing: three of them are no bitmap at all, and one beside two good ones
+# leaves its own surfaces plain. Natively every set and both kinds of broken
+# file; under Wine, whose runs take seconds each, one set and one broken file.
+BITMAP_CASES=(
+    "linux 1 none Crate.bmp only"
+    "linux 2 none Land.bmp only"
+    "linux 3 none Crate.bmp and Land.bmp"
+    "linux 4 none Door.bmp only"
+    "linux 5 none Crate.bmp and Door.bmp"
+    "linux 6 none Land.bmp and Door.bmp"
+    "linux 0 three three broken bitmaps"
+    "linux 6 noise Land.bmp and Door.bmp, and noise as Crate.bmp"
+    "windows 4 none Door.bmp only"
+    "windows 0 noise only noise as Crate.bmp"
+)
 
-# Broken files count as missing: three of them are no bitmap at all, and one
-# beside two good ones leaves its own surfaces plain.
-check_broken_bitmaps() {
-    local kind=$1
-    new_run "$kind-broken-bitmaps" empty
-    write_broken_bitmaps
-    WINEDEBUG=-all,trace+msgbox start_game "$kind"
-    expect_initialization_failed "$kind: Data/ with three broken bitmaps"
-    new_bitmap_run "$kind-broken-crate" 6
-    write_noise "$RUN/Data/Crate.bmp"
-    start_game "$kind"
-    expect_bitmap_window "$kind: Data/ with Land.bmp and Door.bmp, and noise as Crate.bmp" 6
-}
-
-# Natively every set and the broken files; under Wine, whose runs take
-# seconds each, one set and one broken file.
 check_bitmap_sets() {
-    local set
-    case $1 in
-        linux)
-            for set in 1 2 3 4 5 6; do check_bitmap_set linux "$set"; done
-            check_broken_bitmaps linux
-            ;;
-        windows)
-            check_bitmap_set windows 4
-            new_run windows-noise-crate empty
-            write_noise "$RUN/Data/Crate.bmp"
-            WINEDEBUG=-all,trace+msgbox start_game windows
-            expect_initialization_failed "windows: Data/ with only noise as Crate.bmp"
-            ;;
-    esac
+    local row kind set broken holds
+    for row in "${BITMAP_CASES[@]}"; do
+        read -r kind set broken holds <<<"$row"
+        [ "$kind" = "$1" ] || continue
+        new_bitmap_run "$kind-bitmaps-$set-$broken" "$set"
+        case $broken in
+            noise) write_noise "$RUN/Data/Crate.bmp" ;;
+            three) write_broken_bitmaps ;;
+        esac
+        if [ "$set" = 0 ]; then
+            WINEDEBUG=-all,trace+msgbox start_game "$kind"
+            expect_initialization_failed "$kind: Data/ with $holds"
+        else
+            start_game "$kind"
+            expect_bitmap_window "$kind: Data/ with $holds" "$set"
+        fi
+    done
 }
 
 # --- F1 again and again ------------------------------------------------------------
@@ -137,9 +130,7 @@ resident_kb() {
 # after the tenth (windowed) is within 10% of that after the second.
 check_f1_toggles() {
     local kind=$1 label="$1: F1 $F1_TOGGLES times" round second=0 tenth=0
-    new_run "$kind-f1-toggles" full
-    start_game "$kind"
-    find_game "$label" || return
+    start_found "$kind" "$kind-f1-toggles" "$label" || return
     for ((round = 1; round <= F1_TOGGLES; round++)); do
         new_game_window "$label" "F1 number $round" || return
         (( round == 2 || round == F1_TOGGLES )) || continue
@@ -158,8 +149,7 @@ check_f1_toggles() {
         fail "$label" "resident memory $second kB after the 2nd, $tenth kB after the ${F1_TOGGLES}th ($(percent_change "$second" "$tenth"), more than 10%)"
     fi
     expect_client_640x480 "$label: the client area is 640x480 again"
-    hold_key "$WIN" Escape
-    expect_exit "$label: Escape ends the game with exit code 0" 0
+    escape_ends "$label: Escape ends the game with exit code 0"
 }
 
 percent_change() {
