@@ -15,7 +15,7 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 for part in lib play demos files pace robustness release matrix; do
-    # shellcheck source=lib.sh
+    # shellcheck disable=SC1090 # each part in turn
     source "$here/$part.sh"
 done
 
