@@ -13,7 +13,7 @@ say() { printf '%s\n' "$*" >&2; }
 pass() { PASSED=$((PASSED + 1)); say "PASS  $1"; }
 fail() { FAILED=$((FAILED + 1)); say "FAIL  $1: $2"; }
 
-# fail_and_stop LABEL REASON: a failed check that leaves the game running.
+# fail_and_stop LABEL REASON: a failed check, and the game it leaves running stopped.
 fail_and_stop() {
     fail "$1" "$2"
     stop_pid "$GAME_PID"
