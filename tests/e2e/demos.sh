@@ -1,29 +1,17 @@
 # demos.sh -- the end-to-end checks of demos: each game records a run of real
 # input that both simulators must replay to its last line, plays the stairs
 # demo back to the simulator's state, times it, and refuses a bad demo.
-# Sourced by run.sh, whose helpers and counters it uses.
+# Sourced by run.sh.
 
 DEMO_SCRIPT="$here/../sim/stairs_demo.script"
-DEMO_EXPECTED="$here/../sim/stairs_demo.expected"
-
-# start_game_with KIND ARGS...: like start_game, with options for the game.
-start_game_with() {
-    local kind=$1
-    shift
-    xdotool mousemove 1023 767 2>/dev/null
-    case $kind in
-        linux) (cd "$RUN" && exec "$LINUX_GAME" "$@") >"$RUN/stdout.txt" 2>"$RUN/stderr.txt" & ;;
-        windows) (cd "$RUN" && exec wine "$WINDOWS_GAME" "$@") >"$RUN/stdout.txt" 2>"$RUN/stderr.txt" & ;;
-    esac
-    GAME_PID=$!
-    STARTED_PIDS+=("$GAME_PID")
-}
+DEMO_NAME=$(basename "$DEMO_SCRIPT")
+DEMO_STATE=$(tail -1 "$here/../sim/stairs_demo.expected")  # the simulator's last state
 
 # About ten seconds of play: the pointer both ways on both axes, 'W', 'S',
 # Shift with each, the space bar, in the client area at X Y.
 play_mixed() {
     local x=$1 y=$2
-    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    focus
     xdotool mousemove $((x + 500)) $((y + 300)) && sleep 0.3
     xdotool mousemove $((x + 100)) $((y + 100)) && sleep 0.3
     xdotool keydown w && sleep 1.5
@@ -40,61 +28,26 @@ play_mixed() {
     sleep 0.5
 }
 
-# replay_in SIMULATOR RECORDING: 0 when it runs the recording to its end,
-# `expect` and all; its messages go to RECORDING.SIMULATOR.err.
-replay_in() {
-    local sim=$1 recording=$2 name
-    name=$(basename "$sim")
-    case $sim in
-        *.exe) (cd "$(dirname "$recording")" && timeout 120 wine "$sim") ;;
-        *) (cd "$(dirname "$recording")" && timeout 60 "$sim") ;;
-    esac <"$recording" >/dev/null 2>"$recording.$name.err"
-}
-
 # record_and_replay KIND escape|close: a recording of mixed play, ended by
 # Escape or by closing the window, replayed by every simulator there is.
 record_and_replay() {
-    local kind=$1 end=$2 label="$1: recording ended by $2" x y w h recording sim frames results=""
-    new_run "$kind-record-$end" full
-    recording="$RUN/recording.script"
-    start_game_with "$kind" --record recording.script
-    find_game "$label" || return
+    local kind=$1 end=$2 label="$1: recording ended by $2" x y w h frames
+    start_recorded "$kind" "$kind-record-$end" "$label" || return
     read -r x y w h < <(client_geometry "$WIN")
     play_mixed "$x" "$y"
-    if [ "$end" = escape ]; then hold_key "$WIN" Escape; else close_window "$WIN"; fi
-    wait_exit "$GAME_PID" 15
-    if [ "$EXIT_CODE" != 0 ] || ! tail -1 "$recording" 2>/dev/null | grep -q '^expect frame='; then
-        fail "$label" "exit code $EXIT_CODE, last line: $(tail -1 "$recording" 2>/dev/null) ($RUN)"
-        stop_pid "$GAME_PID"
-        return
-    fi
-    frames=$(tail -1 "$recording" | sed 's/^expect frame=\([0-9]*\) .*/\1/')
-    for sim in "$(dirname "$LINUX_GAME")/maze-sim" "$(dirname "$WINDOWS_GAME")/maze-sim.exe"; do
-        [ -f "$sim" ] || continue
-        if replay_in "$sim" "$recording"; then
-            results+=" $(basename "$sim") reaches it;"
-        else
-            fail "$label" "$(basename "$sim") does not reach the last line: $(head -2 "$recording.$(basename "$sim").err")"
-            return
-        fi
-    done
-    pass "$label: $(stat -c %s "$recording") bytes, $frames frames;${results%;}"
-    if [ "$end" = escape ]; then keep_for_matrix "$kind" "$recording"; fi
-}
-
-# One line of the file, without the CR a Windows program may end it with.
-first_line() {
-    head -1 "$1" 2>/dev/null | tr -d '\r'
+    end_recorded "$label" "$end" || return
+    frames=$(frames_of "$RECORDING")
+    replayed_everywhere "$label" || return
+    pass "$label: $(stat -c %s "$RECORDING") bytes, $frames frames;${REPLAYED%;}"
+    if [ "$end" = escape ]; then MATRIX_RECORDINGS[$kind]=$RECORDING; fi
 }
 
 # play_demo KIND playdemo|timedemo [RUN]: the stairs demo, played to its end
 # (in the folder RUN, KIND-MODE without it).
 play_demo() {
-    local kind=$1 mode=$2
-    new_run "${3:-$kind-$mode}" full
+    new_run "${3:-$1-$2}" full
     cp "$DEMO_SCRIPT" "$RUN/"
-    start_game_with "$kind" "--$mode" "$(basename "$DEMO_SCRIPT")"
-    wait_exit "$GAME_PID" 180
+    play_back "$1" "$DEMO_NAME" "--$2"
 }
 
 check_playdemo() {
@@ -105,14 +58,10 @@ check_playdemo() {
 # check_demo_ended LABEL: the stairs demo played has ended the game, exit
 # code 0, in the simulator's last state.
 check_demo_ended() {
-    local label=$1 want got
-    want=$(tail -1 "$DEMO_EXPECTED")
-    got=$(first_line "$RUN/demo-result.txt")
-    if [ "$EXIT_CODE" = 0 ] && [ "$got" = "$want" ]; then
-        pass "$label ends by itself with exit code 0 in the simulator's last state"
+    if [ "$EXIT_CODE" = 0 ] && [ "$PLAYED" = "$DEMO_STATE" ]; then
+        pass "$1 ends by itself with exit code 0 in the simulator's last state"
     else
-        fail "$label" "exit code $EXIT_CODE, demo-result.txt: ${got:-nothing} ($RUN)"
-        stop_pid "$GAME_PID"
+        fail "$1" "exit code $EXIT_CODE, demo-result.txt: ${PLAYED:-nothing} ($RUN)"
     fi
 }
 
@@ -120,34 +69,12 @@ check_timedemo() {
     local kind=$1 label="$1: --timedemo of the stairs demo" line pattern
     play_demo "$kind" timedemo
     line=$(first_line "$RUN/timedemo.txt")
-    pattern="^timedemo $(basename "$DEMO_SCRIPT"): [0-9]+ frames in [0-9]+\.[0-9]{3} s, [0-9]+\.[0-9] fps$"
-    if [ "$EXIT_CODE" = 0 ] && [[ $line =~ $pattern ]] &&
-        [ "$(first_line "$RUN/demo-result.txt")" = "$(tail -1 "$DEMO_EXPECTED")" ]; then
+    pattern="^timedemo $DEMO_NAME: [0-9]+ frames in [0-9]+\.[0-9]{3} s, [0-9]+\.[0-9] fps$"
+    if [ "$EXIT_CODE" = 0 ] && [[ $line =~ $pattern ]] && [ "$PLAYED" = "$DEMO_STATE" ]; then
         pass "$label: $line"
     else
         fail "$label" "exit code $EXIT_CODE, timedemo.txt: ${line:-nothing} ($RUN)"
-        stop_pid "$GAME_PID"
     fi
-}
-
-# refused_start KIND LABEL WANTED ARGS...: the game started in $RUN with ARGS
-# shows an "ERROR" box before any window, its text (matching the pattern
-# WANTED) on standard error too, and ends with exit code 2.
-refused_start() {
-    local kind=$1 label=$2 wanted=$3
-    shift 3
-    WINEDEBUG=-all,trace+msgbox start_game_with "$kind" "$@"
-    if ! find_shown "ERROR"; then
-        why_missing ERROR
-        fail "$label" "$REASON"
-        stop_pid "$GAME_PID"
-        return
-    fi
-    if ! grep -q "$wanted" "$RUN/stderr.txt"; then
-        fail "$label" "the box's text is not on stderr ($RUN/stderr.txt)"
-    fi
-    answer_box "$WIN"
-    expect_exit "$label is refused in an \"ERROR\" box; exit code 2" 2
 }
 
 # A demo with a line no simulator reads: maze-sim's line-numbered message.

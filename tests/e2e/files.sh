@@ -31,29 +31,20 @@ check_timedemo_read_only() {
     fi
     out="$SCRATCH/$kind-timedemo-read-only.out"
     mkdir -p "$out"
-    xdotool mousemove 1023 767 2>/dev/null
-    case $kind in
-        linux) (cd "$RUN" && exec "$LINUX_GAME" --timedemo "$(basename "$DEMO_SCRIPT")") ;;
-        windows) (cd "$RUN" && WINEDEBUG=-all,trace+msgbox exec wine "$WINDOWS_GAME" --timedemo "$(basename "$DEMO_SCRIPT")") ;;
-    esac >"$out/stdout.txt" 2>"$out/stderr.txt" &
-    GAME_PID=$!
-    STARTED_PIDS+=("$GAME_PID")
-    if ! wait_until 180 window_or_end ERROR || ! find_shown ERROR; then
-        fail "$label" "no \"ERROR\" box (stderr: $out/stderr.txt)"
-        stop_pid "$GAME_PID"
+    LOGS=$out WINEDEBUG=-all,trace+msgbox start_game "$kind" --timedemo "$DEMO_NAME"
+    if ! LOGS=$out error_box "$label" "Cannot write .*demo-result.txt.* in .*$(basename "$RUN")" 180; then
         writable "$RUN"
         return
     fi
-    answer_box "$WIN"
     wait_exit "$GAME_PID" 15
     writable "$RUN"
     if [ "$EXIT_CODE" != 2 ]; then
         fail "$label" "exit code $EXIT_CODE, expected 2 ($out)"
-    elif ! tr -d '\r' <"$out/stdout.txt" | grep -qx "$(tail -1 "$DEMO_EXPECTED" | sed 's/^expect //')"; then
+    elif ! tr -d '\r' <"$out/stdout.txt" | grep -qx "$DEMO_STATE"; then
         fail "$label" "no state line on standard output ($out/stdout.txt)"
-    elif ! grep -q "^timedemo $(basename "$DEMO_SCRIPT"): [0-9]* frames in " "$out/stdout.txt"; then
+    elif ! grep -q "^timedemo $DEMO_NAME: [0-9]* frames in " "$out/stdout.txt"; then
         fail "$label" "no timing line on standard output ($out/stdout.txt)"
-    elif ! grep -q "Cannot write .*demo-result.txt.* in .*$(basename "$RUN")" "$out/stderr.txt"; then
+    elif [ -z "$BOX_SAID" ]; then
         fail "$label" "the box does not name the folder ($out/stderr.txt)"
     else
         pass "$label: both lines on standard output, the folder in the box, exit code 2"
@@ -63,29 +54,23 @@ check_timedemo_read_only() {
 # A recording named in Cyrillic, made with Escape and played back.
 check_record_cyrillic() {
     local kind=$1 label="$1: a recording named демо.script" name=демо.script want
-    new_run "$kind-record-cyrillic" full
-    start_game_with "$kind" --record "$name"
-    find_game "$label" || return
+    start_found "$kind" "$kind-record-cyrillic" "$label" --record "$name" || return
     hold_key "$WIN" w 0.6
-    hold_key "$WIN" Escape
-    wait_exit "$GAME_PID" 15
+    escape_and_wait
     if [ "$EXIT_CODE" != 0 ] || [ ! -f "$RUN/$name" ]; then
-        fail "$label" "exit code $EXIT_CODE, files: $(ls "$RUN" | tr '\n' ' ')"
-        stop_pid "$GAME_PID"
+        fail_and_stop "$label" "exit code $EXIT_CODE, files: $(ls "$RUN" | tr '\n' ' ')"
         return
     fi
     if [ "$(sed -n 2p "$RUN/$name")" != "# build $kind" ]; then
         fail "$label" "its second line is not \"# build $kind\": $(sed -n 2p "$RUN/$name")"
         return
     fi
-    want=$(tail -1 "$RUN/$name" | sed 's/^expect //')
-    start_game_with "$kind" --playdemo "$name"
-    wait_exit "$GAME_PID" 120
-    if [ "$EXIT_CODE" = 0 ] && [ "$(first_line "$RUN/demo-result.txt")" = "$want" ]; then
+    want=$(expected_state "$RUN/$name")
+    play_back "$kind" "$name"
+    if [ "$EXIT_CODE" = 0 ] && [ "$PLAYED" = "$want" ]; then
         pass "$label: written under its name, played back to its last line"
     else
-        fail "$label" "played back: exit code $EXIT_CODE, demo-result.txt: $(first_line "$RUN/demo-result.txt")"
-        stop_pid "$GAME_PID"
+        fail "$label" "played back: exit code $EXIT_CODE, demo-result.txt: $PLAYED"
     fi
 }
 
@@ -133,23 +118,20 @@ check_files_refused() {
 # alone takes the name at the end.
 check_shared_recording() {
     local kind=$1 label="$1: a second game recording to the same file" first window second
-    new_run "$kind-shared-recording" full
-    start_game_with "$kind" --record shared.script
-    find_game "$label" || return
+    start_found "$kind" "$kind-shared-recording" "$label" --record shared.script || return
     first=$GAME_PID window=$WIN
     for second in "${KINDS[@]}"; do
-        [ -n "$second" ] && refused_start "$second" "$label, $second" "shared.script.*being recorded by another game" \
+        refused_start "$second" "$label, $second" "shared.script.*being recorded by another game" \
             --record shared.script
     done
     GAME_PID=$first
-    hold_key "$window" Escape
-    wait_exit "$GAME_PID" 15
+    WIN=$window
+    escape_and_wait
     if [ "$EXIT_CODE" = 0 ] && [ "$(sed -n 2p "$RUN/shared.script")" = "# build $kind" ] &&
-        tail -1 "$RUN/shared.script" | grep -q '^expect frame=' && [ ! -e "$RUN/shared.script.part" ]; then
+        recording_closed "$RUN/shared.script" && [ ! -e "$RUN/shared.script.part" ]; then
         pass "$label: the first records on to its end"
     else
-        fail "$label" "exit code $EXIT_CODE, files: $(ls "$RUN" | tr '\n' ' ')"
-        stop_pid "$GAME_PID"
+        fail_and_stop "$label" "exit code $EXIT_CODE, files: $(ls "$RUN" | tr '\n' ' ')"
     fi
 }
 

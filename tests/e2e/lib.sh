@@ -1,11 +1,23 @@
-# lib.sh -- helpers of the end-to-end harness: X servers, the games, their
-# windows, synthetic input and pictures. Sourced by run.sh; every wait is
-# bounded, and every process started here is recorded for the cleanup.
+# lib.sh -- the harness of the end-to-end run: X servers and the Wine prefix,
+# the games started and waited for, their windows, synthetic input, pictures,
+# recordings replayed, and the count of the results. Sourced by run.sh; every
+# wait is bounded, and every process started here is recorded for the cleanup.
 
 STARTED_PIDS=()  # games and X servers, killed by PID at exit
 XVFB_PIDS=()
+PASSED=0
+FAILED=0
+KINDS=()  # the games this run drives: linux, windows
 
 say() { printf '%s\n' "$*" >&2; }
+pass() { PASSED=$((PASSED + 1)); say "PASS  $1"; }
+fail() { FAILED=$((FAILED + 1)); say "FAIL  $1: $2"; }
+
+# fail_and_stop LABEL REASON: a failed check, and the game it leaves running stopped.
+fail_and_stop() {
+    fail "$1" "$2"
+    stop_pid "$GAME_PID"
+}
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
@@ -18,6 +30,20 @@ wait_until() {
         (( $(now_ms) - start >= limit_ms )) && return 1
         sleep 0.1
     done
+}
+
+cleanup() {
+    local pid
+    for pid in "${STARTED_PIDS[@]}"; do stop_pid "$pid"; done
+    # Wine first: its server talks to the X server until it goes.
+    [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && timeout 10 wineserver -k 2>/dev/null
+    for pid in "${XVFB_PIDS[@]}"; do stop_pid "$pid"; done
+    rm -rf "$SCRATCH/wine"
+    if [ "$FAILED" = 0 ] && [ -z "${E2E_KEEP:-}" ]; then
+        rm -rf "$SCRATCH"
+    else
+        say "e2e: screenshots and logs kept in $SCRATCH"
+    fi
 }
 
 # --- processes -------------------------------------------------------------
@@ -50,7 +76,7 @@ stop_pid() {
     wait "$1" 2>/dev/null
 }
 
-# --- X servers ---------------------------------------------------------------
+# --- X servers and Wine -------------------------------------------------------
 
 # start_xvfb NAME SCREEN: an Xvfb on a display number it picks itself
 # (-displayfd), so that parallel runs never collide; sets DISPLAY_<NAME>.
@@ -58,13 +84,163 @@ start_xvfb() {
     local name=$1 screen=$2 numfile="$SCRATCH/xvfb-$1.display"
     : >"$numfile"
     Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$numfile" 2>"$SCRATCH/xvfb-$name.log" &
-    local pid=$!
-    XVFB_PIDS+=("$pid")
+    XVFB_PIDS+=("$!")
     if ! wait_until 10 test -s "$numfile"; then
         say "e2e: Xvfb ($name) did not start; see $SCRATCH/xvfb-$name.log"
         return 1
     fi
     printf -v "DISPLAY_$name" ':%s' "$(tr -d '[:space:]' <"$numfile")"
+}
+
+# build_helper VARIABLE FILE COMPILER SOURCE FLAGS...: a helper program built
+# into the scratch folder; 1, told, when it does not build.
+build_helper() {
+    local variable=$1 file="$SCRATCH/$2" compiler=$3 source="$here/$4"
+    shift 4
+    if ! "$compiler" -O1 -o "$file" "$source" "$@" 2>"$file.log"; then
+        say "e2e: cannot build $(basename "$source") with $compiler; see $file.log"
+        return 1
+    fi
+    printf -v "$variable" %s "$file"
+}
+
+setup_x() {
+    # A: the desktop, with no 640 x 480 mode (fullscreen is refused there).
+    # B: a screen whose one mode is 640 x 480, where the SDL game's fullscreen is granted.
+    start_xvfb A 1024x768x24 && start_xvfb B 640x480x24 || exit 1
+    export DISPLAY=$DISPLAY_A
+    build_helper X_CLOSE x_close cc x_close.c -lX11 || exit 1
+    build_helper XTEST_MOUSE xtest_mouse cc post_mouse.c -ldl || exit 1
+}
+
+# One Wine server for the whole run, until the cleanup ends it: one that exits
+# a moment after its last program (a game, maze-sim.exe) can refuse the next
+# program that connects just then ("recvmsg: Connection reset by peer").
+keep_wineserver() {
+    timeout 30 wineserver -p 2>/dev/null
+}
+
+# One prefix for the whole run, 32-bit only, without Mono and Gecko.
+setup_wine() {
+    export WINEPREFIX="$SCRATCH/wine" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    if ! timeout 120 wineboot -i >"$SCRATCH/wineboot.log" 2>&1 || ! timeout 60 wineserver -w; then
+        say "e2e: could not make the Wine prefix; see $SCRATCH/wineboot.log"
+        return 1
+    fi
+    keep_wineserver
+    POST_MOUSE=""
+    build_helper POST_MOUSE post_mouse.exe i686-w64-mingw32-gcc post_mouse.c
+    return 0
+}
+
+# wine_desktop on|off: Wine's virtual desktop, which is chosen when the Wine
+# server starts, so the server is started anew.
+wine_desktop() {
+    local key='HKCU\Software\Wine\Explorer' status
+    timeout 30 wineserver -k 2>/dev/null
+    if [ "$1" = on ]; then
+        timeout 30 wine reg add "$key" /v Desktop /d Default /f >/dev/null 2>&1 &&
+            timeout 30 wine reg add "$key\\Desktops" /v Default /d 1024x768 /f >/dev/null 2>&1
+    else
+        timeout 30 wine reg delete "$key" /v Desktop /f >/dev/null 2>&1
+    fi
+    status=$?
+    timeout 30 wineserver -k 2>/dev/null
+    timeout 30 wineserver -w 2>/dev/null
+    keep_wineserver
+    return $status
+}
+
+# where_granted CHECK KIND: CHECK where a 640 x 480 mode exists: display B for
+# the SDL game, Wine's own virtual desktop, switched on for it alone.
+where_granted() {
+    if [ "$2" = linux ]; then
+        DISPLAY=$DISPLAY_B "$1" linux
+    else
+        wine_desktop on && "$1" windows
+        wine_desktop off
+    fi
+}
+
+# --- the games --------------------------------------------------------------------
+
+# Data/ beside the game, as the build leaves it; the source tree's otherwise.
+data_for() {
+    local beside
+    beside="$(dirname "$1")/Data"
+    if [ -d "$beside" ]; then echo "$beside"; else echo "$here/../../Data"; fi
+}
+
+# The Data/ of either game that holds the bitmaps.
+full_data() {
+    local full
+    full=$(data_for "$LINUX_GAME")
+    [ -f "$full/Door.bmp" ] || full=$(data_for "$WINDOWS_GAME")
+    echo "$full"
+}
+
+# new_run NAME full|empty: a fresh working folder; sets RUN.
+new_run() {
+    RUN="$SCRATCH/$1"
+    mkdir -p "$RUN/Data"
+    [ "$2" = full ] && cp "$(full_data)"/*.bmp "$RUN/Data/"
+}
+
+# start_in FOLDER COMMAND...: a game started by COMMAND in FOLDER, its output
+# in LOGS (default $RUN); sets GAME_PID. Under Wine, WINEDEBUG=-all,trace+msgbox
+# before the call puts the text of each message box on standard error.
+start_in() {
+    local folder=$1
+    shift
+    # The pointer off the window, so that nothing moves it but the game and us.
+    xdotool mousemove 1023 767 2>/dev/null
+    (cd "$folder" && exec "$@") >"${LOGS:-$RUN}/stdout.txt" 2>"${LOGS:-$RUN}/stderr.txt" &
+    GAME_PID=$!
+    STARTED_PIDS+=("$GAME_PID")
+}
+
+# start_game KIND ARGS...: that game in $RUN, with ARGS as its options.
+start_game() {
+    local kind=$1
+    shift
+    if [ "$kind" = windows ]; then
+        start_in "$RUN" wine "$WINDOWS_GAME" "$@"
+    else
+        start_in "$RUN" "$LINUX_GAME" "$@"
+    fi
+}
+
+# start_found KIND NAME LABEL ARGS...: the game in a fresh run NAME with ARGS,
+# its window found; 1, failed, when none.
+start_found() {
+    local kind=$1 label=$3
+    new_run "$2" full
+    shift 3
+    start_game "$kind" "$@"
+    find_game "$label"
+}
+
+# expect_exit LABEL CODE: the game ends by itself within 15 s with CODE.
+expect_exit() {
+    wait_exit "$GAME_PID" 15
+    if [ "$EXIT_CODE" = "$2" ]; then
+        pass "$1"
+    else
+        fail_and_stop "$1" "exit code $EXIT_CODE, expected $2 (stderr: $RUN/stderr.txt)"
+    fi
+}
+
+# escape_ends LABEL: Escape in the game's window ends the game with exit code 0.
+escape_ends() {
+    hold_key "$WIN" Escape
+    expect_exit "$1" 0
+}
+
+# escape_and_wait [SECONDS]: Escape held in the game's window (0.4 s, or
+# SECONDS), then the game's end awaited; sets EXIT_CODE.
+escape_and_wait() {
+    hold_key "$WIN" Escape "${1:-0.4}"
+    wait_exit "$GAME_PID" 15
 }
 
 # --- windows -----------------------------------------------------------------
@@ -79,11 +255,12 @@ is_viewable() {
     xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
 
-# The first viewable window titled TITLE, or nothing.
+# viewable_window TITLE [NOT]: the first viewable window titled TITLE (other
+# than the window NOT), or nothing.
 viewable_window() {
     local id
     for id in $(window_ids "$1"); do
-        if is_viewable "$id"; then
+        if [ "$id" != "${2:-}" ] && is_viewable "$id"; then
             echo "$id"
             return 0
         fi
@@ -99,9 +276,11 @@ geometry_of() {
 }
 
 # The client area: the window itself, or its one child where the toolkit
-# draws the frame inside its own window (Wine's virtual desktop).
+# draws the frame inside its own window (Wine's virtual desktop). Nothing for
+# no window: xwininfo without one waits for a click.
 client_geometry() {
     local children
+    [ -n "$1" ] || return 1
     children=$(xwininfo -children -id "$1" 2>/dev/null | awk '/^     0x/ { print $1 }')
     if [ "$(printf '%s\n' "$children" | grep -c .)" = 1 ]; then
         geometry_of "$children"
@@ -110,7 +289,111 @@ client_geometry() {
     fi
 }
 
+expect_client_640x480() {
+    local x y w h
+    read -r x y w h < <(client_geometry "$WIN")
+    if [ "${w}x${h}" = 640x480 ]; then
+        pass "$1"
+    else
+        fail "$1" "client area ${w}x${h} at ($x, $y), expected 640x480"
+    fi
+}
+
+window_or_end() {
+    viewable_window "$1" >/dev/null || has_ended "$GAME_PID"
+}
+
+# find_shown TITLE [SECONDS]: a window of the game titled TITLE within 20 s
+# (or SECONDS); sets WIN, or REASON why none showed. Gives up at once when the
+# game has ended instead.
+find_shown() {
+    local seconds=${2:-20}
+    wait_until "$seconds" window_or_end "$1"
+    WIN=$(viewable_window "$1") && return 0
+    if has_ended "$GAME_PID"; then
+        wait "$GAME_PID"
+        REASON="the game ended with exit code $? before a window titled \"$1\" showed (stderr: ${LOGS:-$RUN}/stderr.txt)"
+    else
+        REASON="no window titled \"$1\" within $seconds s (stderr: ${LOGS:-$RUN}/stderr.txt)"
+    fi
+    return 1
+}
+
+drawn_or_ended() {
+    window_drawn "$1" || has_ended "$GAME_PID"
+}
+
+# find_game LABEL: the game's window once the game has drawn into it, or a
+# failed check. A window shows before its first frame, which on a cold machine
+# can take seconds: a key pressed meanwhile can go down and up before any
+# frame reads it.
+find_game() {
+    if find_shown "$TITLE"; then
+        wait_until 30 drawn_or_ended "$WIN" && is_running "$GAME_PID" && return 0
+        if has_ended "$GAME_PID"; then
+            wait "$GAME_PID"
+            REASON="the game ended with exit code $? before it drew into its window (stderr: $RUN/stderr.txt)"
+        else
+            REASON="its window showed, but the game drew nothing into it in 30 s (stderr: $RUN/stderr.txt)"
+        fi
+    fi
+    fail_and_stop "$1" "$REASON"
+    return 1
+}
+
+# other_window OLD: a viewable window of the game other than OLD, in WIN.
+other_window() {
+    local id
+    id=$(viewable_window "$TITLE" "$1") && WIN=$id
+}
+
+# new_game_window LABEL WHEN: F1 in the game's window, then a window of the
+# game other than the old one, drawn into (see find_game); sets WIN. 1, failed
+# and the game stopped, when either does not come.
+new_game_window() {
+    local old=$WIN
+    hold_key "$WIN" F1
+    # Kept as it is found: the window shown a moment ago may be gone again.
+    if ! wait_until 15 other_window "$old"; then
+        fail_and_stop "$1" "after $2: no new window in 15 s (stderr: $RUN/stderr.txt)"
+        return 1
+    fi
+    if ! wait_until 30 window_drawn "$WIN"; then
+        fail_and_stop "$1" "after $2: the game drew nothing into its new window in 30 s (stderr: $RUN/stderr.txt)"
+        return 1
+    fi
+}
+
+# error_box LABEL WANTED [SECONDS]: the game just started shows an "ERROR" box,
+# answered then; sets BOX_SAID when its text, matching the pattern WANTED, is
+# on standard error too. 1, failed and the game stopped, when no box shows.
+error_box() {
+    if ! find_shown ERROR "${3:-20}"; then
+        fail_and_stop "$1" "$REASON"
+        return 1
+    fi
+    BOX_SAID=""
+    grep -q -e "$2" "${LOGS:-$RUN}/stderr.txt" && BOX_SAID=yes
+    answer_box "$WIN"
+}
+
+# refused_start KIND LABEL WANTED ARGS...: the game started in $RUN with ARGS
+# shows an "ERROR" box before any window, its text (matching the pattern
+# WANTED) on standard error too, and ends with exit code 2.
+refused_start() {
+    local kind=$1 label=$2 wanted=$3
+    shift 3
+    WINEDEBUG=-all,trace+msgbox start_game "$kind" "$@"
+    error_box "$label" "$wanted" || return
+    [ -n "$BOX_SAID" ] || fail "$label" "the box's text is not on stderr ($RUN/stderr.txt)"
+    expect_exit "$label is refused in an \"ERROR\" box; exit code 2" 2
+}
+
 # --- input ---------------------------------------------------------------------
+
+focus() {
+    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+}
 
 # hold_key WINDOW KEY [SECONDS]: real key events (XTEST) to the focused window.
 # Held for a while: a tap can go down and up inside one event drain and be
@@ -137,6 +420,84 @@ pointer_at() {
     [ "$(xdotool getmouselocation 2>/dev/null | awk '{ print $1, $2 }')" = "x:$1 y:$2" ]
 }
 
+# turn_view KIND X Y W H "RIGHT DOWN COUNT"...: those turns of the game's view
+# whose client area is at X Y W H, and a new picture after them; sets
+# LOOK_TROUBLE. The native game gets pointer motion (see look). Wine, reading
+# pointer motion while the game warps the pointer home every step, now and
+# then drops a move or turns twice for one: over 27 moves a wrong picture
+# every few runs. So the game under Wine gets the messages the motion would
+# make, posted to its window.
+turn_view() {
+    local kind=$1 x=$2 y=$3 w=$4 h=$5 turn
+    shift 5
+    if [ "$kind" = windows ]; then
+        post_moves "$x" "$y" "$w" "$h" "$@"
+        return
+    fi
+    for turn in "$@"; do
+        # shellcheck disable=SC2086 # "RIGHT DOWN COUNT" splits on purpose
+        if ! look "$x" "$y" "$w" "$h" $turn; then
+            LOOK_TROUBLE="mouse move $((LOOKED + 1)) of \"$turn\": $LOOK_TROUBLE"
+            return 1
+        fi
+    done
+}
+
+# look X Y W H RIGHT DOWN COUNT: COUNT mouse moves to the right or left (RIGHT
+# 1 or -1) and down or up (DOWN 1 or -1), each seen to change the picture
+# before the next goes: two moves read in one go may turn only once. Sets
+# LOOKED to the moves done, LOOK_TROUBLE to why it stopped short.
+look() {
+    local x=$1 y=$2 w=$3 h=$4 right=$5 down=$6 count=$7 try offset
+    raw_shot "$RUN/look.rgb" "$x" "$y" "$w" "$h"
+    for ((LOOKED = 0; LOOKED < count; LOOKED++)); do
+        # 80 and 160 pixels off in turn: every move is a motion, even one that
+        # comes before the game has taken the pointer home.
+        offset=$((80 * (1 + LOOKED % 2)))
+        for try in 1 2 3; do
+            xdotool mousemove $((x + HOME_X + right * offset)) $((y + HOME_Y + down * offset))
+            frame_changes 10 "$RUN/look" "$x" "$y" "$w" "$h" && break
+            # A move Wine dropped: the pointer is home and the picture as it
+            # was. Sent again while the game still had it, it would turn twice.
+            if ! pointer_at $((x + HOME_X)) $((y + HOME_Y)); then
+                LOOK_TROUBLE="no new picture in 10 s and the pointer not back home"
+                return 1
+            fi
+            if [ "$try" = 3 ]; then
+                LOOK_TROUBLE="no new picture after three tries"
+                return 1
+            fi
+            RESENT=$((RESENT + 1))
+        done
+        mv "$RUN/look.new.rgb" "$RUN/look.rgb"
+    done
+}
+
+# post_moves X Y W H "RIGHT DOWN COUNT"...: as many mouse-move messages as look
+# would make, posted to the game's window by post_mouse.exe (client points, at
+# 80 pixels off home), then a new picture within 10 s. Sets LOOK_TROUBLE.
+post_moves() {
+    local x=$1 y=$2 w=$3 h=$4 turn right down count points=()
+    shift 4
+    if [ -z "${POST_MOUSE:-}" ]; then
+        LOOK_TROUBLE="no mouse-move helper (see $SCRATCH/post_mouse.exe.log)"
+        return 1
+    fi
+    for turn in "$@"; do
+        read -r right down count <<<"$turn"
+        points+=($((HOME_X + 80 * right)) $((HOME_Y + 80 * down)) "$count")
+    done
+    raw_shot "$RUN/look.rgb" "$x" "$y" "$w" "$h"
+    if ! timeout 30 wine "$POST_MOUSE" "$TITLE" "${points[@]}" >"$RUN/post_mouse.txt" 2>&1; then
+        LOOK_TROUBLE="post_mouse.exe ${points[*]} failed ($RUN/post_mouse.txt)"
+        return 1
+    fi
+    if ! frame_changes 10 "$RUN/look" "$x" "$y" "$w" "$h"; then
+        LOOK_TROUBLE="no new picture in 10 s after the posted moves ${points[*]}"
+        return 1
+    fi
+}
+
 # --- pictures ------------------------------------------------------------------
 
 # raw_shot FILE X Y W H: that rectangle of the screen as bare RGB bytes, for
@@ -144,6 +505,16 @@ pointer_at() {
 # second to encode on a busy machine.
 raw_shot() {
     import -window root -crop "${4}x${5}+${2}+${3}" +repage -depth 8 "rgb:$1" 2>/dev/null
+}
+
+# frame_changes SECONDS BASE X Y W H: BASE.new.rgb, shot again and again, comes
+# to differ from BASE.rgb within SECONDS. No pause between shots: one takes
+# about 0.1 s, and a turn shows in a frame or two.
+frame_changes() {
+    local until_ms=$(( $(now_ms) + $1 * 1000 ))
+    until raw_shot "$2.new.rgb" "$3" "$4" "$5" "$6" && ! cmp -s "$2.new.rgb" "$2.rgb"; do
+        if (( $(now_ms) >= until_ms )); then return 1; fi
+    done
 }
 
 # Differing pixels between two pictures (fuzz in percent). Prints nothing and
@@ -156,6 +527,23 @@ pixels_differing() {
     count=$(compare -metric AE -fuzz "${3:-0}%" "$1" "$2" null: 2>&1 >/dev/null)
     [ $? -le 1 ] || return 1
     awk '{ print int($1) }' <<<"$count"
+}
+
+# expect_alike LABEL PICTURE OTHER DIFFERENCE [NOTE]: passes when at most
+# MAX_DIFFERING pixels differ by more than FUZZ_PERCENT; a failure leaves the
+# difference image at DIFFERENCE.
+expect_alike() {
+    local label=$1 a=$2 b=$3 difference=$4 note=${5:+, $5} differing
+    if [ ! -s "$a" ] || [ ! -s "$b" ]; then
+        fail "$label" "a picture is missing ($a, $b)"
+    elif ! differing=$(pixels_differing "$a" "$b" "$FUZZ_PERCENT"); then
+        fail "$label" "unreadable, or the sizes differ ($a: $(identify -format '%wx%h' "$a" 2>&1), $b: $(identify -format '%wx%h' "$b" 2>&1))"
+    elif [ "$differing" -le "$MAX_DIFFERING" ]; then
+        pass "$label: $differing of 307200 pixels differ by more than $FUZZ_PERCENT%"
+    else
+        compare -fuzz "$FUZZ_PERCENT%" "$a" "$b" "$difference" 2>/dev/null
+        fail "$label" "$differing pixels differ by more than $FUZZ_PERCENT% (difference: $difference$note)"
+    fi
 }
 
 # has_drawn RAW W H: the raw shot shows a picture of the game, more than one
@@ -207,4 +595,89 @@ settle() {
     convert -size "${3}x${4}" -depth 8 "rgb:$raw" "$file" 2>/dev/null
     rm -f "$raw" "$previous"
     return $status
+}
+
+# settle_window LABEL FILE: the picture in the game's window at rest within
+# 15 s, in FILE; 1, failed, otherwise.
+settle_window() {
+    local x y w h
+    read -r x y w h < <(client_geometry "$WIN")
+    settle "$2" "$x" "$y" "$w" "$h" 15 && return 0
+    fail "$1" "$SETTLE_TROUBLE ($2)"
+    return 1
+}
+
+# --- recordings ------------------------------------------------------------------
+
+# One line of the file, without the CR a Windows program may end it with.
+first_line() {
+    head -1 "$1" 2>/dev/null | tr -d '\r'
+}
+
+# The state a recording ends in, from its last `expect` line.
+expected_state() {
+    grep '^expect ' "$1" | tail -1 | tr -d '\r' | sed 's/^expect //'
+}
+
+frames_of() {
+    expected_state "$1" | sed 's/^frame=\([0-9]*\) .*/\1/'
+}
+
+# play_back KIND NAME [MODE]: the demo NAME in $RUN played by the game to its
+# end (--playdemo, or MODE), within 180 s; sets EXIT_CODE, and PLAYED to the
+# state it ended in.
+play_back() {
+    start_game "$1" "${3:---playdemo}" "$2"
+    wait_exit "$GAME_PID" 180 || stop_pid "$GAME_PID"
+    PLAYED=$(first_line "$RUN/demo-result.txt")
+}
+
+# A recording is finished when its last line is the state it ended in.
+recording_closed() {
+    tail -1 "$1" 2>/dev/null | grep -q '^expect frame='
+}
+
+# start_recorded KIND NAME LABEL ARGS...: as start_found, recording to
+# RECORDING, the window focused.
+start_recorded() {
+    RECORDING="$SCRATCH/$2/recording.script"
+    start_found "$1" "$2" "$3" --record recording.script "${@:4}" && focus
+}
+
+# end_recorded LABEL [escape|close]: Escape, or the window closed, then exit
+# code 0 and the recording closed by its expect line; 1, failed, otherwise.
+end_recorded() {
+    if [ "${2:-escape}" = close ]; then close_window "$WIN"; else hold_key "$WIN" Escape; fi
+    wait_exit "$GAME_PID" 15
+    if [ "$EXIT_CODE" != 0 ] || ! recording_closed "$RECORDING"; then
+        fail_and_stop "$1" "exit code $EXIT_CODE, last line: $(tail -1 "$RECORDING" 2>/dev/null) ($RUN)"
+        return 1
+    fi
+}
+
+# replay_in SIMULATOR RECORDING: 0 when it runs the recording to its end,
+# `expect` and all; its messages go to RECORDING.SIMULATOR.err.
+replay_in() {
+    local sim=$1 recording=$2 name
+    name=$(basename "$sim")
+    case $sim in
+        *.exe) (cd "$(dirname "$recording")" && timeout 120 wine "$sim") ;;
+        *) (cd "$(dirname "$recording")" && timeout 60 "$sim") ;;
+    esac <"$recording" >/dev/null 2>"$recording.$name.err"
+}
+
+# replayed_everywhere LABEL: every simulator beside the games runs RECORDING
+# to its `expect` line; sets REPLAYED to say so, or fails.
+replayed_everywhere() {
+    local sim name
+    REPLAYED=""
+    for sim in "$(dirname "$LINUX_GAME")/maze-sim" "$(dirname "$WINDOWS_GAME")/maze-sim.exe"; do
+        [ -f "$sim" ] || continue
+        name=$(basename "$sim")
+        if ! replay_in "$sim" "$RECORDING"; then
+            fail "$1" "$name does not reach the last line: $(head -2 "$RECORDING.$name.err")"
+            return 1
+        fi
+        REPLAYED+=" $name reaches it;"
+    done
 }

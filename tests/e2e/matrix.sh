@@ -3,25 +3,11 @@
 # Chromium) is played by every build, and each play must end by itself with
 # exit code 0 in the recording's own `expect` state. A recording with Windows
 # line endings is played by the Linux game and the page too.
-# Sourced by run.sh, whose helpers and counters it uses; the page's side is
+# Sourced by run.sh; the page's side is
 # tests/web/page_demo.py, run only when run.sh is given the web build.
 
 declare -A MATRIX_RECORDINGS=()  # build -> a recording made in it
 declare -A MATRIX_CELLS=()       # "maker player" -> what the play came to
-
-# The state a recording ends in, from its last `expect` line.
-expected_state() {
-    grep '^expect ' "$1" | tail -1 | tr -d '\r' | sed 's/^expect //'
-}
-
-frames_of() {
-    expected_state "$1" | sed 's/^frame=\([0-9]*\) .*/\1/'
-}
-
-# Called by record_and_replay with each game's recording ended by Escape.
-keep_for_matrix() {
-    MATRIX_RECORDINGS[$1]=$2
-}
 
 have_page() {
     [ -n "${WEB_BUILD:-}" ] && [ -f "$WEB_BUILD/maze.wasm" ]
@@ -48,11 +34,8 @@ play_in() {
         *)
             new_run "matrix-$player-$name" full
             cp "$recording" "$RUN/"
-            start_game_with "$player" --playdemo "$name"
-            if ! wait_exit "$GAME_PID" 180; then
-                stop_pid "$GAME_PID"
-            fi
-            echo "$EXIT_CODE $(first_line "$RUN/demo-result.txt")"
+            play_back "$player" "$name"
+            echo "$EXIT_CODE $PLAYED"
             ;;
     esac
 }
@@ -87,15 +70,8 @@ matrix_table() {
     done
 }
 
-matrix_label() {
-    case $1 in
-        linux-crlf) echo "the Linux recording with Windows line endings" ;;
-        *) echo "a recording made in $1" ;;
-    esac
-}
-
 check_matrix() {
-    local kind maker player
+    local kind maker player label
     mkdir -p "$SCRATCH/matrix"
     for kind in "${KINDS[@]}"; do
         [ -n "${MATRIX_RECORDINGS[$kind]:-}" ] || record_and_replay "$kind" escape
@@ -109,8 +85,10 @@ check_matrix() {
     have_page && players+=(web)
     for maker in linux windows web linux-crlf; do
         [ -n "${MATRIX_RECORDINGS[$maker]:-}" ] || continue
+        label="a recording made in $maker"
+        [ "$maker" = linux-crlf ] && label="the Linux recording with Windows line endings"
         for player in "${players[@]}"; do
-            matrix_cell "$maker" "$player" "${MATRIX_RECORDINGS[$maker]}" "$(matrix_label "$maker")"
+            matrix_cell "$maker" "$player" "${MATRIX_RECORDINGS[$maker]}" "$label"
         done
     done
     matrix_table

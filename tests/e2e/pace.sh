@@ -3,39 +3,59 @@
 # whatever its frame rate; --pace 0 runs one step per drawn frame; a game
 # stopped for two seconds catches up at most a quarter of a second; a bad
 # --pace is refused. The recording of each run is the evidence, and both
-# simulators must reach its last line. Sourced by run.sh.
+# simulators must reach its last line. Then input at its moment and the
+# frame rate (check_input). Sourced by run.sh.
 # E2E_HOLD_SECONDS=10 E2E_ONLY=check_paces tests/e2e/run.sh ... measures longer.
 
 PACE=1000
 PACE_TOLERANCE_PERCENT=3
 HOLD_SECONDS=${E2E_HOLD_SECONDS:-3}
 
-# The recording's closing comment:
-# "# STEPS steps in SECONDS s at --pace N, DRAWN of them drawn, DROPPED dropped".
-summary_of() {
-    grep '^# [0-9]* steps in ' "$1" | tail -1
+# The recording's closing comment, "# N steps in S s at --pace P, D of them
+# drawn, K dropped", each number found by the words beside it: a comment
+# reworded or reordered fails the check that reads it, naming the number,
+# rather than handing it another.
+declare -A SUMMARY_WORDS=(
+    [steps]='^# ([0-9]+) steps in '
+    [seconds]=' ([0-9]+\.[0-9]+) s at '
+    [pace]=' --pace ([0-9]+),'
+    [drawn]=' ([0-9]+) of them drawn'
+    [dropped]=' ([0-9]+) dropped$'
+)
+declare -A SUMMARY=()
+
+# read_summary LABEL: the closing comment of RECORDING, the last comment but
+# the "# N steps dropped" lines, in SUMMARY_LINE and its numbers in SUMMARY;
+# 1, failed, when one is not there.
+read_summary() {
+    local name
+    SUMMARY_LINE=$(grep '^# ' "$RECORDING" 2>/dev/null | grep -v ' steps dropped$' | tail -1 | tr -d '\r')
+    SUMMARY=()
+    for name in "${!SUMMARY_WORDS[@]}"; do
+        if ! [[ $SUMMARY_LINE =~ ${SUMMARY_WORDS[$name]} ]]; then
+            fail "$1" "exit code ${EXIT_CODE:-?}, no $name in the closing comment \"$SUMMARY_LINE\" ($RUN)"
+            return 1
+        fi
+        SUMMARY[$name]=${BASH_REMATCH[1]}
+    done
 }
 
-# The frames recorded between the first 'W' down and its release, and the
-# steps dropped meanwhile ("# N steps dropped": a turn that came more than a
-# quarter of a second late makes up no more than that, by design).
-frames_while_w_held() {
-    awk '/^key 87 down/ { on = 1 } /^key 87 up/ { on = 0 } on && /^frames / { n += $2 } END { print n + 0 }' "$1"
+# while_w_held FILE steps|dropped: the steps recorded between the first 'W'
+# down and its release (its "frames N" lines), or the steps dropped meanwhile
+# ("# N steps dropped": a turn that came more than a quarter of a second late
+# makes up no more than that, by design).
+while_w_held() {
+    local lines='^frames '
+    [ "$2" = dropped ] && lines=' steps dropped$'
+    awk -v lines="$lines" '/^key 87 down/ { on = 1 } /^key 87 up/ { on = 0 } on && $0 ~ lines { n += $2 } END { print n + 0 }' "$1"
 }
 
-dropped_while_w_held() {
-    awk '/^key 87 down/ { on = 1 } /^key 87 up/ { on = 0 } on && / steps dropped$/ { n += $2 } END { print n + 0 }' "$1"
-}
-
-# record_walk KIND LABEL ARGS...: 'W' held HOLD_SECONDS, then Escape; sets
-# HELD_MS (as the test measured it) and RECORDING. 1 when it went wrong.
+# record_walk KIND RUN LABEL ARGS...: 'W' held HOLD_SECONDS, then Escape;
+# sets HELD_MS (as the test measured it), and the recording's summary. 1 when
+# it went wrong, or a simulator does not reach its last line.
 record_walk() {
-    local kind=$1 label=$2 t0 t1
-    shift 2
-    RECORDING="$RUN/walk.script"
-    start_game_with "$kind" --record walk.script "$@"
-    find_game "$label" || return 1
-    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    local label=$3 t0 t1
+    start_recorded "$@" || return 1
     sleep 0.5
     # Each time taken as the xdotool that sent the event returns, so that
     # both ends carry the same delay.
@@ -46,56 +66,33 @@ record_walk() {
     t1=$(now_ms)
     HELD_MS=$((t1 - t0))
     sleep 0.3
-    hold_key "$WIN" Escape
-    wait_exit "$GAME_PID" 15
-    if [ "$EXIT_CODE" != 0 ] || ! tail -1 "$RECORDING" | grep -q '^expect frame='; then
-        fail "$label" "exit code $EXIT_CODE, last line: $(tail -1 "$RECORDING" 2>/dev/null) ($RUN)"
-        stop_pid "$GAME_PID"
-        return 1
-    fi
-}
-
-# Both simulators must reach the recording's `expect` line; 1 otherwise, told.
-replayed_everywhere() {
-    local label=$1 sim
-    for sim in "$(dirname "$LINUX_GAME")/maze-sim" "$(dirname "$WINDOWS_GAME")/maze-sim.exe"; do
-        [ -f "$sim" ] || continue
-        if ! replay_in "$sim" "$RECORDING"; then
-            fail "$label" "$(basename "$sim") does not reach the last line: $(head -2 "$RECORDING.$(basename "$sim").err")"
-            return 1
-        fi
-    done
+    end_recorded "$label" && read_summary "$label" && replayed_everywhere "$label"
 }
 
 check_pace() {
-    local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at the default pace" frames dropped rate low high
-    new_run "$kind-pace" full
-    record_walk "$kind" "$label" || return
-    frames=$(frames_while_w_held "$RECORDING")
-    dropped=$(dropped_while_w_held "$RECORDING")
+    local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at the default pace" steps dropped rate low high
+    record_walk "$kind" "$kind-pace" "$label" || return
+    steps=$(while_w_held "$RECORDING" steps)
+    dropped=$(while_w_held "$RECORDING" dropped)
     # The steps run only: the dropped ones are the clock's own shortfall.
-    rate=$((frames * 1000 / HELD_MS))
+    rate=$((steps * 1000 / HELD_MS))
     low=$((PACE * (100 - PACE_TOLERANCE_PERCENT) / 100))
     high=$((PACE * (100 + PACE_TOLERANCE_PERCENT) / 100))
-    replayed_everywhere "$label" || return
     if ((rate >= low && rate <= high)); then
-        pass "$label: $frames steps and $dropped dropped in $HELD_MS ms, $rate a second; $(summary_of "$RECORDING" | cut -c3-)"
+        pass "$label: $steps steps and $dropped dropped in $HELD_MS ms, $rate a second; ${SUMMARY_LINE#\# }"
     else
-        fail "$label" "$frames steps and $dropped dropped in $HELD_MS ms, $rate a second, not $low to $high ($RUN)"
+        fail "$label" "$steps steps and $dropped dropped in $HELD_MS ms, $rate a second, not $low to $high ($RUN)"
     fi
 }
 
 # One step per drawn frame: every step of the recording was drawn.
 check_pace_zero() {
-    local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at --pace 0" steps drawn
-    new_run "$kind-pace-0" full
-    record_walk "$kind" "$label" --pace 0 || return
-    read -r steps drawn < <(summary_of "$RECORDING" | awk '{ print $2, $10 }')
-    replayed_everywhere "$label" || return
-    if [ -n "$steps" ] && [ "$steps" = "$drawn" ] && ((steps < HELD_MS * PACE / 1000 / 2)); then
-        pass "$label: $steps steps, $drawn drawn, $(frames_while_w_held "$RECORDING") while 'W' was held"
+    local kind=$1 label="$1: 'W' held ${HOLD_SECONDS} s at --pace 0"
+    record_walk "$kind" "$kind-pace-0" "$label" --pace 0 || return
+    if [ "${SUMMARY[steps]}" = "${SUMMARY[drawn]}" ] && ((${SUMMARY[steps]} < HELD_MS * PACE / 1000 / 2)); then
+        pass "$label: ${SUMMARY[steps]} steps, ${SUMMARY[drawn]} drawn, $(while_w_held "$RECORDING" steps) while 'W' was held"
     else
-        fail "$label" "summary: $(summary_of "$RECORDING") ($RUN)"
+        fail "$label" "summary: $SUMMARY_LINE ($RUN)"
     fi
 }
 
@@ -103,12 +100,8 @@ check_pace_zero() {
 # of a second's worth of steps at once afterwards: the largest drop in the
 # recording is the stop, less at most that.
 check_catch_up() {
-    local kind=$1 label="$1: stopped 2 s, then caught up" t0 t1 stopped_ms steps seconds largest made_up
-    new_run "$kind-catch-up" full
-    RECORDING="$RUN/stop.script"
-    start_game_with "$kind" --record stop.script
-    find_game "$label" || return
-    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    local kind=$1 label="$1: stopped 2 s, then caught up" t0 t1 stopped_ms largest made_up
+    start_recorded "$kind" "$kind-catch-up" "$label" || return
     sleep 1
     t0=$(now_ms)
     kill -STOP "$GAME_PID"
@@ -117,37 +110,30 @@ check_catch_up() {
     t1=$(now_ms)
     stopped_ms=$((t1 - t0))
     sleep 1
-    hold_key "$WIN" Escape
-    wait_exit "$GAME_PID" 15
-    read -r steps seconds < <(summary_of "$RECORDING" | awk '{ print $2, $5 }')
-    if [ "$EXIT_CODE" != 0 ] || [ -z "$steps" ]; then
-        fail "$label" "exit code $EXIT_CODE, summary: $(summary_of "$RECORDING") ($RUN)"
-        stop_pid "$GAME_PID"
-        return
-    fi
+    end_recorded "$label" && read_summary "$label" || return
     largest=$(awk '/ steps dropped$/ && $2 > n { n = $2 } END { print n + 0 }' "$RECORDING")
     made_up=$((stopped_ms * PACE / 1000 - largest))
     # A quarter of a second's steps, and a little for the stop's own timing.
     if ((made_up <= PACE / 4 + PACE / 50)); then
-        pass "$label: $stopped_ms ms stopped, $largest steps dropped, $made_up made up; $steps steps in $seconds s"
+        pass "$label: $stopped_ms ms stopped, $largest steps dropped, $made_up made up; ${SUMMARY[steps]} steps in ${SUMMARY[seconds]} s"
     else
         fail "$label" "$stopped_ms ms stopped, $largest steps dropped, $made_up made up ($RUN)"
     fi
 }
 
 check_pace_refused() {
-    local kind=$1 label="$1: --pace x"
-    new_run "$kind-pace-refused" full
-    WINEDEBUG=-all,trace+msgbox start_game_with "$kind" --pace x
-    if ! find_shown "ERROR"; then
-        why_missing ERROR
-        fail "$label" "$REASON"
-        stop_pid "$GAME_PID"
-        return
-    fi
-    answer_box "$WIN"
-    expect_exit "$label is refused in an \"ERROR\" box; exit code 2" 2
+    new_run "$1-pace-refused" full
+    refused_start "$1" "$1: --pace x" "--pace needs " --pace x
 }
+
+check_paces() {
+    check_pace "$1"
+    check_pace_zero "$1"
+    [ "$1" = linux ] && check_catch_up "$1"
+    check_pace_refused "$1"
+}
+
+# --- input at its moment, and the frames ----------------------------------------
 
 # The pointer moved right by XTest, REPORTS a second for 2 s, the game
 # started with ARGS: yrot turns 3 degrees for each mouse message due, within
@@ -157,11 +143,7 @@ check_mouse_rate() {
     local kind=$1 reports=$2 cap=$3 label x y w h turned took expected
     shift 3
     label="$kind: $reports mouse reports a second for 2 s${*:+, $*}"
-    new_run "$kind-mouse-$reports$(printf '%s' "$@" | tr -c 'a-z0-9' -)" full
-    RECORDING="$RUN/mouse.script"
-    start_game_with "$kind" --record mouse.script "$@"
-    find_game "$label" || return
-    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    start_recorded "$kind" "$kind-mouse-$reports$(printf '%s' "$@" | tr -c 'a-z0-9' -)" "$label" "$@" || return
     read -r x y w h < <(client_geometry "$WIN")
     xdotool mousemove $((x + HOME_X)) $((y + HOME_Y))
     sleep 0.5
@@ -171,8 +153,7 @@ check_mouse_rate() {
         expected=$(awk -v s="$took" -v c="$cap" 'BEGIN { printf "%d", s * c * 3 }')
     fi
     sleep 0.3
-    hold_key "$WIN" Escape 0.1
-    wait_exit "$GAME_PID" 15
+    escape_and_wait 0.1
     turned=$(tail -1 "$RECORDING" | sed -n 's/^expect .* yrot=\([-0-9.]*\) .*/\1/p')
     # Wine merges the pointer's moves while the game draws, and drops those
     # in flight when the pointer is sent home, before any history of them is
@@ -186,15 +167,17 @@ check_mouse_rate() {
     fi
 }
 
+# Reports a second, the cap on mouse messages a second they meet, and the
+# options beside --fps.
+MOUSE_RATES=("125 125" "500 125" "500 0 --mouse-rate 0")
+
 check_mouse_rates() {
-    local fps
+    local fps rate
     for fps in "--fps 20" ""; do
-        # shellcheck disable=SC2086 # two words or none
-        check_mouse_rate "$1" 125 125 $fps
-        # shellcheck disable=SC2086
-        check_mouse_rate "$1" 500 125 $fps
-        # shellcheck disable=SC2086
-        check_mouse_rate "$1" 500 0 --mouse-rate 0 $fps
+        for rate in "${MOUSE_RATES[@]}"; do
+            # shellcheck disable=SC2086 # the words of a row, and two words or none
+            check_mouse_rate "$1" $rate $fps
+        done
     done
 }
 
@@ -204,29 +187,22 @@ check_mouse_rates() {
 # sleep comes between down and up.
 check_taps() {
     local kind=$1 label="$1: taps at --fps 10" walked
-    new_run "$kind-taps" full
-    RECORDING="$RUN/tap.script"
-    start_game_with "$kind" --record tap.script --fps 10
-    find_game "$label" || return
-    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    start_recorded "$kind" "$kind-taps" "$label" --fps 10 || return
     sleep 0.5
     xdotool keydown --delay 0 w sleep 0.03 keyup --delay 0 w
     sleep 0.3
     xdotool keydown --delay 0 Escape sleep 0.02 keyup --delay 0 Escape
     wait_exit "$GAME_PID" 5
-    walked=$(frames_while_w_held "$RECORDING")
+    walked=$(while_w_held "$RECORDING" steps)
     if [ "$EXIT_CODE" = 0 ] && ((walked >= 27 && walked <= 33)); then
         pass "$label: 'W' held 30 ms walks $walked steps; Escape held 20 ms ends the game"
     else
-        fail "$label" "exit code $EXIT_CODE (Escape held 20 ms), $walked steps for 'W' held 30 ms, not 30 +- 3 ($RUN)"
-        stop_pid "$GAME_PID"
+        fail_and_stop "$label" "exit code $EXIT_CODE (Escape held 20 ms), $walked steps for 'W' held 30 ms, not 30 +- 3 ($RUN)"
     fi
     # A step a second: the tap is over long before the step that sees it.
     label="$kind: Escape held 20 ms at --pace 1"
-    new_run "$kind-escape-pace-1" full
-    start_game_with "$kind" --pace 1
-    find_game "$label" || return
-    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    start_found "$kind" "$kind-escape-pace-1" "$label" --pace 1 || return
+    focus
     xdotool keydown --delay 0 Escape sleep 0.02 keyup --delay 0 Escape
     expect_exit "$label ends the game" 0
 }
@@ -238,14 +214,14 @@ check_fast_pace() {
     local kind=$1 label="$1: 10 s of --playdemo at --pace 100000" ticks after steps t0 t1 rate
     new_run "$kind-fast-pace" full
     printf 'key 87 down\nframes 5000000\nkey 87 up\n' >"$RUN/long.script"
-    start_game_with "$kind" --pace 100000 --playdemo long.script
+    start_game "$kind" --pace 100000 --playdemo long.script
     find_game "$label" || return
     # From its first frame drawn, as near as this test can tell.
     t0=$(now_ms)
     read -r -a ticks < <(awk '{ print $14, $15 }' "/proc/$GAME_PID/stat")
     sleep 10
     read -r -a after < <(awk '{ print $14, $15 }' "/proc/$GAME_PID/stat")
-    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
+    focus
     xdotool keydown --delay 0 Escape sleep 0.02 keyup --delay 0 Escape
     t1=$(now_ms)
     wait_exit "$GAME_PID" 15
@@ -264,25 +240,22 @@ check_fast_pace() {
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null; }
 
 check_frame_rate() {
-    local kind=$1 fps=$2 label="$1: standing still at --fps $2" steps seconds drawn ticks=""
-    new_run "$kind-fps-$fps" full
-    RECORDING="$RUN/still.script"
-    start_game_with "$kind" --record still.script --fps "$fps"
-    find_game "$label" || return
+    local kind=$1 fps=$2 label="$1: standing still at --fps $2" ticks="" seconds drawn
+    start_recorded "$kind" "$kind-fps-$fps" "$label" --fps "$fps" || return
     [ "$kind" = linux ] && ticks=$(cpu_ticks "$GAME_PID")
     sleep 10
     [ "$kind" = linux ] && ticks=$(($(cpu_ticks "$GAME_PID") - ticks))
-    hold_key "$WIN" Escape 0.1
-    wait_exit "$GAME_PID" 15
-    read -r steps seconds drawn < <(summary_of "$RECORDING" | awk '{ print $2, $5, $10 }')
+    escape_and_wait 0.1
     # Clock ticks of 10 ms over 10 s: a tenth of them is the share in percent.
     [ -n "$ticks" ] && say "INFO  $label: $((ticks / 10))% of a core (CPU time over 10 s, all threads)"
     [ "$fps" = 0 ] && return
+    read_summary "$label" || return
+    seconds=${SUMMARY[seconds]} drawn=${SUMMARY[drawn]}
     # Under Wine on this machine the game stalls now and then for a tenth of
     # a second or more, frames and steps alike: told, not judged.
     if [ "$kind" = windows ]; then
         say "NOTE  $label: $drawn frames in $seconds s (exit code $EXIT_CODE)"
-    elif [ "$EXIT_CODE" = 0 ] && [ -n "$drawn" ] && awk -v d="$drawn" -v s="$seconds" -v f="$fps" \
+    elif [ "$EXIT_CODE" = 0 ] && awk -v d="$drawn" -v s="$seconds" -v f="$fps" \
         'BEGIN { exit !(d - s * f <= 10 && s * f - d <= 10) }'; then
         pass "$label: $drawn frames in $seconds s"
     else
@@ -299,11 +272,4 @@ check_input() {
         check_frame_rate "$1" 0
         check_fast_pace "$1"
     fi
-}
-
-check_paces() {
-    check_pace "$1"
-    check_pace_zero "$1"
-    [ "$1" = linux ] && check_catch_up "$1"
-    check_pace_refused "$1"
 }

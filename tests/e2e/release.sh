@@ -21,17 +21,6 @@ package_of() {
     [ "${#found[@]}" = 1 ] && echo "${found[0]}"
 }
 
-# start_in FOLDER COMMAND...: the game started by COMMAND with FOLDER as its
-# working folder, its output in $RUN; sets GAME_PID.
-start_in() {
-    local folder=$1
-    shift
-    xdotool mousemove 1023 767 2>/dev/null
-    (cd "$folder" && exec "$@") >"$RUN/stdout.txt" 2>"$RUN/stderr.txt" &
-    GAME_PID=$!
-    STARTED_PIDS+=("$GAME_PID")
-}
-
 # The Windows package started from its own folder, as a double-click does;
 # the Linux one by its launcher from another folder, as from a shell.
 check_package() {
@@ -101,18 +90,14 @@ expect_recording_in() {
 # check_package_game LABEL: the packaged game just started opens its window
 # and draws the picture at rest from its own Data/, and Escape ends it.
 check_package_game() {
-    local label=$1 x y w h
+    local label=$1
     find_game "$label" || return
     expect_client_640x480 "$label: a 640x480 window"
-    read -r x y w h < <(client_geometry "$WIN")
-    if settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
+    if settle_window "$label" "$RUN/still.png"; then
         expect_alike "$label: picture like reference/still.png" "$RUN/still.png" "$REFERENCE/still.png" \
             "$RUN/difference-still.png"
-    else
-        fail "$label" "$SETTLE_TROUBLE ($RUN/still.png)"
     fi
-    hold_key "$WIN" Escape
-    expect_exit "$label: Escape ends the game with exit code 0" 0
+    escape_ends "$label: Escape ends the game with exit code 0"
 }
 
 # E2E_UPDATE_SCREENSHOTS=1: each game's crate view, which shows walls, floor,

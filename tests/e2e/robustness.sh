@@ -1,6 +1,6 @@
 # robustness.sh -- end-to-end checks of a player's mishaps: a Data/ folder
 # with bitmaps missing or broken, and F1 pressed again and again. Sourced by
-# run.sh, whose helpers (new_run, start_game, find_game, ...) these use.
+# run.sh.
 
 # --- bitmaps missing or broken ------------------------------------------------
 
@@ -13,27 +13,12 @@ BITMAPS=(Crate Land Door)
 WALL_AREA=150x150+20+120
 FLOOR_AREA=400x100+240+380
 
-# bitmap_names SET: "Crate.bmp and Door.bmp" and the like.
-bitmap_names() {
-    local bit names=()
-    for bit in 0 1 2; do
-        (( $1 >> bit & 1 )) && names+=("${BITMAPS[bit]}.bmp")
-    done
-    case ${#names[@]} in
-        1) echo "${names[0]} only" ;;
-        2) echo "${names[0]} and ${names[1]}" ;;
-        *) echo "${names[*]}" ;;
-    esac
-}
-
 # new_bitmap_run NAME SET: a fresh working folder whose Data/ holds the bitmaps of SET.
 new_bitmap_run() {
-    local bit full
+    local bit
     new_run "$1" empty
-    full=$(data_for "$LINUX_GAME")
-    [ -f "$full/Crate.bmp" ] || full=$(data_for "$WINDOWS_GAME")
     for bit in 0 1 2; do
-        (( $2 >> bit & 1 )) && cp "$full/${BITMAPS[bit]}.bmp" "$RUN/Data/"
+        (( $2 >> bit & 1 )) && cp "$(full_data)/${BITMAPS[bit]}.bmp" "$RUN/Data/"
     done
 }
 
@@ -45,12 +30,9 @@ write_noise() {
 # Three kinds of broken file: noise; "BM" and noise; a real bitmap cut short
 # (its header promises the rest).
 write_broken_bitmaps() {
-    local full
-    full=$(data_for "$LINUX_GAME")
-    [ -f "$full/Door.bmp" ] || full=$(data_for "$WINDOWS_GAME")
     write_noise "$RUN/Data/Crate.bmp"
     { printf BM; write_noise /dev/stdout; } >"$RUN/Data/Land.bmp"
-    head -c 2000 "$full/Door.bmp" >"$RUN/Data/Door.bmp"
+    head -c 2000 "$(full_data)/Door.bmp" >"$RUN/Data/Door.bmp"
 }
 
 # area_like_reference AREA PICTURE: prints "like" (at most 1% of the area's
@@ -83,9 +65,7 @@ expect_bitmap_window() {
     read -r x y w h < <(client_geometry "$WIN")
     if [ "${w}x${h}" != 640x480 ]; then
         fail "$label" "client area ${w}x${h}, expected 640x480"
-    elif ! settle "$RUN/still.png" "$x" "$y" "$w" "$h" 15; then
-        fail "$label" "$SETTLE_TROUBLE ($RUN/still.png)"
-    else
+    elif settle_window "$label" "$RUN/still.png"; then
         walls=$(area_like_reference "$WALL_AREA" "$RUN/still.png")
         floors=$(area_like_reference "$FLOOR_AREA" "$RUN/still.png")
         if [ "$walls $floors" = "$want_walls $want_floors" ]; then
@@ -94,48 +74,45 @@ expect_bitmap_window() {
             fail "$label" "walls $walls and floors $floors reference/still.png, expected $want_walls and $want_floors ($RUN/still.png)"
         fi
     fi
-    hold_key "$WIN" Escape
-    expect_exit "$label: Escape ends the game with exit code 0" 0
+    escape_ends "$label: Escape ends the game with exit code 0"
 }
 
-# check_bitmap_set KIND SET
-check_bitmap_set() {
-    new_bitmap_run "$1-bitmaps-$2" "$2"
-    start_game "$1"
-    expect_bitmap_window "$1: Data/ with $(bitmap_names "$2")" "$2"
-}
+# Each case: the game, the set, what is written over it (noise as Crate.bmp,
+# three broken bitmaps, or none) and what Data/ then holds. Broken files count
+# as missing: three of them are no bitmap at all, and one beside two good ones
+# leaves its own surfaces plain. Natively every set and both kinds of broken
+# file; under Wine, whose runs take seconds each, one set and one broken file.
+BITMAP_CASES=(
+    "linux 1 none Crate.bmp only"
+    "linux 2 none Land.bmp only"
+    "linux 3 none Crate.bmp and Land.bmp"
+    "linux 4 none Door.bmp only"
+    "linux 5 none Crate.bmp and Door.bmp"
+    "linux 6 none Land.bmp and Door.bmp"
+    "linux 0 three three broken bitmaps"
+    "linux 6 noise Land.bmp and Door.bmp, and noise as Crate.bmp"
+    "windows 4 none Door.bmp only"
+    "windows 0 noise only noise as Crate.bmp"
+)
 
-# Broken files count as missing: three of them are no bitmap at all, and one
-# beside two good ones leaves its own surfaces plain.
-check_broken_bitmaps() {
-    local kind=$1
-    new_run "$kind-broken-bitmaps" empty
-    write_broken_bitmaps
-    start_game "$kind" -all,trace+msgbox
-    expect_initialization_failed "$kind: Data/ with three broken bitmaps"
-    new_bitmap_run "$kind-broken-crate" 6
-    write_noise "$RUN/Data/Crate.bmp"
-    start_game "$kind"
-    expect_bitmap_window "$kind: Data/ with Land.bmp and Door.bmp, and noise as Crate.bmp" 6
-}
-
-# Natively every set and the broken files; under Wine, whose runs take
-# seconds each, one set and one broken file.
 check_bitmap_sets() {
-    local set
-    case $1 in
-        linux)
-            for set in 1 2 3 4 5 6; do check_bitmap_set linux "$set"; done
-            check_broken_bitmaps linux
-            ;;
-        windows)
-            check_bitmap_set windows 4
-            new_run windows-noise-crate empty
-            write_noise "$RUN/Data/Crate.bmp"
-            start_game windows -all,trace+msgbox
-            expect_initialization_failed "windows: Data/ with only noise as Crate.bmp"
-            ;;
-    esac
+    local row kind set broken holds
+    for row in "${BITMAP_CASES[@]}"; do
+        read -r kind set broken holds <<<"$row"
+        [ "$kind" = "$1" ] || continue
+        new_bitmap_run "$kind-bitmaps-$set-$broken" "$set"
+        case $broken in
+            noise) write_noise "$RUN/Data/Crate.bmp" ;;
+            three) write_broken_bitmaps ;;
+        esac
+        if [ "$set" = 0 ]; then
+            WINEDEBUG=-all,trace+msgbox start_game "$kind"
+            expect_initialization_failed "$kind: Data/ with $holds"
+        else
+            start_game "$kind"
+            expect_bitmap_window "$kind: Data/ with $holds" "$set"
+        fi
+    done
 }
 
 # --- F1 again and again ------------------------------------------------------------
@@ -152,23 +129,13 @@ resident_kb() {
 # anew, fullscreen and back; ten of them must not add up. Resident memory
 # after the tenth (windowed) is within 10% of that after the second.
 check_f1_toggles() {
-    local kind=$1 label="$1: F1 $F1_TOGGLES times" round old x y w h second=0 tenth=0
-    new_run "$kind-f1-toggles" full
-    start_game "$kind"
-    find_game "$label" || return
+    local kind=$1 label="$1: F1 $F1_TOGGLES times" round second=0 tenth=0
+    start_found "$kind" "$kind-f1-toggles" "$label" || return
     for ((round = 1; round <= F1_TOGGLES; round++)); do
-        old=$WIN
-        hold_key "$WIN" F1
-        if ! new_game_window "$old"; then
-            fail "$label" "after F1 number $round: $NEW_WINDOW_TROUBLE (stderr: $RUN/stderr.txt)"
-            stop_pid "$GAME_PID"
-            return
-        fi
+        new_game_window "$label" "F1 number $round" || return
         (( round == 2 || round == F1_TOGGLES )) || continue
         # Textures loaded and frames drawn: the picture comes to rest.
-        read -r x y w h < <(client_geometry "$WIN")
-        if ! settle "$RUN/after-$round.png" "$x" "$y" "$w" "$h" 15; then
-            fail "$label" "after F1 number $round $SETTLE_TROUBLE ($RUN/after-$round.png)"
+        if ! settle_window "$label: after F1 number $round" "$RUN/after-$round.png"; then
             stop_pid "$GAME_PID"
             return
         fi
@@ -182,28 +149,14 @@ check_f1_toggles() {
         fail "$label" "resident memory $second kB after the 2nd, $tenth kB after the ${F1_TOGGLES}th ($(percent_change "$second" "$tenth"), more than 10%)"
     fi
     expect_client_640x480 "$label: the client area is 640x480 again"
-    hold_key "$WIN" Escape
-    expect_exit "$label: Escape ends the game with exit code 0" 0
+    escape_ends "$label: Escape ends the game with exit code 0"
 }
 
 percent_change() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%+.1f%%", (b - a) * 100 / a }'
 }
 
-# As the F1 granted check: display B natively, Wine's virtual desktop.
-check_f1_toggles_where_granted() {
-    case $1 in
-        linux)
-            DISPLAY=$DISPLAY_B
-            check_f1_toggles linux
-            DISPLAY=$DISPLAY_A
-            ;;
-        windows)
-            wine_desktop on && check_f1_toggles windows
-            wine_desktop off
-            ;;
-    esac
-}
+check_f1_toggles_where_granted() { where_granted check_f1_toggles "$1"; }
 
 # --- a Windows without XInput -------------------------------------------------
 
