@@ -59,26 +59,41 @@ int main(int argc, char** argv) {
     long collected = 0, climbs = 0, games = 0;
     unsigned visited = 0;
     std::string why;
-    for (unsigned long step = 0; step < steps; ++step) {
+    unsigned long step = 0;
+    int levelBefore = 0;
+    bool held = true;
+    const auto next = [&] {
+        if (!held || step == steps) {
+            return false;
+        }
         if (step % kStepsPerGame == 0) {
             NewGame(invariants);
             ++games;
         }
         play.BeforeFrame(tally);
-        const int levelBefore = lvl;
-        // As the games run it: a few steps unseen between two drawn ones.
-        if (step % kDrawEvery == 0) {
-            glrec::Clear();
-            DrawGLScene();
-        } else {
-            StepWithoutDrawing();
+        levelBefore = lvl;
+        return true;
+    };
+    // As the games run it: a few steps unseen between two drawn ones.
+    const auto drawn = [&] {
+        if (step % kDrawEvery != 0) {
+            return false;
         }
+        glrec::Clear();
+        return true;
+    };
+    const auto after = [&] {
         climbs += lvl != levelBefore;
-        if (!invariants.Hold(collected, why)) {
-            std::fprintf(stderr, "maze-soak: frame %lu (seed %lu): %s\n", step, seed, why.c_str());
-            return 1;
+        held = invariants.Hold(collected, why);
+        if (held) {
+            visited |= 1u << lvl;
+            ++step;
         }
-        visited |= 1u << lvl;
+    };
+    RunSteps(next, drawn, after);
+    if (!held) {
+        std::fprintf(stderr, "maze-soak: frame %lu (seed %lu): %s\n", step, seed, why.c_str());
+        return 1;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf(
