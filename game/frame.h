@@ -8,8 +8,8 @@
 // it. The int stays because the original game's step has it.
 int DrawGLScene();
 
-// The same step with no GL call: called by the idle turn for every step the
-// clock has due but the last, which alone is shown. Leaves exactly the state
+// The same step with no GL call: called through RunSteps for every step not
+// drawn (the games draw only the last one a turn has due). Leaves exactly the state
 // DrawGLScene leaves.
 void StepWithoutDrawing();
 

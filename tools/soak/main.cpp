@@ -41,25 +41,22 @@ bool ToNumber(const char* text, unsigned long& value) {
     return end != text && *end == '\0';
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    unsigned long steps = 100000, seed = kDefaultSeed;
-    if (argc > 3 || (argc > 1 && !ToNumber(argv[1], steps)) || (argc > 2 && !ToNumber(argv[2], seed))) {
-        std::fprintf(stderr, "usage: maze-soak [FRAMES [SEED]]\n");
-        return 2;
-    }
-    std::printf("maze-soak: %lu frames, seed %lu\n", steps, seed);
-    std::fflush(stdout);
-
-    const auto start = std::chrono::steady_clock::now();
-    RandomPlay play(static_cast<std::uint32_t>(seed));
+// What the random play has done so far, and what broke, if anything.
+struct Soak {
+    RandomPlay play;
     PlayTally tally;
     Invariants invariants;
     long collected = 0, climbs = 0, games = 0;
     unsigned visited = 0;
-    std::string why;
     unsigned long step = 0;
+    std::string why;
+
+    explicit Soak(unsigned long seed) : play(static_cast<std::uint32_t>(seed)) {}
+    bool Run(unsigned long steps);
+};
+
+// False at the first step after which an invariant does not hold (`why`).
+bool Soak::Run(unsigned long steps) {
     int levelBefore = 0;
     bool held = true;
     const auto next = [&] {
@@ -91,17 +88,33 @@ int main(int argc, char** argv) {
         }
     };
     RunSteps(next, drawn, after);
-    if (!held) {
-        std::fprintf(stderr, "maze-soak: frame %lu (seed %lu): %s\n", step, seed, why.c_str());
+    return held;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    unsigned long steps = 100000, seed = kDefaultSeed;
+    if (argc > 3 || (argc > 1 && !ToNumber(argv[1], steps)) || (argc > 2 && !ToNumber(argv[2], seed))) {
+        std::fprintf(stderr, "usage: maze-soak [FRAMES [SEED]]\n");
+        return 2;
+    }
+    std::printf("maze-soak: %lu frames, seed %lu\n", steps, seed);
+    std::fflush(stdout);
+
+    const auto start = std::chrono::steady_clock::now();
+    Soak soak(seed);
+    if (!soak.Run(steps)) {
+        std::fprintf(stderr, "maze-soak: frame %lu (seed %lu): %s\n", soak.step, seed, soak.why.c_str());
         return 1;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf(
         "maze-soak: %lu frames in %.1f s, seed %lu, %ld games; levels visited:%s%s%s; %ld level changes on the "
         "stairs, %ld placements; %ld crates collected\n",
-        steps, seconds, seed, games, visited & 1 ? " 0" : "", visited & 2 ? " 1" : "", visited & 4 ? " 2" : "", climbs,
-        tally.placements, collected);
-    if (visited != 7) {
+        steps, seconds, seed, soak.games, soak.visited & 1 ? " 0" : "", soak.visited & 2 ? " 1" : "",
+        soak.visited & 4 ? " 2" : "", soak.climbs, soak.tally.placements, soak.collected);
+    if (soak.visited != 7) {
         std::fprintf(stderr, "maze-soak: not every level was visited: too few frames for this seed\n");
         return 1;
     }
