@@ -51,7 +51,7 @@ TEST_F(WndProcTest, SystemKeysSetNothingButTheirReleaseClears) {
 // Minimised counts as inactive; another window taking the focus does not.
 // Alt-tab away with 'W' held: its key-up goes to the other window, so the
 // table forgets every key when ours loses activation, minimised or not.
-TEST_F(WndProcTest, ActiveFollowsTheMinimisedWordLosingActivationEveryKey) {
+TEST_F(WndProcTest, ActiveFollowsTheMinimisedWordAndLosingActivationLetsGoOfEveryKey) {
     const struct {
         WPARAM wParam;
         unsigned char active, held;
