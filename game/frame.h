@@ -3,16 +3,35 @@
 
 #include "world/cell_boxes.h"
 
-// Called by the idle turn for each step it draws; the shell swaps buffers
-// after it. Nothing in the step can fail: it returns 1 always, so the loop's
-// test for 0 (RunDueSteps, which would end the game as Escape does) is never
-// met; it stays because the original loop tests it.
+// Called through RunSteps for each step drawn; the shell swaps buffers after
+// it. Nothing in the step can fail: it returns 1 always, and no caller tests
+// it. The int stays because the original game's step has it.
 int DrawGLScene();
 
-// The same step with no GL call: called by the idle turn for every step the
-// clock has due but the last, which alone is shown. Leaves exactly the state
+// The same step with no GL call: called through RunSteps for every step not
+// drawn (the games draw only the last one a turn has due). Leaves exactly the state
 // DrawGLScene leaves.
 void StepWithoutDrawing();
+
+// The one loop of steps, for every program that runs the game: the games'
+// turns, the simulator, the soak and the fuzz target differ only in what they
+// answer around each step. `next()`, before it: whether a step is left (false
+// ends the run). `drawn()`: whether that step is drawn; a caller readies its
+// GL there for one that is. `after()`, once it has run. Returns the steps run.
+template <class Next, class Drawn, class After>
+long RunSteps(Next next, Drawn drawn, After after) {
+    long ran = 0;
+    while (next()) {
+        if (drawn()) {
+            DrawGLScene();
+        } else {
+            StepWithoutDrawing();
+        }
+        ++ran;
+        after();
+    }
+    return ran;
+}
 
 // The box counts of the last step, kept for tools (the simulator's `counts`).
 extern BoxCounts lastFrameCounts;

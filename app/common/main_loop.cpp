@@ -25,11 +25,11 @@ bool drawing = false;
 
 // Escape and F1 as the original loop reads them after a step, F1 whether or
 // not the loop is ending.
-IdleTurn ReadShellKeys(bool drawn, bool failed) {
+IdleTurn ReadShellKeys(bool drawn) {
     IdleTurn turn;
     // Read even when the turn is done for F1, so that it never ends a later game.
     const bool escaped = TakeEscapePressed();
-    if (failed || keys[kVkEscape] || escaped) {
+    if (keys[kVkEscape] || escaped) {
         turn.done = true;
     } else {
         turn.swap = drawn;
@@ -43,9 +43,9 @@ IdleTurn ReadShellKeys(bool drawn, bool failed) {
 
 // The keys after a turn's steps, by the loop's rules or, where they are a
 // demo's, by none: the buffers are swapped as a step was drawn.
-IdleTurn ReadTurnKeys(bool drawn, bool failed, const StepHooks& hooks) {
+IdleTurn ReadTurnKeys(bool drawn, const StepHooks& hooks) {
     if (!hooks.sessionKeys) {
-        return ReadShellKeys(drawn, failed);
+        return ReadShellKeys(drawn);
     }
     IdleTurn turn;
     turn.swap = drawn;
@@ -130,7 +130,7 @@ long long StepsDropped() {
 }
 
 TurnSteps RunDueSteps(long long now, StepHooks hooks) {
-    TurnSteps steps{0, false, false, false};
+    TurnSteps steps{0, false, false};
     // The first step is due at the first turn, once the window is up: the
     // time it took to make is not to be caught up.
     if (!clockRunning) {
@@ -140,28 +140,28 @@ TurnSteps RunDueSteps(long long now, StepHooks hooks) {
     }
     loopClock.BeginTurn(now);
     const bool frameDue = FrameDue(now);
-    while (loopClock.Due(now) > 0) {
+    const auto next = [&] {
+        if (loopClock.Due(now) <= 0) {
+            return false;
+        }
         ApplyMessagesDue(loopClock.NextDueTime());
-        if (hooks.before != nullptr && !hooks.before()) {
-            steps.exhausted = true;
-            break;
-        }
-        // Asked after `before`, which sets a demo's physical keys for the step.
-        steps.drawn = (frameDue && loopClock.Due(now) == 1) || DiagnosticsDue();
-        if (steps.drawn) {
-            drawing = true;
-            steps.failed = DrawGLScene() == 0;
-            drawing = false;
-        } else {
-            StepWithoutDrawing();
-        }
+        steps.exhausted = hooks.before != nullptr && !hooks.before();
+        return !steps.exhausted;
+    };
+    // Asked after `before`, which sets a demo's physical keys for the step.
+    const auto drawn = [&] {
+        drawing = steps.drawn = (frameDue && loopClock.Due(now) == 1) || DiagnosticsDue();
+        return drawing;
+    };
+    const auto after = [&] {
+        drawing = false;
         loopClock.StepRan();
-        ++steps.ran;
         ++stepsRun;
         if (hooks.after != nullptr) {
             hooks.after();
         }
-    }
+    };
+    steps.ran = RunSteps(next, drawn, after);
     if (steps.drawn) {
         ++framesDrawn;
         FrameDrawn(now);
@@ -174,7 +174,7 @@ IdleTurn RunIdleTurn(StepHooks hooks) {
     if (!active) {
         SkipSteps(now);
         // The buffers are still swapped, as the original loop does.
-        IdleTurn turn = ReadTurnKeys(true, false, hooks);
+        IdleTurn turn = ReadTurnKeys(true, hooks);
         turn.waitMs = kInactiveWaitMs;
         return turn;
     }
@@ -185,7 +185,7 @@ IdleTurn RunIdleTurn(StepHooks hooks) {
     if (steps.ran == 0) {
         return WaitingTurn(loopClock.MillisecondsToNext(now));
     }
-    IdleTurn turn = ReadTurnKeys(steps.drawn, steps.failed, hooks);
+    IdleTurn turn = ReadTurnKeys(steps.drawn, hooks);
     turn.drawn = steps.drawn;
     return turn;
 }

@@ -84,7 +84,6 @@ struct TurnSteps {
     long ran;        // steps run this turn
     bool drawn;      // the last of them was drawn
     bool exhausted;  // `before` had no step left
-    bool failed;     // the drawn step returned 0, which DrawGLScene never does
 };
 
 // Runs the steps the clock has due at `now`, each after the messages that

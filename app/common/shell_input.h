@@ -63,10 +63,14 @@ bool TakeEscapePressed();
 // what the step is to read.
 bool ShellKeyState(int vk, bool physical);
 
-// Called by a shell whose window loses the keyboard, where the key-up of a key
-// let go elsewhere would never arrive: every key of the table is released
-// (a recording notes it before the next step), unless the route says no;
-// every message waiting reaches the game first.
+// The one rule for a window that loses the keyboard, called by every shell
+// (Windows on losing activation, SDL on losing the focus, the page on blur):
+// the key-up of a key let go elsewhere never arrives, so every key of the
+// table is released (a recording notes it before the next step), unless the
+// route says no, as a demo does. A pad's keys go too, and stay up until the
+// pad lets go and presses again, as a key the window missed would. Every message waiting
+// reaches the game first. Where the platform sends key-ups of its own first
+// (SDL), the table is already clear of the keyboard's keys.
 void ShellReleaseKeys();
 
 // Called by the shells' SysPointerHome: true when the pointer is to go home

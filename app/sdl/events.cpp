@@ -145,6 +145,11 @@ bool OnWindowEvent(const SDL_WindowEvent& window) {
         case SDL_WINDOWEVENT_MAXIMIZED:
             active = 1;
             break;
+        // SDL has sent the key-ups of the keys held already; the pads' keys
+        // are let go by the rule alone.
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            ShellReleaseKeys();
+            break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             ReSizeGLScene(window.data1, window.data2);
             break;

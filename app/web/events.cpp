@@ -52,7 +52,7 @@ EM_BOOL OnClickEvent(int, const EmscriptenMouseEvent*, void*) {
 }
 
 EM_BOOL OnBlurEvent(int, const EmscriptenFocusEvent*, void*) {
-    ReleasePhysicalKeys();
+    OnFocusLost();
     return EM_FALSE;
 }
 

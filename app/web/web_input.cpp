@@ -58,8 +58,9 @@ void OnPointerMove(long dx, long dy, long long at) {
     ShellMouseAt(static_cast<unsigned>(x), static_cast<unsigned>(y), at);
 }
 
-void ReleasePhysicalKeys() {
+void OnFocusLost() {
     held.clear();
+    ShellReleaseKeys();
 }
 
 bool PhysicalKeyDown(int vk) {

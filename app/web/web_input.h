@@ -16,11 +16,10 @@ void OnKeyUp(const char* key, const char* code, long long at = LoopNow());
 // kept inside the 640 x 480 client area, where Windows would have delivered it.
 void OnPointerMove(long dx, long dy, long long at = LoopNow());
 
-// The window lost the keyboard: no key-up will come for what is held now, so
-// nothing counts as physically down any more. The key table keeps its
-// entries until their key-ups, as the original game did; the Windows and SDL
-// shells let go of every key instead.
-void ReleasePhysicalKeys();
+// Called when the page loses the keyboard (blur): no key-up will come for
+// what is held now, so nothing counts as physically down any more, and the
+// shells' one rule lets go of every key of the table.
+void OnFocusLost();
 
 // True while a key with this virtual-key code is physically down.
 bool PhysicalKeyDown(int vk);

@@ -18,10 +18,9 @@ long long Moment() {
 }
 
 // Minimised counts as inactive; losing the focus to another window does not.
-// A key released while another window has the focus sends its key-up there, so
-// the table forgets every key on losing activation, as SDL's own key-ups on
-// losing the focus make the Linux game do. The original game kept such a key
-// pressed, and the player walked on after alt-tab.
+// A key released while another window has the focus sends its key-up there:
+// the shells' one rule lets go of every key. The original game kept such a
+// key pressed, and the player walked on after alt-tab.
 LRESULT OnActivate(WPARAM wParam) {
     active = HIWORD(wParam) == 0;
     if (LOWORD(wParam) == WA_INACTIVE) {

@@ -55,8 +55,12 @@ TEST_F(Events, SystemKeysNeverReachTheTable) {
     EXPECT_EQ(std::count(keys, keys + 256, 0), 256);
 }
 
+// A key the table still holds on losing the focus (a pad's: SDL lets go of
+// the keyboard's itself) is let go, as in every shell.
 TEST_F(Events, MinimisingStopsTheFramesAndRestoringResumesThem) {
+    HandleEvent(Key(SDL_KEYDOWN, SDLK_w));
     HandleEvent(Window(SDL_WINDOWEVENT_FOCUS_LOST));
+    EXPECT_EQ(keys[87], 0);
     EXPECT_EQ(active, 1);  // another window in front still sees the game run
     HandleEvent(Window(SDL_WINDOWEVENT_MINIMIZED));
     EXPECT_EQ(active, 0);

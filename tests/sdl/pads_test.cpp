@@ -13,7 +13,7 @@
 namespace {
 
 // Notes the step at which 'W' went down and up.
-class WalkSteps : public InputRoute {
+class WalkSteps : public PassingRoute {
 public:
     bool PassKey(unsigned code, bool down) override {
         if (code == kVkW) {
@@ -21,11 +21,6 @@ public:
         }
         return true;
     }
-    bool PassMouse(unsigned, unsigned) override { return true; }
-    bool KeyState(int, bool physical) override { return physical; }
-    bool WaitPauses() override { return true; }
-    bool ReleaseKeys() override { return true; }
-    bool HoldPointer() override { return true; }
 
     long downAt = -1;
     long upAt = -1;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/common/shell_input.h"
 #include "app/null/gl_record.h"
 #include "app/null/headless.h"
 #include "app/null/sys_null.h"
@@ -14,6 +15,18 @@
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override { StartHeadless(glrec::Detail::Full); }
+};
+
+// Everything passed on, as the plain game has it: a test's route overrides
+// only what it listens to.
+class PassingRoute : public InputRoute {
+public:
+    bool PassKey(unsigned, bool) override { return true; }
+    bool PassMouse(unsigned, unsigned) override { return true; }
+    bool KeyState(int, bool physical) override { return physical; }
+    bool WaitPauses() override { return true; }
+    bool ReleaseKeys() override { return true; }
+    bool HoldPointer() override { return true; }
 };
 
 // The recorded calls with their arguments, to compare a whole sequence in one go.

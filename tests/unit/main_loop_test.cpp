@@ -119,7 +119,7 @@ TEST_F(TimedInputTest, EachMessageReachesTheStepOfItsMoment) {
 
     // Down, a move and up between two steps reach a recording in that order.
     std::vector<std::string> heard;
-    struct Heard final : InputRoute {
+    struct Heard final : PassingRoute {
         std::vector<std::string>* heard;
         bool PassKey(unsigned code, bool down) override {
             heard->push_back(std::to_string(code) + (down ? " down" : " up"));
@@ -129,10 +129,6 @@ TEST_F(TimedInputTest, EachMessageReachesTheStepOfItsMoment) {
             heard->push_back("mouse " + std::to_string(x));
             return true;
         }
-        bool KeyState(int, bool physical) override { return physical; }
-        bool WaitPauses() override { return true; }
-        bool ReleaseKeys() override { return true; }
-        bool HoldPointer() override { return true; }
     } route;
     route.heard = &heard;
     UseInputRoute(&route);

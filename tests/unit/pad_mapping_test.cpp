@@ -16,17 +16,12 @@ constexpr long long kMs = 1000000;
 
 // Hears what the mapping gives the game: keys go on into the table, mouse
 // messages are counted and kept from the view.
-class Heard : public InputRoute {
+class Heard : public PassingRoute {
 public:
-    bool PassKey(unsigned, bool) override { return true; }
     bool PassMouse(unsigned x, unsigned y) override {
         points.push_back({static_cast<int>(x) - PointerHomeX(), static_cast<int>(y) - PointerHomeY()});
         return false;
     }
-    bool KeyState(int, bool physical) override { return physical; }
-    bool WaitPauses() override { return true; }
-    bool ReleaseKeys() override { return true; }
-    bool HoldPointer() override { return true; }
 
     struct Point {
         int x, y;

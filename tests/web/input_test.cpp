@@ -58,8 +58,10 @@ TEST_F(WebInputTest, KeyTableAndPhysicalStateFollowTheEvents) {
     OnKeyDown("e", "KeyE", true, false);
     EXPECT_EQ(keys[kVkE], 0);
     EXPECT_TRUE(PhysicalKeyDown('E'));
-    ReleasePhysicalKeys();
+    OnKeyDown("w", "KeyW", false, false);
+    OnFocusLost();  // its key-up goes to another window
     EXPECT_FALSE(PhysicalKeyDown('E'));
+    EXPECT_EQ(keys[kVkW], 0);
     EXPECT_TRUE(OnKeyDown("F1", "F1", false, false));    // the browser's help stays shut
     EXPECT_TRUE(OnKeyDown(" ", "Space", false, false));  // and the page does not scroll
 }

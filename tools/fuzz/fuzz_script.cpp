@@ -3,6 +3,7 @@
 //
 // Built and run by tools/fuzz/run.sh; seeds are the replays in tests/sim and
 // tools/fuzz/script_seeds/, words in tools/fuzz/script.dict.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -76,18 +77,24 @@ private:
     long steps_ = 0;
 };
 
-// As a game's turn runs the steps it has due: only the last one drawn.
+// As a game's turn runs the steps it has due: only the last one drawn, the
+// last before the bound too.
 void Host::Frames(long count) {
-    for (long i = 0; i < count && steps_ < kMaxSteps; ++i) {
+    const long run = std::min(count, kMaxSteps - steps_);
+    long i = 0;
+    const auto drawn = [&] {
         ++steps_;
-        if (i == count - 1 || steps_ == kMaxSteps) {
-            glrec::Clear();
-            DrawGLScene();
-        } else {
-            StepWithoutDrawing();
+        if (i != run - 1) {
+            return false;
         }
+        glrec::Clear();
+        return true;
+    };
+    const auto after = [&] {
         CheckGame(steps_);
-    }
+        ++i;
+    };
+    RunSteps([&] { return i < run; }, drawn, after);
 }
 
 }  // namespace

@@ -45,16 +45,17 @@ void Sim::Frames(long count) {
     // Only the last step keeps its calls, for `calls`: the others just count.
     // Drawing every few steps only, as the games do between two shown
     // frames, must come to the very same game.
-    for (long i = 0; i < count; ++i) {
+    long i = 0;
+    const auto drawn = [&] {
         ++step_;
         if (step_ % drawEvery_ != 0) {
-            StepWithoutDrawing();
-            continue;
+            return false;
         }
         glrec::SetDetail(i == count - 1 ? glrec::Detail::Calls : glrec::Detail::Counts);
         glrec::Clear();
-        DrawGLScene();
-    }
+        return true;
+    };
+    RunSteps([&] { return i < count; }, drawn, [&] { ++i; });
     glrec::SetDetail(glrec::Detail::Counts);
 }
 

@@ -41,6 +41,56 @@ bool ToNumber(const char* text, unsigned long& value) {
     return end != text && *end == '\0';
 }
 
+// What the random play has done so far, and what broke, if anything.
+struct Soak {
+    RandomPlay play;
+    PlayTally tally;
+    Invariants invariants;
+    long collected = 0, climbs = 0, games = 0;
+    unsigned visited = 0;
+    unsigned long step = 0;
+    std::string why;
+
+    explicit Soak(unsigned long seed) : play(static_cast<std::uint32_t>(seed)) {}
+    bool Run(unsigned long steps);
+};
+
+// False at the first step after which an invariant does not hold (`why`).
+bool Soak::Run(unsigned long steps) {
+    int levelBefore = 0;
+    bool held = true;
+    const auto next = [&] {
+        if (!held || step == steps) {
+            return false;
+        }
+        if (step % kStepsPerGame == 0) {
+            NewGame(invariants);
+            ++games;
+        }
+        play.BeforeFrame(tally);
+        levelBefore = lvl;
+        return true;
+    };
+    // As the games run it: a few steps unseen between two drawn ones.
+    const auto drawn = [&] {
+        if (step % kDrawEvery != 0) {
+            return false;
+        }
+        glrec::Clear();
+        return true;
+    };
+    const auto after = [&] {
+        climbs += lvl != levelBefore;
+        held = invariants.Hold(collected, why);
+        if (held) {
+            visited |= 1u << lvl;
+            ++step;
+        }
+    };
+    RunSteps(next, drawn, after);
+    return held;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,40 +103,18 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     const auto start = std::chrono::steady_clock::now();
-    RandomPlay play(static_cast<std::uint32_t>(seed));
-    PlayTally tally;
-    Invariants invariants;
-    long collected = 0, climbs = 0, games = 0;
-    unsigned visited = 0;
-    std::string why;
-    for (unsigned long step = 0; step < steps; ++step) {
-        if (step % kStepsPerGame == 0) {
-            NewGame(invariants);
-            ++games;
-        }
-        play.BeforeFrame(tally);
-        const int levelBefore = lvl;
-        // As the games run it: a few steps unseen between two drawn ones.
-        if (step % kDrawEvery == 0) {
-            glrec::Clear();
-            DrawGLScene();
-        } else {
-            StepWithoutDrawing();
-        }
-        climbs += lvl != levelBefore;
-        if (!invariants.Hold(collected, why)) {
-            std::fprintf(stderr, "maze-soak: frame %lu (seed %lu): %s\n", step, seed, why.c_str());
-            return 1;
-        }
-        visited |= 1u << lvl;
+    Soak soak(seed);
+    if (!soak.Run(steps)) {
+        std::fprintf(stderr, "maze-soak: frame %lu (seed %lu): %s\n", soak.step, seed, soak.why.c_str());
+        return 1;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf(
         "maze-soak: %lu frames in %.1f s, seed %lu, %ld games; levels visited:%s%s%s; %ld level changes on the "
         "stairs, %ld placements; %ld crates collected\n",
-        steps, seconds, seed, games, visited & 1 ? " 0" : "", visited & 2 ? " 1" : "", visited & 4 ? " 2" : "", climbs,
-        tally.placements, collected);
-    if (visited != 7) {
+        steps, seconds, seed, soak.games, soak.visited & 1 ? " 0" : "", soak.visited & 2 ? " 1" : "",
+        soak.visited & 4 ? " 2" : "", soak.climbs, soak.tally.placements, soak.collected);
+    if (soak.visited != 7) {
         std::fprintf(stderr, "maze-soak: not every level was visited: too few frames for this seed\n");
         return 1;
     }
