@@ -1,9 +1,8 @@
 """demo_checks.py -- demos named in the page's address: played to their end at the pace, or refused and told."""
 import os
 import re
-import time
 
-from harness import check, last_state, page_with, wait_until, within_pace, write
+from harness import check, last_state, page_with, told, wait_until, within_pace, write
 
 # Resolves, in the page, with the time of the first frame shown.
 FIRST_FRAME_AT = """
@@ -68,16 +67,6 @@ def check_demo_pace(browser):
     check("?playdemo= of 6,000 steps lasts %.3f s more than of 2,000 (%s and %s steps dropped)"
           % (took, short_lost, long_lost), ended and within_pace(4000, took), "ended %s" % ended)
     told(browser, "?pace=fast is refused in the game's box", "?pace=fast", "--pace needs")
-
-
-def told(browser, label, query, wanted, folder=None, seconds=20):
-    """The page opened at QUERY shows `wanted` in its box and plays nothing."""
-    browser.open(query, folder)
-    text = browser.box_text(seconds)
-    time.sleep(0.5)
-    ran = browser.frames()
-    check("%s: %s" % (label, text), text is not None and wanted in text and ran == 0,
-          "box %r, %d frames" % (text, ran))
 
 
 def check_play_again_after_refusal(browser):

@@ -1,7 +1,7 @@
 """file_checks.py -- the page's own files missing, long or damaged: told in the box, or played as the games do."""
 import os
 
-from harness import check, page_with
+from harness import check, page_with, told
 from pictures import Pictures, mean_grey
 
 # Walls alone, left of the start view: brick from Crate.bmp, plain white
@@ -34,6 +34,4 @@ def check_memory(browser):
     folder = page_with(browser, "damaged", {})
     with open(os.path.join(folder, "maze.wasm"), "r+b") as wasm:
         wasm.truncate(1000)
-    browser.open("", folder)
-    text = browser.box_text()
-    check("a damaged maze.wasm is told in the box: %s" % text, text is not None and "stopped" in text, "no box")
+    told(browser, "a damaged maze.wasm is told in the box", "", "stopped", folder)

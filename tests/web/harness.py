@@ -162,6 +162,14 @@ class Browser(webdriver.Chrome):
         line = self.js("Module.ccall('maze_state_line', 'string', [], [])") or ""
         return {name: float(value) for name, value in (pair.split("=") for pair in line.split())}
 
+    def over(self, seconds):
+        """The steps run, the steps dropped and the frames drawn while SECONDS pass, and the seconds measured."""
+        counts = "[mazePage.steps(), mazePage.dropped(), mazePage.frames()]"
+        before, began = self.js(counts), time.monotonic()
+        time.sleep(seconds)
+        after, elapsed = self.js(counts), time.monotonic() - began
+        return [b - a for a, b in zip(before, after)] + [elapsed]
+
     def started(self, seconds=30):
         return wait_until(seconds, lambda: self.js("window.mazePage && mazePage.frames() > 2"))
 
@@ -254,6 +262,16 @@ def replays(browser, name, text):
             run = subprocess.run(runner + [program], stdin=recording, cwd=build, capture_output=True, text=True)
         ok, why = run.returncode == 0, "%s: %s" % (program, (run.stderr or run.stdout).strip()[-200:])
     return ok, why
+
+
+def told(browser, label, query, wanted, folder=None):
+    """The page opened at QUERY shows `wanted` in its box and plays nothing."""
+    browser.open(query, folder)
+    text = browser.box_text()
+    time.sleep(0.5)
+    ran = browser.frames()
+    check("%s: %s" % (label, text), text is not None and wanted in text and ran == 0,
+          "box %r, %d frames" % (text, ran))
 
 
 def ended_and_replayed(browser, name, label, ended, wanted_lines):

@@ -43,10 +43,7 @@ def check_pictures(browser, pictures):
 
 
 def check_frame_time(browser, seconds=3.0):
-    start, began = browser.frames(), time.monotonic()
-    time.sleep(seconds)
-    count = browser.frames() - start
-    elapsed = time.monotonic() - began
+    count, elapsed = browser.over(seconds)[2:]
     if count > 0:
         say("INFO  frame time of the page: %.1f ms (%d frames in %.1f s)" % (1000 * elapsed / count, count, elapsed))
 
@@ -54,12 +51,7 @@ def check_frame_time(browser, seconds=3.0):
 def check_pace(browser, seconds=float(os.environ.get("WEB_HOLD_SECONDS", "3"))):
     """'W' held: the page runs its steps at the pace, several to each frame it shows."""
     browser.key("w", True)
-    first_steps, first_dropped, first_frames = browser.steps(), browser.dropped(), browser.frames()
-    began = time.monotonic()
-    time.sleep(seconds)
-    count, lost = browser.steps() - first_steps, browser.dropped() - first_dropped
-    shown = browser.frames() - first_frames
-    elapsed = time.monotonic() - began
+    count, lost, shown, elapsed = browser.over(seconds)
     browser.key("w", False)
     check("several steps to a frame shown", 0 < shown < count, "%d steps, %d frames" % (count, shown))
     check("'W' held %.1f s: %d steps run, %.0f a second (%d dropped), in %d frames shown"
