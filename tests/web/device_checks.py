@@ -92,22 +92,12 @@ class Touch:
         return self.browser.state()
 
 
-class Pad:
-    def __init__(self, browser):
-        self.browser = browser
-
-    def stick(self, axis, value):
-        self.browser.execute_script("pad.axes[arguments[0]] = arguments[1]", axis, value)
-
-    def button(self, index, down):
-        self.browser.execute_script("pad.press(arguments[0], arguments[1])", index, down)
-
-    def turn(self, side):
-        """The right stick barely past its rest: 3.3 messages a second, so that not even a turn of
-        the stall bound (a quarter second) owes two, and the stick is let go at exactly 90 degrees."""
-        self.browser.execute_script("pad.turnFrom = arguments[1]; pad.axes[2] = arguments[0]", 0.27 * side,
-                                    self.browser.state()["yrot"])
-        return state_until(self.browser, 30, lambda s: self.browser.js("pad.turnFrom") is None)
+def pad_turn(browser, side):
+    """The right stick barely past its rest: 3.3 messages a second, so that not even a turn of
+    the stall bound (a quarter second) owes two, and the stick is let go at exactly 90 degrees."""
+    browser.execute_script("pad.turnFrom = arguments[1]; pad.axes[2] = arguments[0]", 0.27 * side,
+                           browser.state()["yrot"])
+    return state_until(browser, 30, lambda s: browser.js("pad.turnFrom") is None)
 
 
 def walk_until(browser, forward, lift, probe):
@@ -218,30 +208,28 @@ def touch_game(browser, touch):
 
 def check_gamepad(browser):
     """A gamepad the page is given in place of the browser's: the same four things, pulled out, Start."""
-    pad = Pad(browser)
     script = browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": STAND_IN_PAD})
     try:
         if browser.start("the page with a gamepad starts a recorded game", "?record"):
-            gamepad_game(browser, pad)
+            gamepad_game(browser)
     finally:
         browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": script["identifier"]})
 
 
-def gamepad_game(browser, pad):
-    play_four(browser, "gamepad", lambda: pad.stick(1, -1.0), lambda: pad.stick(1, 0.0), pad.turn,
-              lambda down: pad.button(0, down))
+def gamepad_game(browser):
+    pad = browser.execute_script
+    play_four(browser, "gamepad", lambda: pad("pad.axes[1] = -1"), lambda: pad("pad.axes[1] = 0"),
+              lambda side: pad_turn(browser, side), lambda down: pad("pad.press(0, arguments[0])", down))
     before = browser.state()
-    pad.button(12, True)
-    pad.button(4, True)
+    pad("pad.press(12, true); pad.press(4, true)")
     walking = state_until(browser, 5, lambda s: s["centerz"] != before["centerz"])
-    browser.execute_script("pad.connected = false")
+    pad("pad.connected = false")
     time.sleep(0.3)
     gone = browser.state()
     time.sleep(0.3)
     check("the pad pulled out while the d-pad walks (running) stops the walk",
           walking is not None and browser.state()["centerz"] == gone["centerz"],
           "walking %s, then walked on" % (walking is not None))
-    browser.execute_script("pad.connected = true; pad.press(12, false); pad.press(4, false); "
-                           "pad.press(9, true)")
+    pad("pad.connected = true; pad.press(12, false); pad.press(4, false); pad.press(9, true)")
     ended_and_replayed(browser, "gamepad", "Start ends the game; its recording, a shoulder as Shift held, "
                        "replays to its last state in maze-sim", browser.wait_ended(), ["async 16 down", "async 16 up"])
