@@ -18,10 +18,9 @@ def check_demos(browser):
     browser.open("?playdemo=stairs_demo.script")
     if wait_until(60, lambda: browser.frames() > 100):
         browser.keep("demo-on-stairs")
-    ended = browser.wait_ended(180)
-    result = (browser.js("mazePage.demoResult") or "").strip()
-    check("?playdemo= plays the stairs demo to the simulator's last state",
-          ended and result == last_state("stairs_demo"), "ended %s, demo-result.txt %r" % (ended, result[:80]))
+    result = browser.demo_result(180)
+    check("?playdemo= plays the stairs demo to the simulator's last state", result == last_state("stairs_demo"),
+          "ended %s, demo-result.txt %r" % (browser.ended(), result[:80]))
     browser.open("?timedemo=stairs_demo.script")
     ended = browser.wait_ended(180)
     line = browser.text("status")
@@ -39,7 +38,7 @@ def check_play_again_after_demo(browser):
     during = browser.text("status")
     ended = browser.end_with_escape()
     after = browser.text("status")
-    result = browser.js("mazePage.demoResult")
+    result = browser.demo_result()
     check("\"Play again\" after ?timedemo= runs a new game and shows no line of the demo",
           going and ended and during == "" and after == "" and not result,
           "new frames %s, ended %s, status %r then %r, result %r" % (going, ended, during, after, result))

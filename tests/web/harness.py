@@ -154,6 +154,10 @@ class Browser(webdriver.Chrome):
     def wait_ended(self, seconds=10):
         return wait_until(seconds, self.ended)
 
+    def demo_result(self, seconds=0):
+        """The last state of the demo the game has ended with, once it has within SECONDS; "" if not."""
+        return (wait_until(seconds, lambda: self.js("mazePage.ended && mazePage.demoResult")) or "").strip()
+
     def recording(self):
         return self.js("mazePage.recordingText()") or ""
 

@@ -78,7 +78,7 @@ def check_watching(browser):
         return
     browser.keep("page-playing")
     browser.element("watch").send_keys(mine)
-    ended = wait_until(180, lambda: browser.js("mazePage.ended && mazePage.demoResult"))
+    ended = browser.demo_result(180)
     line = browser.text("status")
     browser.keep("page-watched")
     check("a chosen demo ends the game running and plays to the simulator's last state",
@@ -134,9 +134,8 @@ def check_any_name(browser):
         browser.execute_script(DROP, name, "frames 2000\n")
         wait_until(10, lambda: not browser.ended())
         browser.execute_script("document.getElementById('again').click()")
-        ended = wait_until(20, lambda: browser.js("mazePage.ended && mazePage.demoResult"))
-        result = browser.js("mazePage.demoResult") or ""
+        result = browser.demo_result(20)
         aborted = [line for line in browser.log() if "Abort" in line]
         check("a demo named %s plays to its end, \"Play again\" ignored meanwhile" % name,
-              ended and result.startswith("frame=2000 ") and not aborted, "ended %s, result %r, %s"
-              % (ended, result[:40], aborted))
+              result.startswith("frame=2000 ") and not aborted, "ended %s, result %r, %s"
+              % (browser.ended(), result[:40], aborted))
