@@ -68,7 +68,7 @@ def play(browser, recording):
 
 def main():
     if len(sys.argv) != 4 or sys.argv[1] not in ("record", "play"):
-        print(__doc__.strip().splitlines()[2:4], file=sys.stderr)
+        print("\n".join(__doc__.strip().splitlines()[2:4]), file=sys.stderr)
         return 2
     mode, build, path = sys.argv[1:]
     with session(build, None) as browser:
