@@ -46,7 +46,7 @@ bool Begin(int argc, const char* const* argv) {
         TellGameEnded(kRefusedExitCode);
         return false;
     }
-    StartGame();
+    RunGame();
     return true;
 }
 
@@ -67,13 +67,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
     SetPace(pace);
     SetFrameRate(frameRate);
     SetMouseRate(mouseRate);
-    StartGame();
+    RunGame();
 }
 
 // Called by the page before it reads a demo to watch: the game running
 // ended as Escape ends it, its recording or its results complete.
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_end_game() {
-    EndRunningGame();
+    EndGame();
 }
 
 // Called by the page's Record and "Watch a demo": the game running ended as
@@ -81,7 +81,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_end_game() {
 // `options` (the games' options, one word to a line). The files written
 // stay, as they would on disk.
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_begin(const char* options) {
-    EndRunningGame();
+    EndGame();
     ResetProgram();
     ResetWebInput();
     ResetDevices();
