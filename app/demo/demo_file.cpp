@@ -23,5 +23,5 @@ std::string ReadDemoFile(const std::string& path, std::string& content) {
     if (readError != 0) {
         return Printed(text::kCannotReadDemo, path.c_str(), OpenError(readError));
     }
-    return content.size() > kMaxDemoBytes ? Printed(text::kDemoTooLarge, path.c_str()) : "";
+    return content.size() > kMaxDemoBytes ? Printed(text::kDemoTooLarge, path.c_str(), kMaxDemoBytes >> 20) : "";
 }

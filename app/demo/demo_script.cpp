@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/common/texts.h"
+#include "app/demo/printed.h"
 #include "app/demo/state_line.h"
 #include "world/level_grid.h"
 
@@ -204,7 +205,8 @@ constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 // lines end as no reader here reads them, and the line numbers would lie.
 const char* RefusedBytes(const std::string& line) {
     if (line.size() > kMaxLineBytes) {
-        return text::kLineTooLong;
+        static const std::string tooLong = Printed(text::kLineTooLong, kMaxLineBytes);
+        return tooLong.c_str();
     }
     if (line.find('\0') != std::string::npos) {
         return text::kNulByte;

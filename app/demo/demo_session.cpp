@@ -17,6 +17,7 @@
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
 #include "app/demo/demo_text.h"
+#include "app/demo/entry_point.h"
 #include "app/demo/open_file.h"
 #include "app/demo/printed.h"
 #include "app/demo/recording_file.h"
@@ -116,9 +117,9 @@ int EndDemo(std::string& message) {
         message = WriteResult(text::kTimedemoFile, timed, true);
     }
     if (!message.empty()) {
-        return 2;
+        return kRefusedExitCode;
     }
-    return player->Failure().empty() ? 0 : 1;
+    return player->Failure().empty() ? 0 : kExpectFailedExitCode;
 }
 
 // How the game went, for whoever reads the recording: the steps against the
@@ -132,7 +133,7 @@ int EndRecording(int exitCode, std::string& message) {
     recorder->Finish(GameState());
     if (!FinishRecordingFile()) {
         message = Printed(text::kCannotFinish, options.record.c_str(), RecordingPartName(options.record).c_str());
-        return 2;
+        return kRefusedExitCode;
     }
     return exitCode;
 }

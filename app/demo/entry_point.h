@@ -4,8 +4,10 @@
 // The shell's error box: `text` under `caption`, as the shell shows an error.
 using ShowErrorBox = void (*)(const char* text, const char* caption);
 
-// The exit code of a game refused before anything opened.
+// The exit code of a game refused before anything opened, and of a demo
+// whose `expect` did not hold.
 constexpr int kRefusedExitCode = 2;
+constexpr int kExpectFailedExitCode = 1;
 
 // Called first by each entry point, with its arguments. A demo that cannot be
 // played or a recording that cannot be made is told before anything opens:

@@ -7,6 +7,7 @@
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
+#include "app/demo/demo_file.h"
 #include "app/demo/demo_session.h"
 #include "app/demo/entry_point.h"
 #include "app/demo/program_reset.h"
@@ -91,6 +92,21 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_begin(const char* options) {
         argv.push_back(word.c_str());
     }
     Begin(static_cast<int>(argv.size()), argv.data());
+}
+
+// Read by the page, which must do as the games do: cut a demo it hands over
+// one byte past their limit, end a game it refuses itself with their exit
+// code, and show standard error after a failed `expect`, told by its own.
+extern "C" EMSCRIPTEN_KEEPALIVE double maze_demo_limit() {
+    return static_cast<double>(kMaxDemoBytes);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int maze_refused_exit_code() {
+    return kRefusedExitCode;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int maze_expect_failed_exit_code() {
+    return kExpectFailedExitCode;
 }
 
 // Called by the page when a fullscreen request it had accepted fails after all.
