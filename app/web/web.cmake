@@ -38,7 +38,12 @@ foreach(part texts demos session controls hooks)
 endforeach()
 file(WRITE ${CMAKE_BINARY_DIR}/page.js "${page_js}")
 
-set(MAZE_PAGE_FILES index.html touch.js)
+# index.html with README.md's controls in its table.
+include(${CMAKE_SOURCE_DIR}/cmake/controls.cmake)
+maze_controls_html(MAZE_CONTROLS)
+configure_file(${CMAKE_SOURCE_DIR}/app/web/index.html ${CMAKE_BINARY_DIR}/index.html @ONLY)
+
+set(MAZE_PAGE_FILES touch.js)
 foreach(file ${MAZE_PAGE_FILES})
     list(APPEND MAZE_PAGE_OUTPUTS ${CMAKE_BINARY_DIR}/${file})
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${file}
