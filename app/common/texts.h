@@ -51,10 +51,10 @@ constexpr const char* kFpsTwice = "--fps may be given once.";
 constexpr const char* kBadMouseRate =
     "--mouse-rate needs a whole number of mouse messages a second from 0 to 100000 (0: every report).";
 constexpr const char* kMouseRateTwice = "--mouse-rate may be given once.";
-constexpr const char* kCannotReadDemo = "Cannot read the demo \"%s\": %s";       // the file, why
-constexpr const char* kDemoTooLarge = "The demo \"%s\" is larger than 16 MiB.";  // the file
-constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";                 // the file, why
-constexpr const char* kCannotWriteIn = "Cannot write \"%s\" in %s: %s.";         // the file, the folder, why
+constexpr const char* kCannotReadDemo = "Cannot read the demo \"%s\": %s";        // the file, why
+constexpr const char* kDemoTooLarge = "The demo \"%s\" is larger than %zu MiB.";  // the file, the limit
+constexpr const char* kCannotCreate = "Cannot write \"%s\": %s";                  // the file, why
+constexpr const char* kCannotWriteIn = "Cannot write \"%s\" in %s: %s.";          // the file, the folder, why
 constexpr const char* kNotAFile = "Not a regular file (a pipe, a device or a socket)";
 constexpr const char* kGamesOwnFile = "\"%s\" is \"%s\", which the game writes itself: choose another file.";
 constexpr const char* kRecordedElsewhere = "\"%s\" is being recorded by another game: choose another file.";
@@ -66,7 +66,7 @@ constexpr const char* kCannotFinish = "Cannot write \"%s\" to the end; what was 
 constexpr const char* kScriptLine = "line ";
 constexpr const char* kUnknownCommand = "unknown command";
 constexpr const char* kMalformed = "malformed";
-constexpr const char* kLineTooLong = "longer than 4096 bytes";
+constexpr const char* kLineTooLong = "longer than %zu bytes";  // the limit
 constexpr const char* kNulByte = "a NUL byte";
 constexpr const char* kLoneCarriageReturn = "a carriage return within the line";
 // A recording's last line cut off as it was written: "line N: cut short;

@@ -203,7 +203,8 @@ constexpr const char* kBuild = MAZE_BUILD;
 // lines end as no reader here reads them, and the line numbers would lie.
 const char* RefusedBytes(const std::string& line) {
     if (line.size() > kMaxLineBytes) {
-        return text::kLineTooLong;
+        static const std::string tooLong = Printed(text::kLineTooLong, kMaxLineBytes);
+        return tooLong.c_str();
     }
     if (line.find('\0') != std::string::npos) {
         return text::kNulByte;
@@ -355,7 +356,7 @@ std::string ReadDemoFile(const std::string& path, std::string& content) {
     if (readError != 0) {
         return Printed(text::kCannotReadDemo, path.c_str(), OpenError(readError));
     }
-    return content.size() > kMaxDemoBytes ? Printed(text::kDemoTooLarge, path.c_str()) : "";
+    return content.size() > kMaxDemoBytes ? Printed(text::kDemoTooLarge, path.c_str(), kMaxDemoBytes >> 20) : "";
 }
 
 std::vector<std::string> OriginNotes(std::time_t now) {

@@ -172,7 +172,7 @@ int EndDemo(std::string& message) {
     if (!message.empty()) {
         return kRefusedExitCode;
     }
-    return player->Failure().empty() ? 0 : 1;
+    return player->Failure().empty() ? 0 : kExpectFailedExitCode;
 }
 
 int EndRecording(int exitCode, std::string& message) {

@@ -10,8 +10,9 @@
 using ShowErrorBox = void (*)(const char* text, const char* caption);
 
 // The exit code of a game refused before anything opened, or of one whose
-// results could not be written.
+// results could not be written; and of a demo whose `expect` did not hold.
 constexpr int kRefusedExitCode = 2;
+constexpr int kExpectFailedExitCode = 1;
 
 struct DemoOptions {
     std::string record;       // --record FILE

@@ -31,7 +31,7 @@ void ScheduleTurns() {
 
 // A demo's results are written as the games write them, into the page's
 // files, where the page reads them to show.
-void EndGame(bool release) {
+void CloseGame(bool release) {
     running = false;
     emscripten_cancel_main_loop();
     if (release) {
@@ -48,17 +48,17 @@ void Turn() {
         webgl::PresentFrame();
     }
     if (turn.toggleFullscreen && !ToggleFullscreen()) {
-        EndGame(false);
+        CloseGame(false);
         return;
     }
     if (turn.done) {
-        EndGame(true);
+        CloseGame(true);
     }
 }
 
 }  // namespace
 
-void StartGame() {
+void RunGame() {
     fullscreen = 0;
     // The browser's refreshes are the display's already: no bound of the
     // game's own unless the page asks for one.
@@ -74,9 +74,9 @@ void StartGame() {
     ScheduleTurns();
 }
 
-void EndRunningGame() {
+void EndGame() {
     if (running) {
-        EndGame(true);
+        CloseGame(true);
     }
 }
 

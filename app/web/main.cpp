@@ -7,6 +7,7 @@
 #include "app/common/main_loop.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
+#include "app/demo/demo_script.h"
 #include "app/demo/demo_session.h"
 #include "app/web/devices.h"
 #include "app/web/events.h"
@@ -44,7 +45,7 @@ bool Begin(int argc, const char* const* argv) {
         TellGameEnded(kRefusedExitCode);
         return false;
     }
-    StartGame();
+    RunGame();
     return true;
 }
 
@@ -65,13 +66,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_play_again() {
     SetPace(pace);
     SetFrameRate(frameRate);
     SetMouseRate(mouseRate);
-    StartGame();
+    RunGame();
 }
 
 // Called by the page before it reads a demo to watch: the game running
 // ended as Escape ends it, its recording or its results complete.
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_end_game() {
-    EndRunningGame();
+    EndGame();
 }
 
 // Called by the page's Record and "Watch a demo": the game running ended as
@@ -79,7 +80,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_end_game() {
 // `options` (the games' options, one word to a line). The files written
 // stay, as they would on disk.
 extern "C" EMSCRIPTEN_KEEPALIVE void maze_begin(const char* options) {
-    EndRunningGame();
+    EndGame();
     ResetProgram();
     ResetWebInput();
     ResetDevices();
@@ -89,6 +90,21 @@ extern "C" EMSCRIPTEN_KEEPALIVE void maze_begin(const char* options) {
         argv.push_back(word.c_str());
     }
     Begin(static_cast<int>(argv.size()), argv.data());
+}
+
+// Read by the page, which must do as the games do: cut a demo it hands over
+// one byte past their limit, end a game it refuses itself with their exit
+// code, and show standard error after a failed `expect`, told by its own.
+extern "C" EMSCRIPTEN_KEEPALIVE double maze_demo_limit() {
+    return static_cast<double>(kMaxDemoBytes);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int maze_refused_exit_code() {
+    return kRefusedExitCode;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int maze_expect_failed_exit_code() {
+    return kExpectFailedExitCode;
 }
 
 // Called by the page when a fullscreen request it had accepted fails after all.

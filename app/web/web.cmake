@@ -28,7 +28,22 @@ target_link_options(maze PRIVATE
     "-sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency,callMain,ccall")
 add_dependencies(maze maze_data)
 
-set(MAZE_PAGE_FILES index.html page.js touch.js)
+# page.js is its parts in this order, each using those before it as it loads;
+# a part edited makes the build write it again.
+set(page_js "")
+foreach(part texts demos session controls hooks)
+    file(READ ${CMAKE_SOURCE_DIR}/app/web/page_${part}.js text)
+    string(APPEND page_js "${text}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/web/page_${part}.js)
+endforeach()
+file(WRITE ${CMAKE_BINARY_DIR}/page.js "${page_js}")
+
+# index.html with README.md's controls in its table.
+include(${CMAKE_SOURCE_DIR}/cmake/controls.cmake)
+maze_controls_html(MAZE_CONTROLS)
+configure_file(${CMAKE_SOURCE_DIR}/app/web/index.html ${CMAKE_BINARY_DIR}/index.html @ONLY)
+
+set(MAZE_PAGE_FILES touch.js)
 foreach(file ${MAZE_PAGE_FILES})
     list(APPEND MAZE_PAGE_OUTPUTS ${CMAKE_BINARY_DIR}/${file})
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${file}
