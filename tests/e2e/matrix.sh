@@ -2,9 +2,8 @@
 # build (the Linux game, the Windows game under Wine, the page in headless
 # Chromium) is played by every build, and each play must end by itself with
 # exit code 0 in the recording's own `expect` state. A recording with Windows
-# line endings is played by the Linux game and the page too.
-# Sourced by run.sh; the page's side is
-# tests/web/page_demo.py, run only when run.sh is given the web build.
+# line endings is played by the Linux game and the page too. Sourced by run.sh;
+# the page's side is tests/web/page_demo.py, run when given the web build.
 
 declare -A MATRIX_RECORDINGS=()  # build -> a recording made in it
 declare -A MATRIX_CELLS=()       # "maker player" -> what the play came to
