@@ -92,7 +92,8 @@ check_space() {
     fok=$(tr -d '\r' <"$list" | grep -cx 'fok = 72.079323')
     other=$(tr -d '\r' <"$list" | grep -vcx -e '-\{54\}' -e 'fok = 72.079323')
     [ "$dashes" = "$fok" ] && [ "$other" = 0 ] && near "$fok" 10 5
-    verdict $? "$kind: space bar writes lista.txt" "$kind: space bar held 1 s appends $fok pairs to lista.txt" \
+    verdict $? "$kind: space bar writes lista.txt" \
+        "$kind: space bar held 1 s appends $fok pairs to lista.txt" \
         "$dashes dash lines, $fok fok lines, $other others ($list)"
 }
 
@@ -155,7 +156,8 @@ check_no_bitmap() {
 expect_initialization_failed() {
     error_box "$1" "Initialization Failed\." || return
     [ -n "$BOX_SAID" ]
-    verdict $? "$1" "$1: an \"ERROR\" box says \"Initialization Failed.\"" "the box's text is not on stderr ($RUN/stderr.txt)"
+    verdict $? "$1" "$1: an \"ERROR\" box says \"Initialization Failed.\"" \
+        "the box's text is not on stderr ($RUN/stderr.txt)"
     expect_exit "$1: dismissed, the game ends with exit code 0" 0
 }
 
@@ -216,6 +218,7 @@ check_simulators() {
     (cd "$SCRATCH/sim" && timeout 120 wine "$win" <"$script" >windows.txt 2>windows.err)
     first=$(cmp "$SCRATCH/sim/native.txt" "$SCRATCH/sim/windows.txt" 2>&1 | head -1)
     [ -s "$SCRATCH/sim/native.txt" ] && [ -z "$first" ]
-    verdict $? "maze-sim same bytes" "maze-sim prints the same $(wc -l <"$SCRATCH/sim/native.txt") lines natively and under Wine" \
+    verdict $? "maze-sim same bytes" \
+        "maze-sim prints the same $(wc -l <"$SCRATCH/sim/native.txt") lines natively and under Wine" \
         "${first:-no output} (in $SCRATCH/sim)"
 }

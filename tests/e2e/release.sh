@@ -69,7 +69,8 @@ expect_stripped() {
     fi
     sections=$(awk '$2 ~ /^\.debug/ { print $2 }' <<<"$headers" | paste -sd ' ')
     [ -z "$sections" ]
-    verdict $? "$1" "$1 comes without debug information ($(stat -c %s "$2") bytes)" "carries debug information: $sections"
+    verdict $? "$1" "$1 comes without debug information ($(stat -c %s "$2") bytes)" \
+        "carries debug information: $sections"
 }
 
 # expect_recording_in LABEL FOLDER GAME_FOLDER: the launcher takes an option's
