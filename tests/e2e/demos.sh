@@ -58,11 +58,9 @@ check_playdemo() {
 # check_demo_ended LABEL: the stairs demo played has ended the game, exit
 # code 0, in the simulator's last state.
 check_demo_ended() {
-    if [ "$EXIT_CODE" = 0 ] && [ "$PLAYED" = "$DEMO_STATE" ]; then
-        pass "$1 ends by itself with exit code 0 in the simulator's last state"
-    else
-        fail "$1" "exit code $EXIT_CODE, demo-result.txt: ${PLAYED:-nothing} ($RUN)"
-    fi
+    [ "$EXIT_CODE" = 0 ] && [ "$PLAYED" = "$DEMO_STATE" ]
+    verdict $? "$1" "$1 ends by itself with exit code 0 in the simulator's last state" \
+        "exit code $EXIT_CODE, demo-result.txt: ${PLAYED:-nothing} ($RUN)"
 }
 
 check_timedemo() {
@@ -70,11 +68,8 @@ check_timedemo() {
     play_demo "$kind" timedemo
     line=$(first_line "$RUN/timedemo.txt")
     pattern="^timedemo $DEMO_NAME: [0-9]+ frames in [0-9]+\.[0-9]{3} s, [0-9]+\.[0-9] fps$"
-    if [ "$EXIT_CODE" = 0 ] && [[ $line =~ $pattern ]] && [ "$PLAYED" = "$DEMO_STATE" ]; then
-        pass "$label: $line"
-    else
-        fail "$label" "exit code $EXIT_CODE, timedemo.txt: ${line:-nothing} ($RUN)"
-    fi
+    [ "$EXIT_CODE" = 0 ] && [[ $line =~ $pattern ]] && [ "$PLAYED" = "$DEMO_STATE" ]
+    verdict $? "$label" "$label: $line" "exit code $EXIT_CODE, timedemo.txt: ${line:-nothing} ($RUN)"
 }
 
 # A demo with a line no simulator reads: maze-sim's line-numbered message.

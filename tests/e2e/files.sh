@@ -1,8 +1,7 @@
 # files.sh -- the end-to-end checks of a demo's files: results told where the
 # working folder cannot be written, a recording named outside the ANSI code
 # page, a recording that never started leaving its file as it was, and files
-# that are refused.
-# Sourced by run.sh, after demos.sh, whose helpers it uses.
+# that are refused. Sourced by run.sh; uses demos.sh.
 
 # read_only DIR / writable DIR: nothing can be made in DIR, even by root
 # (immutable where the file system allows it).
@@ -19,25 +18,25 @@ writable() {
 
 # The timed stairs demo in a folder that cannot be written: the timing and the
 # state on standard output all the same, the folder named in the "ERROR" box,
-# exit code 2.
+# exit code 2. The game's output goes to another folder (LOGS).
 check_timedemo_read_only() {
-    local kind=$1 label="$1: --timedemo in a read-only folder" out
-    new_run "$kind-timedemo-read-only" full
+    local label="$1: --timedemo in a read-only folder"
+    new_run "$1-timedemo-read-only" full
     cp "$DEMO_SCRIPT" "$RUN/"
-    if ! read_only "$RUN"; then
-        writable "$RUN"
+    if read_only "$RUN"; then
+        LOGS="$SCRATCH/$1-timedemo-read-only.out" timedemo_unwritten "$1" "$label"
+    else
         say "SKIP  $label: the folder cannot be made read-only here"
-        return
     fi
-    out="$SCRATCH/$kind-timedemo-read-only.out"
-    mkdir -p "$out"
-    LOGS=$out WINEDEBUG=-all,trace+msgbox start_game "$kind" --timedemo "$DEMO_NAME"
-    if ! LOGS=$out error_box "$label" "Cannot write .*demo-result.txt.* in .*$(basename "$RUN")" 180; then
-        writable "$RUN"
-        return
-    fi
-    wait_exit "$GAME_PID" 15
     writable "$RUN"
+}
+
+timedemo_unwritten() {
+    local label=$2 out=$LOGS
+    mkdir -p "$out"
+    WINEDEBUG=-all,trace+msgbox start_game "$1" --timedemo "$DEMO_NAME"
+    error_box "$label" "Cannot write .*demo-result.txt.* in .*$(basename "$RUN")" 180 || return
+    wait_exit "$GAME_PID" 15
     if [ "$EXIT_CODE" != 2 ]; then
         fail "$label" "exit code $EXIT_CODE, expected 2 ($out)"
     elif ! tr -d '\r' <"$out/stdout.txt" | grep -qx "$DEMO_STATE"; then
@@ -55,7 +54,7 @@ check_timedemo_read_only() {
 check_record_cyrillic() {
     local kind=$1 label="$1: a recording named демо.script" name=демо.script want
     start_found "$kind" "$kind-record-cyrillic" "$label" --record "$name" || return
-    hold_key "$WIN" w 0.6
+    hold_key w 0.6
     escape_and_wait
     if [ "$EXIT_CODE" != 0 ] || [ ! -f "$RUN/$name" ]; then
         fail_and_stop "$label" "exit code $EXIT_CODE, files: $(ls "$RUN" | tr '\n' ' ')"
@@ -67,11 +66,9 @@ check_record_cyrillic() {
     fi
     want=$(expected_state "$RUN/$name")
     play_back "$kind" "$name"
-    if [ "$EXIT_CODE" = 0 ] && [ "$PLAYED" = "$want" ]; then
-        pass "$label: written under its name, played back to its last line"
-    else
-        fail "$label" "played back: exit code $EXIT_CODE, demo-result.txt: $PLAYED"
-    fi
+    [ "$EXIT_CODE" = 0 ] && [ "$PLAYED" = "$want" ]
+    verdict $? "$label" "$label: written under its name, played back to its last line" \
+        "played back: exit code $EXIT_CODE, demo-result.txt: $PLAYED"
 }
 
 # No display to play on: the game ends with 1, and the file it was to record
@@ -85,11 +82,9 @@ check_record_without_display() {
     (cd "$RUN" && DISPLAY=:99999 timeout 30 "$LINUX_GAME" --record best.script) >/dev/null 2>&1
     local kept=$?
     (cd "$RUN" && DISPLAY=:99999 timeout 30 "$LINUX_GAME" --record new.script) >/dev/null 2>&1
-    if [ "$kept" = 1 ] && [ "$(cat "$RUN/best.script")" = "frames 7" ] && [ "$(ls "$RUN")" = "$(printf 'Data\nbest.script')" ]; then
-        pass "$label ends with exit code 1, the file kept, no new one made"
-    else
-        fail "$label" "exit code $kept, best.script: $(wc -c <"$RUN/best.script") bytes; files: $(ls "$RUN" | tr '\n' ' ')"
-    fi
+    [ "$kept" = 1 ] && [ "$(cat "$RUN/best.script")" = "frames 7" ] && [ "$(ls "$RUN")" = "$(printf 'Data\nbest.script')" ]
+    verdict $? "$label" "$label ends with exit code 1, the file kept, no new one made" \
+        "exit code $kept, best.script: $(wc -c <"$RUN/best.script") bytes; files: $(ls "$RUN" | tr '\n' ' ')"
 }
 
 # Files the game must neither hang on nor write over, each refused before
@@ -127,12 +122,10 @@ check_shared_recording() {
     GAME_PID=$first
     WIN=$window
     escape_and_wait
-    if [ "$EXIT_CODE" = 0 ] && [ "$(sed -n 2p "$RUN/shared.script")" = "# build $kind" ] &&
-        recording_closed "$RUN/shared.script" && [ ! -e "$RUN/shared.script.part" ]; then
-        pass "$label: the first records on to its end"
-    else
-        fail_and_stop "$label" "exit code $EXIT_CODE, files: $(ls "$RUN" | tr '\n' ' ')"
-    fi
+    [ "$EXIT_CODE" = 0 ] && [ "$(sed -n 2p "$RUN/shared.script")" = "# build $kind" ] &&
+        recording_closed "$RUN/shared.script" && [ ! -e "$RUN/shared.script.part" ]
+    verdict $? "$label" "$label: the first records on to its end" "exit code $EXIT_CODE, files: $(ls "$RUN" | tr '\n' ' ')"
+    stop_pid "$GAME_PID"
 }
 
 check_demo_files() {

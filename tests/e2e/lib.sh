@@ -13,7 +13,20 @@ say() { printf '%s\n' "$*" >&2; }
 pass() { PASSED=$((PASSED + 1)); say "PASS  $1"; }
 fail() { FAILED=$((FAILED + 1)); say "FAIL  $1: $2"; }
 
-# fail_and_stop LABEL REASON: a failed check, and the game it leaves running stopped.
+# verdict STATUS LABEL PASSED FAILED: the line PASSED when STATUS is 0, else
+# LABEL failed for the reason FAILED.
+verdict() {
+    if [ "$1" = 0 ]; then
+        pass "$3"
+    else
+        fail "$2" "$4"
+    fi
+}
+
+# near VALUE TARGET SLACK: VALUE is TARGET, give or take SLACK (whole numbers).
+near() { (($1 >= $2 - $3 && $1 <= $2 + $3)); }
+
+# A failed check, and the game it leaves running stopped.
 fail_and_stop() {
     fail "$1" "$2"
     stop_pid "$GAME_PID"
@@ -48,7 +61,7 @@ cleanup() {
 
 # --- processes -------------------------------------------------------------
 
-# A child that has exited but not been reaped still answers kill -0.
+# Not kill -0: a child that has exited but not been reaped still answers it.
 is_running() {
     local state
     state=$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) || return 1
@@ -92,8 +105,7 @@ start_xvfb() {
     printf -v "DISPLAY_$name" ':%s' "$(tr -d '[:space:]' <"$numfile")"
 }
 
-# build_helper VARIABLE FILE COMPILER SOURCE FLAGS...: a helper program built
-# into the scratch folder; 1, told, when it does not build.
+# build_helper VARIABLE FILE COMPILER SOURCE FLAGS...: a helper program in the scratch folder.
 build_helper() {
     local variable=$1 file="$SCRATCH/$2" compiler=$3 source="$here/$4"
     shift 4
@@ -133,8 +145,8 @@ setup_wine() {
     return 0
 }
 
-# wine_desktop on|off: Wine's virtual desktop, which is chosen when the Wine
-# server starts, so the server is started anew.
+# wine_desktop on|off: Wine's virtual desktop, read when the Wine server
+# starts, so the server is started anew.
 wine_desktop() {
     local key='HKCU\Software\Wine\Explorer' status
     timeout 30 wineserver -k 2>/dev/null
@@ -164,7 +176,7 @@ where_granted() {
 
 # --- the games --------------------------------------------------------------------
 
-# Data/ beside the game, as the build leaves it; the source tree's otherwise.
+# Data/ beside the game, as the build leaves it, else the source tree's.
 data_for() {
     local beside
     beside="$(dirname "$1")/Data"
@@ -186,9 +198,8 @@ new_run() {
     [ "$2" = full ] && cp "$(full_data)"/*.bmp "$RUN/Data/"
 }
 
-# start_in FOLDER COMMAND...: a game started by COMMAND in FOLDER, its output
-# in LOGS (default $RUN); sets GAME_PID. Under Wine, WINEDEBUG=-all,trace+msgbox
-# before the call puts the text of each message box on standard error.
+# start_in FOLDER COMMAND...: sets GAME_PID; output in LOGS (default $RUN).
+# Under Wine, WINEDEBUG=-all,trace+msgbox puts each message box's text on stderr.
 start_in() {
     local folder=$1
     shift
@@ -210,8 +221,7 @@ start_game() {
     fi
 }
 
-# start_found KIND NAME LABEL ARGS...: the game in a fresh run NAME with ARGS,
-# its window found; 1, failed, when none.
+# start_found KIND NAME LABEL ARGS...: the game in a fresh run NAME, its window found.
 start_found() {
     local kind=$1 label=$3
     new_run "$2" full
@@ -222,31 +232,27 @@ start_found() {
 
 # expect_exit LABEL CODE: the game ends by itself within 15 s with CODE.
 expect_exit() {
-    wait_exit "$GAME_PID" 15
-    if [ "$EXIT_CODE" = "$2" ]; then
-        pass "$1"
-    else
-        fail_and_stop "$1" "exit code $EXIT_CODE, expected $2 (stderr: $RUN/stderr.txt)"
-    fi
+    wait_exit "$GAME_PID" 15 || stop_pid "$GAME_PID"
+    [ "$EXIT_CODE" = "$2" ]
+    verdict $? "$1" "$1" "exit code $EXIT_CODE, expected $2 (stderr: $RUN/stderr.txt)"
 }
 
-# escape_ends LABEL: Escape in the game's window ends the game with exit code 0.
+# escape_ends LABEL: Escape ends the game with exit code 0.
 escape_ends() {
-    hold_key "$WIN" Escape
+    hold_key Escape
     expect_exit "$1" 0
 }
 
-# escape_and_wait [SECONDS]: Escape held in the game's window (0.4 s, or
-# SECONDS), then the game's end awaited; sets EXIT_CODE.
+# escape_and_wait [SECONDS]: Escape held 0.4 s (or SECONDS); sets EXIT_CODE.
 escape_and_wait() {
-    hold_key "$WIN" Escape "${1:-0.4}"
+    hold_key Escape "${1:-0.4}"
     wait_exit "$GAME_PID" 15
 }
 
 # --- windows -----------------------------------------------------------------
 
-# Ids of the windows titled exactly TITLE on DISPLAY, from the server's own tree
-# (message boxes without a class are found this way too).
+# Ids of the windows titled exactly TITLE, from the server's own tree: message
+# boxes without a class are found this way too.
 window_ids() {
     xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\":" 'index($0, t) { print $1 }'
 }
@@ -255,8 +261,7 @@ is_viewable() {
     xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
 
-# viewable_window TITLE [NOT]: the first viewable window titled TITLE (other
-# than the window NOT), or nothing.
+# viewable_window TITLE [NOT]: the first viewable window titled TITLE but NOT.
 viewable_window() {
     local id
     for id in $(window_ids "$1"); do
@@ -292,35 +297,35 @@ client_geometry() {
 expect_client_640x480() {
     local x y w h
     read -r x y w h < <(client_geometry "$WIN")
-    if [ "${w}x${h}" = 640x480 ]; then
-        pass "$1"
-    else
-        fail "$1" "client area ${w}x${h} at ($x, $y), expected 640x480"
-    fi
+    [ "${w}x${h}" = 640x480 ]
+    verdict $? "$1" "$1" "client area ${w}x${h} at ($x, $y), expected 640x480"
 }
 
-window_or_end() {
-    viewable_window "$1" >/dev/null || has_ended "$GAME_PID"
+# or_ended COMMAND...: COMMAND succeeds, or the game has ended: no use waiting.
+or_ended() {
+    "$@" >/dev/null || has_ended "$GAME_PID"
 }
 
-# find_shown TITLE [SECONDS]: a window of the game titled TITLE within 20 s
-# (or SECONDS); sets WIN, or REASON why none showed. Gives up at once when the
-# game has ended instead.
-find_shown() {
-    local seconds=${2:-20}
-    wait_until "$seconds" window_or_end "$1"
-    WIN=$(viewable_window "$1") && return 0
+# why_not BEFORE ELSE: sets REASON to the exit code the game ended with
+# before BEFORE, or to ELSE while it runs.
+why_not() {
     if has_ended "$GAME_PID"; then
         wait "$GAME_PID"
-        REASON="the game ended with exit code $? before a window titled \"$1\" showed (stderr: ${LOGS:-$RUN}/stderr.txt)"
+        REASON="the game ended with exit code $? before $1"
     else
-        REASON="no window titled \"$1\" within $seconds s (stderr: ${LOGS:-$RUN}/stderr.txt)"
+        REASON=$2
     fi
-    return 1
+    REASON+=" (stderr: ${LOGS:-$RUN}/stderr.txt)"
 }
 
-drawn_or_ended() {
-    window_drawn "$1" || has_ended "$GAME_PID"
+# find_shown TITLE [SECONDS]: a window titled TITLE within 20 s (or SECONDS);
+# sets WIN, or REASON why none showed.
+find_shown() {
+    local seconds=${2:-20}
+    wait_until "$seconds" or_ended viewable_window "$1"
+    WIN=$(viewable_window "$1") && return 0
+    why_not "a window titled \"$1\" showed" "no window titled \"$1\" within $seconds s"
+    return 1
 }
 
 # find_game LABEL: the game's window once the game has drawn into it, or a
@@ -329,13 +334,8 @@ drawn_or_ended() {
 # frame reads it.
 find_game() {
     if find_shown "$TITLE"; then
-        wait_until 30 drawn_or_ended "$WIN" && is_running "$GAME_PID" && return 0
-        if has_ended "$GAME_PID"; then
-            wait "$GAME_PID"
-            REASON="the game ended with exit code $? before it drew into its window (stderr: $RUN/stderr.txt)"
-        else
-            REASON="its window showed, but the game drew nothing into it in 30 s (stderr: $RUN/stderr.txt)"
-        fi
+        wait_until 30 or_ended window_drawn "$WIN" && is_running "$GAME_PID" && return 0
+        why_not "it drew into its window" "its window showed, but the game drew nothing into it in 30 s"
     fi
     fail_and_stop "$1" "$REASON"
     return 1
@@ -347,26 +347,25 @@ other_window() {
     id=$(viewable_window "$TITLE" "$1") && WIN=$id
 }
 
-# new_game_window LABEL WHEN: F1 in the game's window, then a window of the
-# game other than the old one, drawn into (see find_game); sets WIN. 1, failed
-# and the game stopped, when either does not come.
+# new_game_window LABEL WHEN: F1, then a new window of the game, drawn into
+# (see find_game); sets WIN. 1, failed and the game stopped, when none comes.
 new_game_window() {
     local old=$WIN
-    hold_key "$WIN" F1
+    hold_key F1
     # Kept as it is found: the window shown a moment ago may be gone again.
     if ! wait_until 15 other_window "$old"; then
-        fail_and_stop "$1" "after $2: no new window in 15 s (stderr: $RUN/stderr.txt)"
-        return 1
+        REASON="no new window in 15 s"
+    elif ! wait_until 30 window_drawn "$WIN"; then
+        REASON="the game drew nothing into its new window in 30 s"
+    else
+        return 0
     fi
-    if ! wait_until 30 window_drawn "$WIN"; then
-        fail_and_stop "$1" "after $2: the game drew nothing into its new window in 30 s (stderr: $RUN/stderr.txt)"
-        return 1
-    fi
+    fail_and_stop "$1" "after $2: $REASON (stderr: $RUN/stderr.txt)"
+    return 1
 }
 
-# error_box LABEL WANTED [SECONDS]: the game just started shows an "ERROR" box,
-# answered then; sets BOX_SAID when its text, matching the pattern WANTED, is
-# on standard error too. 1, failed and the game stopped, when no box shows.
+# error_box LABEL WANTED [SECONDS]: an "ERROR" box shows, and is answered;
+# sets BOX_SAID when its text, matching the pattern WANTED, is on stderr too.
 error_box() {
     if ! find_shown ERROR "${3:-20}"; then
         fail_and_stop "$1" "$REASON"
@@ -377,9 +376,8 @@ error_box() {
     answer_box "$WIN"
 }
 
-# refused_start KIND LABEL WANTED ARGS...: the game started in $RUN with ARGS
-# shows an "ERROR" box before any window, its text (matching the pattern
-# WANTED) on standard error too, and ends with exit code 2.
+# refused_start KIND LABEL WANTED ARGS...: the game started with ARGS shows
+# an "ERROR" box (see error_box) before any window, and ends with exit code 2.
 refused_start() {
     local kind=$1 label=$2 wanted=$3
     shift 3
@@ -395,18 +393,18 @@ focus() {
     timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null
 }
 
-# hold_key WINDOW KEY [SECONDS]: real key events (XTEST) to the focused window.
+# hold_key KEY [SECONDS]: real key events (XTEST) to the game's window, focused.
 # Held for a while: a tap can go down and up inside one event drain and be
 # missed by a per-frame read, and under Wine on a busy machine a frame can take
 # longer than 0.15 s. Below X's auto-repeat delay (660 ms), so one press.
 hold_key() {
-    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null
-    xdotool keydown "$2"
-    sleep "${3:-0.4}"
-    xdotool keyup "$2"
+    focus
+    xdotool keydown "$1"
+    sleep "${2:-0.4}"
+    xdotool keyup "$1"
 }
 
-# Answers a message box with Return, sent to the box itself.
+# Return, sent to the box itself.
 answer_box() {
     xdotool key --window "$1" Return
 }
@@ -415,7 +413,6 @@ close_window() {
     "$X_CLOSE" "$1"
 }
 
-# pointer_at X Y: the pointer is at that point of the screen.
 pointer_at() {
     [ "$(xdotool getmouselocation 2>/dev/null | awk '{ print $1, $2 }')" = "x:$1 y:$2" ]
 }
@@ -529,9 +526,9 @@ pixels_differing() {
     awk '{ print int($1) }' <<<"$count"
 }
 
-# expect_alike LABEL PICTURE OTHER DIFFERENCE [NOTE]: passes when at most
-# MAX_DIFFERING pixels differ by more than FUZZ_PERCENT; a failure leaves the
-# difference image at DIFFERENCE.
+# expect_alike LABEL PICTURE OTHER DIFFERENCE [NOTE]: at most MAX_DIFFERING
+# pixels differ by more than FUZZ_PERCENT; a failure leaves the difference
+# image at DIFFERENCE.
 expect_alike() {
     local label=$1 a=$2 b=$3 difference=$4 note=${5:+, $5} differing
     if [ ! -s "$a" ] || [ ! -s "$b" ]; then
@@ -557,7 +554,6 @@ has_drawn() {
     [ -n "$colours" ] && [ "$colours" -gt 1 ]
 }
 
-# window_drawn WINDOW: the game has drawn into the client area of WINDOW.
 window_drawn() {
     local x y w h
     read -r x y w h < <(client_geometry "$1")
@@ -597,8 +593,7 @@ settle() {
     return $status
 }
 
-# settle_window LABEL FILE: the picture in the game's window at rest within
-# 15 s, in FILE; 1, failed, otherwise.
+# settle_window LABEL FILE: the picture in the game's window at rest within 15 s, in FILE.
 settle_window() {
     local x y w h
     read -r x y w h < <(client_geometry "$WIN")
@@ -609,7 +604,7 @@ settle_window() {
 
 # --- recordings ------------------------------------------------------------------
 
-# One line of the file, without the CR a Windows program may end it with.
+# Without the CR a Windows program may end it with.
 first_line() {
     head -1 "$1" 2>/dev/null | tr -d '\r'
 }
@@ -623,9 +618,8 @@ frames_of() {
     expected_state "$1" | sed 's/^frame=\([0-9]*\) .*/\1/'
 }
 
-# play_back KIND NAME [MODE]: the demo NAME in $RUN played by the game to its
-# end (--playdemo, or MODE), within 180 s; sets EXIT_CODE, and PLAYED to the
-# state it ended in.
+# play_back KIND NAME [MODE]: the demo NAME in $RUN played (--playdemo, or
+# MODE) to its end within 180 s; sets EXIT_CODE, and PLAYED to its last state.
 play_back() {
     start_game "$1" "${3:---playdemo}" "$2"
     wait_exit "$GAME_PID" 180 || stop_pid "$GAME_PID"
@@ -637,17 +631,16 @@ recording_closed() {
     tail -1 "$1" 2>/dev/null | grep -q '^expect frame='
 }
 
-# start_recorded KIND NAME LABEL ARGS...: as start_found, recording to
-# RECORDING, the window focused.
+# start_recorded KIND NAME LABEL ARGS...: start_found, recording to RECORDING.
 start_recorded() {
     RECORDING="$SCRATCH/$2/recording.script"
     start_found "$1" "$2" "$3" --record recording.script "${@:4}" && focus
 }
 
 # end_recorded LABEL [escape|close]: Escape, or the window closed, then exit
-# code 0 and the recording closed by its expect line; 1, failed, otherwise.
+# code 0 and the recording closed by its expect line.
 end_recorded() {
-    if [ "${2:-escape}" = close ]; then close_window "$WIN"; else hold_key "$WIN" Escape; fi
+    if [ "${2:-escape}" = close ]; then close_window "$WIN"; else hold_key Escape; fi
     wait_exit "$GAME_PID" 15
     if [ "$EXIT_CODE" != 0 ] || ! recording_closed "$RECORDING"; then
         fail_and_stop "$1" "exit code $EXIT_CODE, last line: $(tail -1 "$RECORDING" 2>/dev/null) ($RUN)"
@@ -655,8 +648,8 @@ end_recorded() {
     fi
 }
 
-# replay_in SIMULATOR RECORDING: 0 when it runs the recording to its end,
-# `expect` and all; its messages go to RECORDING.SIMULATOR.err.
+# replay_in SIMULATOR RECORDING: the recording run to its end, `expect` and
+# all; messages in RECORDING.SIMULATOR.err.
 replay_in() {
     local sim=$1 recording=$2 name
     name=$(basename "$sim")
@@ -667,7 +660,7 @@ replay_in() {
 }
 
 # replayed_everywhere LABEL: every simulator beside the games runs RECORDING
-# to its `expect` line; sets REPLAYED to say so, or fails.
+# to its `expect` line; sets REPLAYED to say so.
 replayed_everywhere() {
     local sim name
     REPLAYED=""

@@ -2,9 +2,8 @@
 # build (the Linux game, the Windows game under Wine, the page in headless
 # Chromium) is played by every build, and each play must end by itself with
 # exit code 0 in the recording's own `expect` state. A recording with Windows
-# line endings is played by the Linux game and the page too.
-# Sourced by run.sh; the page's side is
-# tests/web/page_demo.py, run only when run.sh is given the web build.
+# line endings is played by the Linux game and the page too. Sourced by run.sh;
+# the page's side is tests/web/page_demo.py, run when given the web build.
 
 declare -A MATRIX_RECORDINGS=()  # build -> a recording made in it
 declare -A MATRIX_CELLS=()       # "maker player" -> what the play came to
@@ -42,16 +41,13 @@ play_in() {
 
 # matrix_cell MAKER PLAYER RECORDING LABEL: one play, checked and kept for the table.
 matrix_cell() {
-    local maker=$1 player=$2 recording=$3 label=$4 want got code
+    local maker=$1 player=$2 recording=$3 cell="matrix: $4 played by $2" want got code
     want=$(expected_state "$recording")
     read -r code got < <(play_in "$player" "$recording")
-    if [ "$code" = 0 ] && [ -n "$want" ] && [ "$got" = "$want" ]; then
-        MATRIX_CELLS["$maker $player"]="ok"
-        pass "matrix: $label played by $player ends with exit code 0 at its expect line"
-    else
-        MATRIX_CELLS["$maker $player"]="FAIL"
-        fail "matrix: $label played by $player" "exit code ${code:-none}, result: ${got:0:120}"
-    fi
+    MATRIX_CELLS["$maker $player"]="FAIL"
+    [ "$code" = 0 ] && [ -n "$want" ] && [ "$got" = "$want" ] && MATRIX_CELLS["$maker $player"]="ok"
+    verdict $? "$cell" "$cell ends with exit code 0 at its expect line" \
+        "exit code ${code:-none}, result: ${got:0:120}"
 }
 
 # The recordings as a table: who made them, their size and frames, and what

@@ -68,17 +68,15 @@ expect_stripped() {
         return
     fi
     sections=$(awk '$2 ~ /^\.debug/ { print $2 }' <<<"$headers" | paste -sd ' ')
-    if [ -z "$sections" ]; then
-        pass "$1 comes without debug information ($(stat -c %s "$2") bytes)"
-    else
-        fail "$1" "carries debug information: $sections"
-    fi
+    [ -z "$sections" ]
+    verdict $? "$1" "$1 comes without debug information ($(stat -c %s "$2") bytes)" \
+        "carries debug information: $sections"
 }
 
 # expect_recording_in LABEL FOLDER GAME_FOLDER: the launcher takes an option's
 # file name from the folder the player is in, not the game's.
 expect_recording_in() {
-    if tail -1 "$2/rec.script" 2>/dev/null | grep -q '^expect frame='; then
+    if recording_closed "$2/rec.script"; then
         pass "$1 is in the folder it was started from, closed with its expect line"
     elif [ -e "$3/rec.script" ]; then
         fail "$1" "written to the game's folder ($3/rec.script), not the player's ($2)"
