@@ -10,9 +10,9 @@
 #include <utility>
 
 #include "app/common/main_loop.h"
+#include "app/common/open_file.h"
 #include "app/common/shell_input.h"
 #include "app/common/texts.h"
-#include "app/demo/open_file.h"
 #include "game/input.h"
 
 namespace {

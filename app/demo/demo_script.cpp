@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/common/open_file.h"
 #include "app/common/texts.h"
-#include "app/demo/open_file.h"
 #include "app/demo/state_line.h"
 #include "world/level_grid.h"
 

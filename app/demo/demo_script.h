@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/common/named.h"
+
 enum class DemoOp { Key, Async, Mouse, Frames, Set, State, Cell, Counts, Gl, Calls, Expect };
 
 // As many codes as the game's key table has entries.
@@ -50,18 +52,6 @@ std::string CommentLine(const std::string& text);
 
 // The word a command's line starts with ("key", "expect", ...).
 const char* CommandName(DemoOp op);
-
-// The entry of `table` named `name`, or null: how each table of names here
-// (the script's words, the state line's fields, the options) is searched.
-template <typename Entry, std::size_t N>
-const Entry* Named(const Entry (&table)[N], const std::string& name) {
-    for (const Entry& entry : table) {
-        if (name == entry.name) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
 
 // "line N: WHAT: DETAIL", the form of every message about a line of a script.
 std::string LineMessage(long long number, const std::string& what, const std::string& detail);

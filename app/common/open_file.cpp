@@ -1,5 +1,5 @@
 // open_file.cpp -- UTF-8 names to the C library; Windows has its wide calls in app/win32/wide_files.cpp.
-#include "app/demo/open_file.h"
+#include "app/common/open_file.h"
 
 #include <cstring>
 

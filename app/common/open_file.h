@@ -1,4 +1,4 @@
-// open_file.h -- the demo files by their UTF-8 names, whatever the system's code page; on Windows from app/win32.
+// open_file.h -- demo and recording files by their UTF-8 names, whatever the code page; on Windows from app/win32.
 #pragma once
 
 #include <sys/stat.h>
