@@ -16,6 +16,22 @@ const char* OpenError(int error) {
     return error == kNotAFile ? text::kNotAFile : std::strerror(error);
 }
 
+bool CanWrite(const std::string& utf8Path) {
+    std::FILE* f = OpenFile(utf8Path, "r+b");
+    const bool isNew = f == nullptr && errno == ENOENT;
+    if (isNew) {
+        f = OpenFile(utf8Path, "wb");
+    }
+    if (f == nullptr) {
+        return false;
+    }
+    std::fclose(f);
+    if (isNew) {
+        RemoveFile(utf8Path);
+    }
+    return true;
+}
+
 #ifndef _WIN32
 
 namespace {

@@ -29,6 +29,11 @@ inline bool RegularMode(unsigned mode) {
     return false;
 }
 
+// Whether `utf8Path` can be written, found without changing it: an existing
+// file is opened for update and closed untouched, a new one is made and
+// removed again. False with errno set as OpenFile sets it.
+bool CanWrite(const std::string& utf8Path);
+
 // What an errno from OpenFile says, for the player's box.
 const char* OpenError(int error);
 

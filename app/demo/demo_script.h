@@ -53,6 +53,10 @@ std::string CommentLine(const std::string& text);
 // The word a command's line starts with ("key", "expect", ...).
 const char* CommandName(DemoOp op);
 
+// The words of `line`, split at spaces, tabs and the other blanks of the C
+// locale: as a script's line is read, and as two state lines are compared.
+std::vector<std::string> Words(const std::string& line);
+
 // "line N: WHAT: DETAIL", the form of every message about a line of a script.
 std::string LineMessage(long long number, const std::string& what, const std::string& detail);
 
@@ -61,18 +65,9 @@ std::string LineMessage(long long number, const std::string& what, const std::st
 // NUL nor flooded.
 std::string ShownLine(const std::string& line);
 
-// The compiler checks each call's arguments against its format; MinGW's
-// printf is the GNU one here (__USE_MINGW_ANSI_STDIO), not the system's.
-#if defined(__MINGW32__)
-#define MAZE_PRINTF_FORMAT __attribute__((format(gnu_printf, 1, 2)))
-#elif defined(__GNUC__)
-#define MAZE_PRINTF_FORMAT __attribute__((format(printf, 1, 2)))
-#else
-#define MAZE_PRINTF_FORMAT
-#endif
-
-// As snprintf, into a string of the length it needs.
-std::string Printed(const char* format, ...) MAZE_PRINTF_FORMAT;
+// How many of the digits 0 to 9 start `text` at `at`: for the numbers read
+// by hand, so that every build reads them the same, whatever its C library takes.
+std::size_t Digits(const std::string& text, std::size_t at);
 
 // Raised whenever a change to the game step makes older recordings play
 // differently: a recording's `expect` holds only in a game of its own step.

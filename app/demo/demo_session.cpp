@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -11,6 +10,7 @@
 #include "app/common/main_loop.h"
 #include "app/common/named.h"
 #include "app/common/open_file.h"
+#include "app/common/printed.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
@@ -38,7 +38,6 @@ bool TakeFile(int argc, const char* const* argv, int& i, std::string& file, std:
     return true;
 }
 
-// The options that name a file: the recording's, or the demo's, watched or timed.
 struct FileOption {
     const char* name;
     std::string DemoOptions::*file;
