@@ -1,12 +1,12 @@
 # win32.cmake -- the Windows build (MinGW-w64): maze_win32 and maze.exe.
 # Included by the top-level CMakeLists.txt in place of the other shells.
 
-# The demo files by their wide names, and the conversions the shell shares with
-# them: every Windows program that links the demo session links these.
+# The files of open_file.h by their wide names, and the conversions the shell
+# shares with them: every Windows program that links the shells' common part links these.
 add_library(maze_win32_files STATIC app/win32/wide_args.cpp app/win32/wide_files.cpp)
 target_link_libraries(maze_win32_files PUBLIC shell32)
 target_include_directories(maze_win32_files PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(maze_demo PUBLIC maze_win32_files)
+target_link_libraries(maze_shell PUBLIC maze_win32_files)
 
 add_library(maze_win32 STATIC
     app/win32/events.cpp

@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
-#include <string>
 #include <utility>
 
 #include "app/common/main_loop.h"
+#include "app/common/open_file.h"
+#include "app/common/printed.h"
 #include "app/common/shell_input.h"
 #include "app/common/texts.h"
-#include "app/demo/open_file.h"
 #include "game/input.h"
 
 namespace {
@@ -84,25 +84,6 @@ bool partMade = false;      // made by this game, not left by another
 bool written = false;       // emptied and written to at least once
 bool exitHandlerSet = false;
 
-// Whether the recording's file can be written, found without changing it: an
-// existing file is opened for update and closed untouched, a new one is made
-// and removed again. Empty, or what to tell the player.
-std::string CheckWritable(const std::string& path) {
-    std::FILE* f = OpenFile(path, "r+b");
-    const bool isNew = f == nullptr && errno == ENOENT;
-    if (isNew) {
-        f = OpenFile(path, "wb");
-    }
-    if (f == nullptr) {
-        return Printed(text::kCannotCreate, path.c_str(), OpenError(errno));
-    }
-    std::fclose(f);
-    if (isNew) {
-        RemoveFile(path);
-    }
-    return "";
-}
-
 std::string RecordingPartName(const std::string& path) {
     return path + ".part";
 }
@@ -125,7 +106,7 @@ void DropRecordingFile() {
 std::string OpenRecordingFile(const std::string& path) {
     DropRecordingFile();
     written = false;
-    std::string refused = CheckWritable(path);
+    std::string refused = CanWrite(path) ? "" : Printed(text::kCannotCreate, path.c_str(), OpenError(errno));
     const std::string partName = RecordingPartName(path);
     if (refused.empty()) {
         // Opened to append, so that another game's recording is not emptied

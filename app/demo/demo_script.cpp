@@ -2,14 +2,14 @@
 #include "app/demo/demo_script.h"
 
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 #include <vector>
 
+#include "app/common/open_file.h"
+#include "app/common/printed.h"
 #include "app/common/texts.h"
-#include "app/demo/open_file.h"
 #include "app/demo/state_line.h"
 #include "world/level_grid.h"
 
@@ -175,23 +175,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-Args Split(const std::string& line) {
-    Args args;
-    for (size_t at = 0; at < line.size();) {
-        if (IsBlank(line[at])) {
-            ++at;
-            continue;
-        }
-        size_t end = at;
-        while (end < line.size() && !IsBlank(line[end])) {
-            ++end;
-        }
-        args.emplace_back(line, at, end - at);
-        at = end;
-    }
-    return args;
-}
-
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 // From CMake: the project's version, and the build the game was made for.
@@ -233,7 +216,7 @@ LineKind ParseScriptLine(std::string line, long long number, bool terminated, De
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
-    const Args args = Split(line);
+    const Args args = Words(line);
     if (args.empty() || args[0][0] == kCommentMark) {
         return LineKind::Blank;
     }
@@ -248,6 +231,23 @@ LineKind ParseScriptLine(std::string line, long long number, bool terminated, De
     }
     error = LineMessage(number, word == nullptr ? text::kUnknownCommand : text::kMalformed, ShownLine(line));
     return LineKind::Bad;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    for (size_t at = 0; at < line.size();) {
+        if (IsBlank(line[at])) {
+            ++at;
+            continue;
+        }
+        size_t end = at;
+        while (end < line.size() && !IsBlank(line[end])) {
+            ++end;
+        }
+        words.emplace_back(line, at, end - at);
+        at = end;
+    }
+    return words;
 }
 
 std::string ScriptLine(const DemoCommand& command) {
@@ -283,16 +283,12 @@ std::string ShownLine(const std::string& line) {
     return line.size() > kShown ? shown + "..." : shown;
 }
 
-std::string Printed(const char* format, ...) {
-    va_list args, again;
-    va_start(args, format);
-    va_copy(again, args);
-    const int size = std::vsnprintf(nullptr, 0, format, args);
-    va_end(args);
-    std::string printed(size > 0 ? size : 0, '\0');
-    std::vsnprintf(&printed[0], printed.size() + 1, format, again);
-    va_end(again);
-    return printed;
+std::size_t Digits(const std::string& text, std::size_t at) {
+    std::size_t n = 0;
+    while (at + n < text.size() && text[at + n] >= '0' && text[at + n] <= '9') {
+        ++n;
+    }
+    return n;
 }
 
 LineKind DemoText::ReadLine(DemoCommand& command, std::string& error) {
@@ -383,10 +379,7 @@ DemoOrigin ReadOrigin(const std::string& script) {
         return origin;
     }
     const size_t first = comma + step.size();
-    size_t end = first;
-    while (end < line.size() && line[end] >= '0' && line[end] <= '9') {
-        ++end;
-    }
+    const size_t end = first + Digits(line, first);
     if (end == first || end - first > kMaxGameStepDigits) {
         return origin;
     }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/common/named.h"
+
 enum class DemoOp { Key, Async, Mouse, Frames, Set, State, Cell, Counts, Gl, Calls, Expect };
 
 // As many codes as the game's key table has entries.
@@ -51,17 +53,9 @@ std::string CommentLine(const std::string& text);
 // The word a command's line starts with ("key", "expect", ...).
 const char* CommandName(DemoOp op);
 
-// The entry of `table` named `name`, or null: how each table of names here
-// (the script's words, the state line's fields, the options) is searched.
-template <typename Entry, std::size_t N>
-const Entry* Named(const Entry (&table)[N], const std::string& name) {
-    for (const Entry& entry : table) {
-        if (name == entry.name) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
+// The words of `line`, split at spaces, tabs and the other blanks of the C
+// locale: as a script's line is read, and as two state lines are compared.
+std::vector<std::string> Words(const std::string& line);
 
 // "line N: WHAT: DETAIL", the form of every message about a line of a script.
 std::string LineMessage(long long number, const std::string& what, const std::string& detail);
@@ -71,18 +65,9 @@ std::string LineMessage(long long number, const std::string& what, const std::st
 // NUL nor flooded.
 std::string ShownLine(const std::string& line);
 
-// The compiler checks each call's arguments against its format; MinGW's
-// printf is the GNU one here (__USE_MINGW_ANSI_STDIO), not the system's.
-#if defined(__MINGW32__)
-#define MAZE_PRINTF_FORMAT __attribute__((format(gnu_printf, 1, 2)))
-#elif defined(__GNUC__)
-#define MAZE_PRINTF_FORMAT __attribute__((format(printf, 1, 2)))
-#else
-#define MAZE_PRINTF_FORMAT
-#endif
-
-// As snprintf, into a string of the length it needs.
-std::string Printed(const char* format, ...) MAZE_PRINTF_FORMAT;
+// How many of the digits 0 to 9 start `text` at `at`: for the numbers read
+// by hand, so that every build reads them the same, whatever its C library takes.
+std::size_t Digits(const std::string& text, std::size_t at);
 
 // Raised whenever a change to the game step makes older recordings play
 // differently: a recording's `expect` holds only in a game of its own step.

@@ -1,21 +1,22 @@
 // demo_session.cpp -- the options read, a demo or a recording opened before the game and closed after.
 #include "app/demo/demo_session.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <utility>
 
+#include "app/common/loop_options.h"
 #include "app/common/main_loop.h"
+#include "app/common/named.h"
+#include "app/common/open_file.h"
+#include "app/common/printed.h"
 #include "app/common/shell_input.h"
 #include "app/common/shell_state.h"
 #include "app/common/texts.h"
 #include "app/demo/demo_player.h"
 #include "app/demo/demo_recorder.h"
 #include "app/demo/demo_script.h"
-#include "app/demo/open_file.h"
 #include "app/demo/state_line.h"
 #include "game/diagnostics.h"
 #include "game/program_state.h"
@@ -37,51 +38,6 @@ bool TakeFile(int argc, const char* const* argv, int& i, std::string& file, std:
     return true;
 }
 
-// The options that take a whole number: its largest, and what to say of a bad one.
-struct CountOption {
-    const char* name;
-    long largest;
-    int DemoOptions::*value;
-    bool DemoOptions::*given;
-    const char* bad;
-    const char* twice;
-};
-
-const CountOption kCountOptions[] = {
-    {text::kPaceOption, StepClock::kMaxPace, &DemoOptions::pace, &DemoOptions::paceGiven, text::kBadPace,
-     text::kPaceTwice},
-    {text::kFpsOption, kMaxFrameRate, &DemoOptions::fps, &DemoOptions::fpsGiven, text::kBadFps, text::kFpsTwice},
-    {text::kMouseRateOption, kMaxMouseRate, &DemoOptions::mouseRate, &DemoOptions::mouseRateGiven, text::kBadMouseRate,
-     text::kMouseRateTwice},
-};
-
-// Digits only, and no more of them than the largest value has, leading zeros
-// aside (007 is 7, 0100000 is 100000): no sign, no spaces, nothing that a
-// number reader would quietly take or cut short.
-bool TakeCount(const CountOption& o, int argc, const char* const* argv, int& i, DemoOptions& options,
-               std::string& error) {
-    if (options.*(o.given)) {
-        error = o.twice;
-        return false;
-    }
-    const std::string value = i + 1 < argc ? argv[++i] : "";
-    const size_t first = std::min(value.find_first_not_of('0'), value.size());
-    long count = 0;
-    bool ok = !value.empty() && value.size() - first <= std::to_string(o.largest).size();
-    for (size_t k = 0; k < value.size(); ++k) {
-        ok = ok && value[k] >= '0' && value[k] <= '9';
-        count = ok && k >= first ? count * 10 + (value[k] - '0') : count;
-    }
-    if (!ok || count > o.largest) {
-        error = o.bad;
-        return false;
-    }
-    options.*(o.value) = static_cast<int>(count);
-    options.*(o.given) = true;
-    return true;
-}
-
-// The options that name a file: the recording's, or the demo's, watched or timed.
 struct FileOption {
     const char* name;
     std::string DemoOptions::*file;
@@ -200,9 +156,7 @@ std::string StartSession(int argc, const char* const* argv) {
     if (!error.empty()) {
         return error;
     }
-    SetPace(options.pace);
-    SetFrameRate(options.fps);
-    SetMouseRate(options.mouseRate);
+    UseLoopOptions(options.loop);
     if (!options.play.empty()) {
         return StartDemo();
     }
@@ -214,10 +168,11 @@ std::string StartSession(int argc, const char* const* argv) {
 bool ParseDemoOptions(int argc, const char* const* argv, DemoOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (const CountOption* countOption = Named(kCountOptions, option)) {
-            if (!TakeCount(*countOption, argc, argv, i, options, error)) {
-                return false;
-            }
+        const OptionRead read = ReadLoopOption(argc, argv, i, options.loop, error);
+        if (read == OptionRead::Refused) {
+            return false;
+        }
+        if (read == OptionRead::Taken) {
             continue;
         }
         const FileOption* fileOption = Named(kFileOptions, option);
@@ -246,7 +201,7 @@ bool BeginSession(int argc, const char* const* argv, ShowErrorBox showError) {
 }
 
 int SessionPace() {
-    return options.pace;
+    return options.loop.pace;
 }
 
 int EndSession(int exitCode, ShowErrorBox showError) {

@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "app/common/main_loop.h"
-#include "app/common/shell_input.h"
+#include "app/common/loop_options.h"
 
 // The shell's error box: `text` under `caption`, as the shell shows an error.
 using ShowErrorBox = void (*)(const char* text, const char* caption);
@@ -15,15 +14,10 @@ constexpr int kRefusedExitCode = 2;
 constexpr int kExpectFailedExitCode = 1;
 
 struct DemoOptions {
-    std::string record;       // --record FILE
-    std::string play;         // --playdemo FILE or --timedemo FILE
-    bool timed = false;       // it was --timedemo
-    int pace = kDefaultPace;  // --pace N: steps a second, 0 for one a turn
-    bool paceGiven = false;
-    int fps = kDisplayFrameRate;  // --fps N: frames a second at most, 0 for no limit
-    bool fpsGiven = false;
-    int mouseRate = kDefaultMouseRate;  // --mouse-rate N: mouse messages a second at most, 0 for every report
-    bool mouseRateGiven = false;
+    std::string record;  // --record FILE
+    std::string play;    // --playdemo FILE or --timedemo FILE
+    bool timed = false;  // it was --timedemo
+    LoopOptions loop;    // --pace N, --fps N, --mouse-rate N
 };
 
 // Called by BeginSession with the program's arguments (argv[0] is the

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 #include <vector>
 
 #include "app/common/texts.h"
@@ -60,19 +59,6 @@ const Field kFields[] = {
     {"DoorUpMax", Kind::Bool,  &DoorUpMax, 0.0,      1.0},
 };
 // clang-format on
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// How many digits start `text` at `at`.
-size_t Digits(const std::string& text, size_t at) {
-    size_t n = 0;
-    while (at + n < text.size() && IsDigit(text[at + n])) {
-        ++n;
-    }
-    return n;
-}
 
 // Decimal only, the same in every build whatever its C library takes: an
 // optional sign, digits with an optional fraction (a digit on at least one
@@ -140,15 +126,6 @@ bool Parse(const Field& f, const std::string& text) {
             break;
     }
     return true;
-}
-
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) {
-        words.push_back(w);
-    }
-    return words;
 }
 
 std::string NameOf(const std::string& word) {

@@ -1,4 +1,4 @@
-// wide_files.cpp -- the demo files of open_file.h on Windows: their UTF-8 names made wide for the wide calls.
+// wide_files.cpp -- the files of open_file.h on Windows: their UTF-8 names made wide for the wide calls.
 #include <direct.h>
 #include <io.h>
 #include <sys/locking.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "app/demo/open_file.h"
+#include "app/common/open_file.h"
 #include "app/win32/wide_args.h"
 #include "app/win32/win32_api.h"
 

@@ -86,7 +86,7 @@ TEST(DemoOptionsTest, TakesOrRefusesEachCommandLine) {
             EXPECT_EQ(options.record, c.record);
             EXPECT_EQ(options.play, c.play);
             EXPECT_EQ(options.timed, c.timed);
-            EXPECT_EQ(options.pace, c.pace);
+            EXPECT_EQ(options.loop.pace, c.pace);
         }
     }
 }

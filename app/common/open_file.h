@@ -1,4 +1,4 @@
-// open_file.h -- the demo files by their UTF-8 names, whatever the system's code page; on Windows from app/win32.
+// open_file.h -- demo and recording files by their UTF-8 names, whatever the code page; on Windows from app/win32.
 #pragma once
 
 #include <sys/stat.h>
@@ -28,6 +28,11 @@ inline bool RegularMode(unsigned mode) {
     errno = S_ISDIR(mode) ? EISDIR : kNotAFile;
     return false;
 }
+
+// Whether `utf8Path` can be written, found without changing it: an existing
+// file is opened for update and closed untouched, a new one is made and
+// removed again. False with errno set as OpenFile sets it.
+bool CanWrite(const std::string& utf8Path);
 
 // What an errno from OpenFile says, for the player's box.
 const char* OpenError(int error);

@@ -1,5 +1,5 @@
 // open_file.cpp -- UTF-8 names to the C library; Windows has its wide calls in app/win32/wide_files.cpp.
-#include "app/demo/open_file.h"
+#include "app/common/open_file.h"
 
 #include <cstring>
 
@@ -14,6 +14,22 @@
 
 const char* OpenError(int error) {
     return error == kNotAFile ? text::kNotAFile : std::strerror(error);
+}
+
+bool CanWrite(const std::string& utf8Path) {
+    std::FILE* f = OpenFile(utf8Path, "r+b");
+    const bool isNew = f == nullptr && errno == ENOENT;
+    if (isNew) {
+        f = OpenFile(utf8Path, "wb");
+    }
+    if (f == nullptr) {
+        return false;
+    }
+    std::fclose(f);
+    if (isNew) {
+        RemoveFile(utf8Path);
+    }
+    return true;
 }
 
 #ifndef _WIN32
