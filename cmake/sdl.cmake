@@ -20,8 +20,10 @@ add_library(maze_sdl STATIC
     app/sdl/message_box.cpp
     app/sdl/pads.cpp
     app/sdl/window.cpp
+    app/sdl/x11_errors.cpp
     app/sdl/x11_visual.cpp)
-# X11 and GLX directly only to pick the visual with the depth buffer asked for.
+# X11 and GLX directly only to pick the visual with the depth buffer asked for,
+# and to keep an error that SDL's own wake-up can raise from ending the game.
 target_link_libraries(maze_sdl PUBLIC maze_demo SDL2::SDL2 OpenGL::GL X11::X11)
 add_executable(maze app/sdl/main.cpp app/sdl/sys_sdl.cpp)
 target_link_libraries(maze PRIVATE maze_sdl ${MAZE_LAYERS} SDL2::SDL2 OpenGL::GL OpenGL::GLU)

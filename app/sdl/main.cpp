@@ -8,6 +8,7 @@
 #include "app/sdl/loop.h"
 #include "app/sdl/message_box.h"
 #include "app/sdl/pads.h"
+#include "app/sdl/x11_errors.h"
 
 int main(int argc, char** argv) {
     if (!BeginSession(argc, argv, ShowError)) {
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
                      display ? display : "", argv[0]);
         return 1;
     }
+    KeepGoingPastVanishedWindows();
     SDL_StopTextInput();  // keys only; no text entry, no input method
     OpenPads();
     const int code = EndSession(RunGame(), ShowError);
