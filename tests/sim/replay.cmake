@@ -1,23 +1,21 @@
 # replay.cmake -- run one simulator script and compare what it says with the
-# file beside it. Invoked by CTest with SIM, EMULATOR, SCRIPT and WORKDIR, and
-# - for a replay, DATA, the game's Data/ folder, which the simulator's context
-#   loads from its working folder as the game does: its output must be
-#   NAME.expected. With DRAW_EVERY, only every so many steps are drawn, and
-#   only the state lines are compared: the steps not drawn must leave the very
-#   same game.
-# - for a script that must fail, or stop short, STATUS and VERSION: its exit
-#   status must be STATUS, its standard error NAME.stderr, with <version>
-#   standing for the game's VERSION so that a new version does not break it,
-#   and its standard output empty.
+# file beside it. Invoked by CTest with SIM, EMULATOR, SCRIPT, WORKDIR, VERSION
+# and DATA, the game's Data/ folder, which the simulator's context loads from
+# its working folder as the game does.
+# - A replay's output must be NAME.expected. With DRAW_EVERY, only every so
+#   many steps are drawn, and only the state lines are compared: the steps not
+#   drawn must leave the very same game.
+# - A script with a NAME.stderr must stop with status 1 at an `expect` that
+#   does not hold, or with the status NAME.status holds, its standard error
+#   NAME.stderr, with <version> standing for the game's VERSION so that a new
+#   version does not break it, and its standard output empty.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 include(${CMAKE_CURRENT_LIST_DIR}/fresh_run.cmake)
 if(DRAW_EVERY)
     list(APPEND cmd --draw-every ${DRAW_EVERY})
 endif()
-if(DATA)
-    file(COPY ${DATA} DESTINATION ${WORKDIR})
-endif()
+file(COPY ${DATA} DESTINATION ${WORKDIR})
 execute_process(COMMAND ${cmd}
                 INPUT_FILE ${SCRIPT}
                 OUTPUT_FILE ${WORKDIR}/stdout.txt
@@ -27,8 +25,8 @@ execute_process(COMMAND ${cmd}
 file(READ ${WORKDIR}/stdout.txt out)
 file(READ ${WORKDIR}/stderr.txt err)
 set(against ${dir}/${name}.expected)
-if(NOT DEFINED STATUS)
-    set(STATUS 0)
+set(STATUS 0)
+if(NOT EXISTS ${dir}/${name}.stderr)
     if(DRAW_EVERY)
         file(STRINGS ${WORKDIR}/stdout.txt actual REGEX "^frame=")
         file(STRINGS ${against} want REGEX "^frame=")
@@ -41,6 +39,10 @@ if(NOT DEFINED STATUS)
         file(READ ${against} want)
     endif()
 else()
+    set(STATUS 1)
+    if(EXISTS ${dir}/${name}.status)
+        file(STRINGS ${dir}/${name}.status STATUS)
+    endif()
     if(NOT out STREQUAL "")
         message(FATAL_ERROR "${name}: something ran after the failure:\n${out}")
     endif()
