@@ -15,6 +15,9 @@
 #include "game/input.h"
 #include "game/view.h"
 
+// A millisecond of the loop's clock, which counts nanoseconds.
+constexpr long long kMs = 1000000;
+
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override { StartHeadless(glrec::Detail::Full); }

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr long long kMs = 1000000;
-
 // Hears what the mapping gives the game: keys go on into the table, mouse
 // messages are counted and kept from the view.
 class Heard : public PassingRoute {
