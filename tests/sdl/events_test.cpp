@@ -1,6 +1,4 @@
 // events_test.cpp -- what each SDL event does to the key table, `active` and the view.
-#include <algorithm>
-
 #include "app/common/shell_state.h"
 #include "app/sdl/events.h"
 #include "game/input.h"
@@ -52,7 +50,7 @@ TEST_F(Events, SystemKeysNeverReachTheTable) {
     HandleEvent(Key(SDL_KEYDOWN, SDLK_F10));
     HandleEvent(Key(SDL_KEYDOWN, SDLK_e, KMOD_LALT));
     HandleEvent(Key(SDL_KEYDOWN, SDLK_AUDIOPLAY));
-    EXPECT_EQ(std::count(keys, keys + 256, 0), 256);
+    EXPECT_EQ(KeysDown(), 0);
 }
 
 // A key the table still holds on losing the focus (a pad's: SDL lets go of
@@ -79,10 +77,7 @@ TEST_F(Events, ClosingTheWindowOrQuittingEndsTheGame) {
 // The point reaches mouse look as a Windows message carries it: x, then y.
 TEST_F(Events, PointerMotionReachesMouseLook) {
     HandleEvent(Motion(400, 100));
-    const std::vector<float> turned = {xrot, yrot};
-    xrot = yrot = 0;
-    MouseLook(400, 100);
-    EXPECT_EQ(turned, (std::vector<float>{xrot, yrot}));
+    EXPECT_EQ((std::vector<float>{xrot, yrot}), TurnOf(400, 100));
 }
 
 TEST_F(Events, EventsOfAWindowAlreadyGoneAreIgnored) {

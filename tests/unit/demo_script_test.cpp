@@ -1,6 +1,7 @@
 // demo_script_test.cpp -- the script's lines refused, written and read back; its header line; state lines compared.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -30,85 +31,32 @@ bool ReadAll(const std::string& text, std::vector<DemoCommand>& commands, std::s
 
 // Each kind of bad line, after three lines that are not commands and one
 // that is (with a CR, as a Windows editor leaves it): its message names line 5.
-struct BadLine {
-    const char* line;
-    const char* why;
-};
-
-const BadLine kBadLines[] = {
-    {"jump 3", "unknown command"},
-    {"Key 87 down", "unknown command"},
-    {"key 256 down", "malformed"},
-    {"key -1 down", "malformed"},
-    {"key 87 sideways", "malformed"},
-    {"key 87", "malformed"},
-    {"key 87 down now", "malformed"},
-    {"key 99999999999999999999 up", "malformed"},
-    {"async 16", "malformed"},
-    {"async 16 Down", "malformed"},
-    {"mouse 320", "malformed"},
-    {"mouse 65536 0", "malformed"},
-    {"mouse 0 -32769", "malformed"},
-    {"mouse x 0", "malformed"},
-    {"frames", "malformed"},
-    {"frames -1", "malformed"},
-    {"frames 1.5", "malformed"},
-    {"frames 100000001", "malformed"},
-    {"frames 2 3", "malformed"},
-    {"set height 1", "malformed"},
-    {"set lvl 3", "malformed"},
-    {"set centerx nan", "malformed"},
-    {"set DoorUpMax 2", "malformed"},
-    {"set frame 1", "malformed"},
-    {"set centerx", "malformed"},
-    {"set centerx 55.0001", "malformed"},
-    {"set centerx -5.0001", "malformed"},
-    {"set centerz 5.0001", "malformed"},
-    {"set centerz -105.0001", "malformed"},
-    {"set centery 20.0001", "malformed"},
-    {"set yrot 100000.01", "malformed"},
-    {"set xrot -100000.01", "malformed"},
-    {"set znew 0.0101", "malformed"},
-    {"set Mspeed -0.5", "malformed"},
-    {"set Dspeed 10.01", "malformed"},
-    {"set DoorUp -5.01", "malformed"},
-    {"set centerx 0x10", "malformed"},
-    {"set centerx 1e", "malformed"},
-    {"set centerx 1.5f", "malformed"},
-    {"set centerx --1", "malformed"},
-    {"set centerx .", "malformed"},
-    {"set centerx inf", "malformed"},
-    {"set centerx 1e999", "malformed"},
-    {"set dir 1.0", "malformed"},
-    {"set dir 2147483648", "malformed"},
-    {"expect frame=3 cen", "malformed"},
-    {"expect frame=", "malformed"},
-    {"expect =3", "malformed"},
-    {"mous 1 2", "unknown command"},
-    {"state now", "malformed"},
-    {"counts 1", "malformed"},
-    {"gl calls", "malformed"},
-    {"cell 3 0 0", "malformed"},
-    {"cell 0 10 0", "malformed"},
-    {"cell 0 0 20", "malformed"},
-    {"cell 0 0", "malformed"},
-    {"calls glBegin glEnd", "malformed"},
-    {"expect", "malformed"},
-};
-
+// The lines and their reasons are in bad_lines.script beside this file.
 TEST(DemoScriptTest, EachBadLineIsRefusedWithItsNumber) {
-    for (const BadLine& bad : kBadLines) {
-        SCOPED_TRACE(bad.line);
+    std::ifstream table(MAZE_TESTS_DIR "/unit/bad_lines.script");
+    ASSERT_TRUE(table) << "cannot read " MAZE_TESTS_DIR "/unit/bad_lines.script";
+    std::string why, line;
+    int rows = 0;
+    while (std::getline(table, line)) {
+        if (line.rfind("## ", 0) == 0) {
+            why = line.substr(3);
+        }
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        ++rows;
+        SCOPED_TRACE(line);
         std::vector<DemoCommand> commands;
         std::string error;
-        EXPECT_FALSE(ReadAll(std::string("# a demo\n\n   \nframes 1\r\n") + bad.line + "\r\nstate\n", commands, error));
-        EXPECT_EQ(error, std::string("line 5: ") + bad.why + ": " + bad.line);
+        EXPECT_FALSE(ReadAll("# a demo\n\n   \nframes 1\r\n" + line + "\r\nstate\n", commands, error));
+        EXPECT_EQ(error, "line 5: " + why + ": " + line);
 
         DemoCommand command;
         error.clear();
-        EXPECT_EQ(ParseScriptLine(std::string(bad.line) + "\r", 9, true, command, error), LineKind::Bad);
-        EXPECT_EQ(error, std::string("line 9: ") + bad.why + ": " + bad.line);
+        EXPECT_EQ(ParseScriptLine(line + "\r", 9, true, command, error), LineKind::Bad);
+        EXPECT_EQ(error, "line 9: " + why + ": " + line);
     }
+    EXPECT_EQ(rows, 58) << "the table read whole";
 }
 
 // Every word as the writer spells it: read, then written, it is the same

@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -120,14 +119,20 @@ void RunTurns(int count) {
     }
 }
 
-// Each test starts with no session: the fixture's reset closes the last one.
+// Each test starts with no session, in a folder of its own; the session it
+// leaves is closed before that folder goes.
 class DemoSessionTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
         shown.clear();
     }
+    void TearDown() override { ResetProgram(); }
+
+    ScratchFolder folder{false};
 };
+
+class DemoFileTest : public DemoSessionTest {};
 
 TEST_F(DemoSessionTest, ARefusedStartIsShownAndTheGameMustNotStart) {
     const char* argv[] = {"maze", "--jump"};
@@ -149,7 +154,6 @@ TEST_F(DemoSessionTest, WithoutADemoTheGamesOwnCodeEndsItAndNothingIsShown) {
 // The session's code wins over the game's, and the player is told why, with
 // the folder; the state line still reaches standard output.
 TEST_F(DemoSessionTest, AResultThatCannotBeWrittenIsShownAndEndsWithTwo) {
-    ScratchFolder folder(false);
     std::ofstream("short.script") << "frames 1\n";
     std::filesystem::create_directory("demo-result.txt");
     const char* argv[] = {"maze", "--playdemo", "short.script"};
@@ -169,7 +173,6 @@ TEST_F(DemoSessionTest, AResultThatCannotBeWrittenIsShownAndEndsWithTwo) {
 
 // A demo of another game step fails its `expect` as any other, with a hint.
 TEST_F(DemoSessionTest, AFailedExpectOfAnotherGameStepIsToldWithAHint) {
-    ScratchFolder folder(false);
     std::ofstream("old.script") << "# maze 2.0.0, game step 9\nframes 1\nexpect frame=2\n";
     const char* argv[] = {"maze", "--playdemo", "old.script", "--pace", "0"};
     ASSERT_TRUE(BeginSession(5, argv, Show));
@@ -190,13 +193,11 @@ TEST_F(DemoSessionTest, AFailedExpectOfAnotherGameStepIsToldWithAHint) {
 // outside any code page is the file made, in place of what a game killed
 // earlier left beside it.
 TEST_F(DemoSessionTest, ARecordingTouchesItsFileOnlyOnceTheGameRuns) {
-    ScratchFolder folder(false);
     std::ofstream("best.script") << "frames 7\n";
     const char* argv[] = {"maze", "--record", "best.script"};
     ASSERT_TRUE(BeginSession(3, argv, Show));
     ResetProgram();
-    std::ifstream kept("best.script");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "frames 7\n");
+    EXPECT_EQ(FileText("best.script"), "frames 7\n");
     EXPECT_FALSE(std::filesystem::exists("best.script.part"));
 
     const std::filesystem::path name = std::filesystem::u8path(u8"\u0434\u0435\u043c\u043e.script");
@@ -209,15 +210,13 @@ TEST_F(DemoSessionTest, ARecordingTouchesItsFileOnlyOnceTheGameRuns) {
     RunTurns(2);
     EXPECT_EQ(EndSession(0, Show), 0);
     EXPECT_FALSE(std::filesystem::exists(part));
-    std::ifstream recording(name);
-    const std::string text(std::istreambuf_iterator<char>(recording), {});
+    const std::string text = FileText(name);
     EXPECT_EQ(text.rfind("# maze ", 0), 0u) << text;
     EXPECT_NE(text.find("\nexpect frame=2 "), std::string::npos) << text;
     EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(DemoSessionTest, ARecordingThatCannotBeMadeIsRefusedAndLeavesNothing) {
-    ScratchFolder folder(false);
     const char* argv[] = {"maze", "--record", "missing/best.script"};
     EXPECT_FALSE(BeginSession(3, argv, Show));
     ASSERT_EQ(shown.size(), 1u);
@@ -227,7 +226,6 @@ TEST_F(DemoSessionTest, ARecordingThatCannotBeMadeIsRefusedAndLeavesNothing) {
 // The page's "Play again" after a timed demo: the new game is a plain one,
 // and its end writes nothing of the demo.
 TEST_F(DemoSessionTest, ANewGameAfterADemoEndsAsAPlainGame) {
-    ScratchFolder folder(false);
     std::ofstream("short.script") << "frames 1\n";
     const char* argv[] = {"maze", "--timedemo", "short.script", "--pace", "50"};
     ASSERT_TRUE(BeginSession(5, argv, Show));
@@ -242,7 +240,6 @@ TEST_F(DemoSessionTest, ANewGameAfterADemoEndsAsAPlainGame) {
 // The page's Record over a recorded game: the first recording, closed at
 // its end, is not closed again by the reset, and the second is whole.
 TEST_F(DemoSessionTest, ARecordingAfterARecordingIsWhole) {
-    ScratchFolder folder(false);
     const char* first[] = {"maze", "--record", "first.script"};
     ASSERT_TRUE(BeginSession(3, first, Show));
     EXPECT_EQ(EndSession(0, Show), 0);
@@ -250,16 +247,14 @@ TEST_F(DemoSessionTest, ARecordingAfterARecordingIsWhole) {
     const char* second[] = {"maze", "--record", "second.script"};
     ASSERT_TRUE(BeginSession(3, second, Show));
     EXPECT_EQ(EndSession(0, Show), 0);
-    std::ifstream recording("second.script");
-    const std::string text((std::istreambuf_iterator<char>(recording)), std::istreambuf_iterator<char>());
+    const std::string text = FileText("second.script");
     EXPECT_NE(text.find("expect frame=0 "), std::string::npos) << text;
     EXPECT_TRUE(shown.empty());
 }
 
 // A demo file is read up to its limit and no further: one byte more is
 // refused, as the games refuse it, before the window opens.
-TEST(DemoFileTest, NoMoreThanSixteenMebibytes) {
-    ScratchFolder folder(false);
+TEST_F(DemoFileTest, NoMoreThanSixteenMebibytes) {
     std::string content(kMaxDemoBytes, '#');
     content[1] = '\n';
     std::ofstream("full.script", std::ios::binary) << content;
@@ -271,13 +266,11 @@ TEST(DemoFileTest, NoMoreThanSixteenMebibytes) {
     EXPECT_EQ(ReadDemoFile("over.script", content), "The demo \"over.script\" is larger than 16 MiB.");
     const char* argv[] = {"maze", "--playdemo", "over.script"};
     EXPECT_EQ(Refusal(3, argv), "The demo \"over.script\" is larger than 16 MiB.");
-    ResetProgram();
 }
 
 // The files the game writes are never a demo or a recording, by whatever
 // name they are given; a file of its own is played.
-TEST(DemoFileTest, NeverTheGamesOwnFiles) {
-    ScratchFolder folder(false);
+TEST_F(DemoFileTest, NeverTheGamesOwnFiles) {
     std::filesystem::create_directory("sub");
     for (const char* name : {"demo-result.txt", "timedemo.txt", "other.script"}) {
         std::ofstream(name) << "frames 1\n";
@@ -313,8 +306,7 @@ TEST(DemoFileTest, NeverTheGamesOwnFiles) {
 #ifdef __linux__
 // Nothing but a regular file is opened, for reading or writing: a device
 // may never end and a pipe never begin, and neither may hang the game.
-TEST(DemoFileTest, OnlyRegularFiles) {
-    ScratchFolder folder(false);
+TEST_F(DemoFileTest, OnlyRegularFiles) {
     ASSERT_EQ(mkfifo("pipe.script", 0600), 0);
     const std::string why = "\": Not a regular file (a pipe, a device or a socket)";
     std::string content;
@@ -323,7 +315,6 @@ TEST(DemoFileTest, OnlyRegularFiles) {
         const char* argv[] = {"maze", "--record", path.c_str()};
         EXPECT_EQ(Refusal(3, argv), "Cannot write \"" + path + why);
     }
-    ResetProgram();
 }
 #endif
 

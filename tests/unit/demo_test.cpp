@@ -71,7 +71,6 @@ TEST_F(DemoRecorderTest, TableChangesWithoutAMessageBecomeKeyLines) {
 
 // A game that dies loses at most its last second: the run so far goes out.
 TEST_F(DemoRecorderTest, ARunOfFramesIsWrittenOnceASecond) {
-    constexpr long long kMs = 1000000;
     for (now = 0; now < 1000 * kMs; now += 250 * kMs) {
         recorder.Frame();
     }

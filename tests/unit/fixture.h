@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +12,11 @@
 #include "app/null/gl_record.h"
 #include "app/null/headless.h"
 #include "app/null/sys_null.h"
+#include "game/input.h"
+#include "game/view.h"
+
+// A millisecond of the loop's clock, which counts nanoseconds.
+constexpr long long kMs = 1000000;
 
 class GameTest : public ::testing::Test {
 protected:
@@ -38,4 +44,21 @@ inline CallList Calls() {
         calls.emplace_back(c.name, c.args);
     }
     return calls;
+}
+
+// How many entries of the key table are down.
+inline long KeysDown() {
+    return 256 - static_cast<long>(std::count(keys, keys + 256, 0));
+}
+
+// Pitch and yaw after one mouse message at (x, y) from a level view: what a
+// shell's own pointer event must give. The view is left as it was.
+inline std::vector<float> TurnOf(unsigned x, unsigned y) {
+    const float pitch = xrot, yaw = yrot;
+    xrot = yrot = 0;
+    MouseLook(x, y);
+    const std::vector<float> turn{xrot, yrot};
+    xrot = pitch;
+    yrot = yaw;
+    return turn;
 }

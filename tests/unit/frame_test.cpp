@@ -2,7 +2,6 @@
 // in tests/sim/first_frame.expected.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "fixture.h"
@@ -24,9 +23,7 @@ TEST_F(FrameTest, SpaceAppendsTwoLinesPerFrameAndPauses) {
     EXPECT_EQ(sysnull::Pauses(), 2);
     EXPECT_EQ(sysnull::PausedMilliseconds(), 200);
     const std::string pair = "------------------------------------------------------\nfok = 72.079323\n";
-    std::stringstream text;  // in text mode, as written: no '\r' on Windows
-    text << std::ifstream("lista.txt").rdbuf();
-    EXPECT_EQ(text.str(), "old\n" + pair + pair);
+    EXPECT_EQ(FileText("lista.txt"), "old\n" + pair + pair);  // in text mode, as written
 }
 
 TEST_F(FrameTest, UnwritableDiagnosticFileIsSkippedAndTheGameGoesOn) {

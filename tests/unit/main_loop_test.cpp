@@ -62,7 +62,6 @@ TEST_F(IdleTurnTest, F1TogglesOncePerPress) {
 TEST_F(IdleTurnTest, ATurnRunsTheDueStepsAndDrawsOnlyTheLast) {
     SetPace(kDefaultPace);
     SetFrameRate(0);
-    constexpr long long kMs = 1000000;
     const long long start = 1000 * kMs;
     EXPECT_EQ(RunDueSteps(start, {nullptr, nullptr}).ran, 1);
     glrec::Reset(glrec::Detail::Full);
@@ -83,7 +82,6 @@ TEST_F(IdleTurnTest, ATurnRunsTheDueStepsAndDrawsOnlyTheLast) {
 // game with a frame every 9 ms sees them.
 class TimedInputTest : public IdleTurnTest {
 protected:
-    static constexpr long long kMs = 1000000;
     static constexpr long long kStart = 1000 * kMs;
 
     void SetUp() override {

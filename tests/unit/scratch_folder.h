@@ -1,4 +1,4 @@
-// scratch_folder.h -- test bitmaps, and a throw-away current folder to put them in.
+// scratch_folder.h -- test bitmaps, files read whole, and a throw-away current folder to put them in.
 #pragma once
 
 #include <algorithm>
@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,13 @@ inline void WriteFile(const std::filesystem::path& path, const Bytes& b) {
 }
 
 }  // namespace testbmp
+
+// A file's text as a text-mode read gives it (no '\r' on Windows), or
+// nothing where it cannot be read.
+inline std::string FileText(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
 
 // While alive, the current folder is a new one with an empty Data/ inside; with
 // `withBitmaps`, Data/ holds small valid stand-ins for the three texture files,

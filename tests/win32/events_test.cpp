@@ -1,6 +1,4 @@
 // events_test.cpp -- each window message's effect on the game and the result it returns.
-#include <algorithm>
-
 #include "app/win32/events.h"
 #include "game/input.h"
 #include "shell_fixture.h"
@@ -25,8 +23,6 @@ protected:
         MSG msg;
         return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? int(msg.wParam) : -1;
     }
-
-    ScratchFolder folder{true};
 };
 
 TEST_F(WndProcTest, KeyMessagesSetAndClearTheirEntry) {
@@ -35,7 +31,7 @@ TEST_F(WndProcTest, KeyMessagesSetAndClearTheirEntry) {
     EXPECT_EQ(Send(WM_KEYUP, 'W', 0xC0110001), 0);
     EXPECT_EQ(keys['W'], 0);
     EXPECT_EQ(Send(WM_KEYDOWN, 0x1FF, 0), 0);  // no such key: nothing written
-    EXPECT_EQ(std::count(keys, keys + 256, 0), 256);
+    EXPECT_EQ(KeysDown(), 0);
 }
 
 // Alt combinations never set an entry, but a key released while Alt is down
@@ -63,7 +59,7 @@ TEST_F(WndProcTest, ActiveFollowsTheMinimisedWordAndLosingActivationLetsGoOfEver
         Send(WM_KEYDOWN, 'W', 0x00110001);
         EXPECT_EQ(Send(WM_ACTIVATE, c.wParam, 0), 0);
         EXPECT_EQ(active, c.active) << std::hex << c.wParam;
-        EXPECT_EQ(std::count(keys, keys + 256, 0), 256 - c.held) << std::hex << c.wParam;
+        EXPECT_EQ(KeysDown(), c.held) << std::hex << c.wParam;
     }
 }
 
@@ -72,10 +68,7 @@ TEST_F(WndProcTest, SizeAndMouseMoveReadTheWordsOfTheirPoint) {
     EXPECT_EQ(Send(WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(0xFFFF, 0x8000)), 0);
     EXPECT_EQ(glrec::CallsNamed("glViewport").back().args, (std::vector<double>{0, 0, 65535, 32768}));
     EXPECT_EQ(Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(400, 100)), 0);
-    const std::vector<float> turned = {xrot, yrot};
-    xrot = yrot = 0;
-    MouseLook(400, 100);
-    EXPECT_EQ(turned, (std::vector<float>{xrot, yrot}));
+    EXPECT_EQ((std::vector<float>{xrot, yrot}), TurnOf(400, 100));
 }
 
 // The window is left for KillGLWindow. The default procedure turns SC_CLOSE

@@ -13,8 +13,6 @@ protected:
     }
 
     static size_t Frames() { return glrec::CallsNamed("glClear").size(); }
-
-    ScratchFolder folder{true};
 };
 
 TEST_F(GameLoopTest, QuitMessageEndsTheGameWithItsExitCode) {
@@ -31,9 +29,8 @@ TEST_F(GameLoopTest, F1RecreatesTheWindowInTheOtherMode) {
     EXPECT_EQ(RunGame(), 0);
     EXPECT_EQ(keys[kVkF1], 0);
     EXPECT_EQ(fullscreen, 1);
-    const ModeRequest asked{sizeof(DEVMODEA), DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL, 640, 480, 16,
-                            CDS_FULLSCREEN};
-    EXPECT_EQ(modeRequests, (std::vector<ModeRequest>{asked, {0, 0, 0, 0, 0, 0}})) << "the last KillGLWindow restores";
+    EXPECT_EQ(modeRequests, (std::vector<ModeRequest>{kFullscreenAsked, {0, 0, 0, 0, 0, 0}}))
+        << "the last KillGLWindow restores";
     EXPECT_TRUE(boxes.empty());
 }
 

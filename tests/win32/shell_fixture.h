@@ -74,7 +74,14 @@ protected:
     static inline std::deque<int> answers;
     static inline std::vector<ModeRequest> modeRequests;
     static inline LONG modeResult = DISP_CHANGE_BADMODE;
+
+    // Each test runs in a folder of its own, with stand-ins for the textures.
+    ScratchFolder folder{true};
 };
+
+// The 640 x 480 fullscreen mode the game asks for at 16 bits.
+const ModeRequest kFullscreenAsked{sizeof(DEVMODEA), DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL, 640, 480, 16,
+                                   CDS_FULLSCREEN};
 
 inline std::vector<long> ClientSize(HWND window) {
     RECT r;

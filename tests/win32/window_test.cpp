@@ -17,8 +17,6 @@ protected:
         EXPECT_EQ(wglGetCurrentContext(), nullptr);
         EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "OpenGL", &wc)) << "class still registered";
     }
-
-    ScratchFolder folder{true};
 };
 
 TEST_F(GlWindowTest, WindowedGameWindowHasTitleClientSizeAndCurrentContext) {
@@ -97,14 +95,12 @@ TEST_F(GlWindowTest, FullscreenAsksForTheModeAndRestoresItOnKill) {
     modeResult = DISP_CHANGE_SUCCESSFUL;
     ASSERT_EQ(Create(16, 1), 1);
     EXPECT_EQ(fullscreen, 1);
-    const ModeRequest asked{sizeof(DEVMODEA), DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL, 640, 480, 16,
-                            CDS_FULLSCREEN};
-    EXPECT_EQ(modeRequests, std::vector<ModeRequest>{asked});
+    EXPECT_EQ(modeRequests, std::vector<ModeRequest>{kFullscreenAsked});
     const LONG style = GetWindowLongA(hWnd, GWL_STYLE);
     EXPECT_TRUE((style & WS_POPUP) && !(style & WS_CAPTION));
     EXPECT_EQ(ClientSize(hWnd), (std::vector<long>{640, 480}));
     KillGLWindow();
-    EXPECT_EQ(modeRequests, (std::vector<ModeRequest>{asked, {0, 0, 0, 0, 0, 0}}));
+    EXPECT_EQ(modeRequests, (std::vector<ModeRequest>{kFullscreenAsked, {0, 0, 0, 0, 0, 0}}));
     EXPECT_TRUE(boxes.empty());
 }
 
