@@ -83,11 +83,12 @@ def fail_and_stop(game, label, why):
     raise Stop()
 
 
-def run_quiet(*command, timeout=30, output=subprocess.DEVNULL, **options):
-    """The exit status of COMMAND, its output thrown away (or to the file OUTPUT); 124 when it outlasts
-    TIMEOUT seconds."""
+def run_quiet(*command, timeout=30, output=subprocess.DEVNULL, errors=None, **options):
+    """The exit status of COMMAND, its output thrown away (or to the file OUTPUT, its errors too unless
+    ERRORS says where); 124 when it outlasts TIMEOUT seconds."""
+    errors = output if errors is None else errors
     try:
-        return subprocess.run(command, stdout=output, stderr=output, timeout=timeout, **options).returncode
+        return subprocess.run(command, stdout=output, stderr=errors, timeout=timeout, **options).returncode
     except subprocess.TimeoutExpired:
         return 124
     except OSError:
@@ -100,6 +101,16 @@ def output_of(*command, timeout=30):
         return subprocess.run(command, capture_output=True, text=True, timeout=timeout).stdout
     except (subprocess.TimeoutExpired, OSError):
         return ""
+
+
+def run_logged(command, folder, stdin, stdout, stderr, timeout):
+    """The exit status of COMMAND run in FOLDER with the files named STDIN, STDOUT, STDERR (None: nothing);
+    124 when it outlasts TIMEOUT seconds."""
+    with contextlib.ExitStack() as files:
+        streams = [files.enter_context(open(path, mode)) if path else subprocess.DEVNULL
+                   for path, mode in ((stdin, "rb"), (stdout, "wb"), (stderr, "wb"))]
+        return run_quiet(*command, timeout=timeout, cwd=folder, stdin=streams[0], output=streams[1],
+                         errors=streams[2])
 
 
 @contextlib.contextmanager
@@ -754,14 +765,9 @@ def end_recorded(game, label, how="escape"):
 
 def replay_in(sim, recording):
     """The recording run to its end, `expect` and all; messages in RECORDING.SIMULATOR.err."""
-    name = os.path.basename(sim)
     command, limit = (["wine", sim], 120) if sim.endswith(".exe") else ([sim], 60)
-    with open(recording) as script, open("%s.%s.err" % (recording, name), "w") as err:
-        try:
-            return subprocess.run(command, cwd=os.path.dirname(recording), stdin=script,
-                                  stdout=subprocess.DEVNULL, stderr=err, timeout=limit).returncode == 0
-        except subprocess.TimeoutExpired:
-            return False
+    err = "%s.%s.err" % (recording, os.path.basename(sim))
+    return run_logged(command, os.path.dirname(recording), recording, None, err, limit) == 0
 
 
 def simulators():
