@@ -44,7 +44,7 @@ BOTH_GAMES = {"compare_pictures", "check_simulators"}
 
 def find_check(name):
     for part in PARTS:
-        function = getattr(importlib.import_module(part), name, None)
+        function = getattr(sys.modules[part], name, None)
         if function:
             return function
     return None
@@ -79,6 +79,8 @@ def main(arguments):
         say("usage: %s LINUX_GAME WINDOWS_GAME [WEB_BUILD]" % sys.argv[0])
         return 2
     started = time.monotonic()
+    for part in PARTS:
+        importlib.import_module(part)
     e2e.games = {"linux": os.path.abspath(arguments[0]), "windows": os.path.abspath(arguments[1])}
     e2e.web_build = os.path.abspath(arguments[2]) if len(arguments) == 3 else ""
     e2e.scratch = tempfile.mkdtemp(prefix="maze-e2e.", dir=os.environ.get("TMPDIR", "/tmp"))
