@@ -10,8 +10,10 @@ import os
 import shutil
 import subprocess
 import sys
+import re
 import time
 from types import SimpleNamespace
+from unittest import mock
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "common"))
@@ -72,12 +74,10 @@ def verdict(ok, label, passed_line, why):
 
 
 def near(value, target, slack):
-    """VALUE is TARGET, give or take SLACK."""
     return target - slack <= value <= target + slack
 
 
 def fail_and_stop(game, label, why):
-    """A failed check, and the game it leaves running stopped."""
     fail(label, why)
     game.stop()
     raise Stop()
@@ -113,19 +113,8 @@ def run_logged(command, folder, stdin, stdout, stderr, timeout):
                          errors=streams[2])
 
 
-@contextlib.contextmanager
-def environment(**values):
-    """The variables set for what runs inside, the programs it starts included; as they were after."""
-    saved = {name: os.environ.get(name) for name in values}
-    os.environ.update(values)
-    try:
-        yield
-    finally:
-        for name, value in saved.items():
-            if value is None:
-                os.environ.pop(name, None)
-            else:
-                os.environ[name] = value
+# with environment(NAME=VALUE...): the variables set for what runs inside, the programs it starts included.
+environment = functools.partial(mock.patch.dict, os.environ)
 
 
 def cleanup():
@@ -146,19 +135,14 @@ def cleanup():
 # --- processes ---------------------------------------------------------------------------------------------
 
 
-def exit_status(process):
-    """Its exit code as a shell tells it: 128 + N for the signal N."""
-    code = process.returncode
-    return code if code >= 0 else 128 - code
-
-
 def wait_exit(process, seconds):
-    """Its exit code, once it has ended within SECONDS; "timeout" if it is still running."""
+    """Its exit code as a shell tells it (128 + N for the signal N), once it has ended within SECONDS;
+    "timeout" if it is still running."""
     try:
-        process.wait(seconds)
+        code = process.wait(seconds)
     except subprocess.TimeoutExpired:
         return "timeout"
-    return exit_status(process)
+    return code if code >= 0 else 128 - code
 
 
 def stop_process(process):
@@ -174,7 +158,7 @@ class Game:
     """A game started in the folder RUN (its output in LOGS, RUN by default), and its window once found."""
 
     def __init__(self, run, command, logs=None):
-        self.run, self.logs, self.win = run, logs or run, ""
+        self.run, self.logs, self.win, self.resent = run, logs or run, "", 0
         self.stderr = os.path.join(self.logs, "stderr.txt")
         # The pointer off the window, so that nothing moves it but the game and us.
         run_quiet("xdotool", "mousemove", "1023", "767")
@@ -204,30 +188,17 @@ class Game:
 
 def start_xvfb(name, screen):
     """An Xvfb on a display number it picks itself (-displayfd), so that parallel runs never collide."""
-    log = open(os.path.join(e2e.scratch, "xvfb-%s.log" % name), "w")
-    read, written = os.pipe()
-    command = ["Xvfb", "-displayfd", str(written), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"]
-    process = subprocess.Popen(command, stdout=log, stderr=log, pass_fds=(written,))
-    e2e.xvfbs.append(process)
-    os.close(written)
-    os.set_blocking(read, False)
-    number = []
-
-    def told():
-        with contextlib.suppress(BlockingIOError):
-            number.append(os.read(read, 16).decode())
-        return "".join(number).endswith("\n")
-
-    started = wait_until(10, told)
-    os.close(read)
-    if not started:
-        say("e2e: Xvfb (%s) did not start; see %s" % (name, log.name))
-        return None
-    return ":" + "".join(number).strip()
+    log, number = (os.path.join(e2e.scratch, "xvfb-%s.%s" % (name, end)) for end in ("log", "display"))
+    with open(log, "w") as out, open(number, "w") as told:
+        fd = told.fileno()
+        command = ["Xvfb", "-displayfd", str(fd), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"]
+        e2e.xvfbs.append(subprocess.Popen(command, stdout=out, stderr=out, pass_fds=[fd]))
+    if wait_until(10, lambda: lines_of(number)):
+        return ":" + lines_of(number)[0]
+    say("e2e: Xvfb (%s) did not start; see %s" % (name, log))
 
 
 def build_helper(file, compiler, source, *flags):
-    """A helper program in the scratch folder; "" when it cannot be built."""
     path = os.path.join(e2e.scratch, file)
     with open(path + ".log", "w") as log:
         if subprocess.run([compiler, "-O1", "-o", path, os.path.join(HERE, source), *flags], stdout=log,
@@ -238,7 +209,6 @@ def build_helper(file, compiler, source, *flags):
 
 
 def setup_x():
-    """False when a display or a helper could not be had."""
     # A: the desktop, with no 640 x 480 mode (fullscreen is refused there).
     # B: a screen whose one mode is 640 x 480, where the SDL game's fullscreen is granted.
     e2e.display_a = start_xvfb("A", "1024x768x24")
@@ -312,7 +282,6 @@ def data_for(game):
 
 
 def full_data():
-    """The Data/ of either game that holds the bitmaps."""
     full = data_for(e2e.games["linux"])
     if not os.path.isfile(os.path.join(full, "Door.bmp")):
         full = data_for(e2e.games["windows"])
@@ -335,14 +304,12 @@ def start_in(folder, *command, logs=None):
 
 
 def start_game(kind, run, *args, logs=None):
-    """That game in RUN, with ARGS as its options."""
     if kind == "windows":
         return start_in(run, "wine", e2e.games[kind], *args, logs=logs)
     return start_in(run, e2e.games[kind], *args, logs=logs)
 
 
 def start_found(kind, name, label, *args):
-    """The game in a fresh run NAME, its window found."""
     game = start_game(kind, new_run(name, True), *args)
     find_game(game, label)
     return game
@@ -357,7 +324,6 @@ def expect_exit(game, label, code):
 
 
 def escape_ends(game, label):
-    """Escape ends the game with exit code 0."""
     hold_key(game, "Escape")
     return expect_exit(game, label, 0)
 
@@ -384,7 +350,6 @@ def is_viewable(window):
 
 
 def viewable_window(title, other_than=None):
-    """The first viewable window titled TITLE but OTHER_THAN; None if there is none."""
     for window in window_ids(title):
         if window != other_than and is_viewable(window):
             return window
@@ -393,13 +358,9 @@ def viewable_window(title, other_than=None):
 
 def geometry_of(window):
     """(x, y, w, h) of a window: absolute upper-left corner and size; None if it cannot be read."""
-    found = {}
-    for line in output_of("xwininfo", "-id", window).splitlines():
-        for name, start in (("x", "  Absolute upper-left X:"), ("y", "  Absolute upper-left Y:"),
-                            ("w", "  Width:"), ("h", "  Height:")):
-            if line.startswith(start):
-                found[name] = int(line.split()[-1])
-    return tuple(found[name] for name in "xywh") if len(found) == 4 else None
+    shown = output_of("xwininfo", "-id", window)
+    found = re.findall(r"^  (?:Absolute upper-left [XY]|Width|Height): +(-?[0-9]+)$", shown, re.M)
+    return tuple(int(number) for number in found) if len(found) == 4 else None
 
 
 def client_geometry(window):
@@ -421,7 +382,7 @@ def expect_client_640x480(game, label):
 def why_not(game, before, otherwise):
     """The exit code the game ended with before BEFORE, or OTHERWISE while it runs."""
     if game.has_ended():
-        reason = "the game ended with exit code %s before %s" % (exit_status(game.process), before)
+        reason = "the game ended with exit code %s before %s" % (game.wait_exit(0), before)
     else:
         reason = otherwise
     return "%s (stderr: %s)" % (reason, game.stderr)
@@ -505,7 +466,6 @@ def hold_key(game, key, seconds=0.4):
 
 
 def xdotool(*args):
-    """xdotool with ARGS, numbers as they are."""
     return run_quiet("xdotool", *(str(arg) for arg in args))
 
 
@@ -531,15 +491,13 @@ def turn_view(kind, game, geometry, *turns):
     if kind == "windows":
         return post_moves(game, geometry, *turns)
     for turn in turns:
-        looked = look(game, geometry, *turn)
-        if looked is not True:
-            raise Trouble('mouse move %d of "%d %d %d": %s' % (looked[0] + 1, *turn, looked[1]))
+        look(game, geometry, *turn)
 
 
 def look(game, geometry, right, down, count):
     """COUNT mouse moves to the right or left (RIGHT 1 or -1) and down or up (DOWN 1 or -1), each seen to
-    change the picture before the next goes: two moves read in one go may turn only once. True, or the moves
-    done and why it stopped short."""
+    change the picture before the next goes: two moves read in one go may turn only once. Raises Trouble,
+    saying which move stopped short and why."""
     x, y = geometry[:2]
     base = game.path("look")
     raw_shot(base + ".rgb", geometry)
@@ -553,13 +511,13 @@ def look(game, geometry, right, down, count):
                 break
             # A move Wine dropped: the pointer is home and the picture as it
             # was. Sent again while the game still had it, it would turn twice.
+            move = 'mouse move %d of "%d %d %d": ' % (looked + 1, right, down, count)
             if not pointer_at(x + HOME_X, y + HOME_Y):
-                return looked, "no new picture in 10 s and the pointer not back home"
+                raise Trouble(move + "no new picture in 10 s and the pointer not back home")
             if tried == 3:
-                return looked, "no new picture after three tries"
-            game.resent = getattr(game, "resent", 0) + 1
+                raise Trouble(move + "no new picture after three tries")
+            game.resent += 1
         os.replace(base + ".new.rgb", base + ".rgb")
-    return True
 
 
 def post_moves(game, geometry, *turns):
@@ -573,11 +531,7 @@ def post_moves(game, geometry, *turns):
     base = game.path("look")
     raw_shot(base + ".rgb", geometry)
     with open(game.path("post_mouse.txt"), "w") as out:
-        try:
-            posted = subprocess.run(["wine", e2e.post_mouse, TITLE, *points], stdout=out, stderr=out,
-                                    timeout=30).returncode == 0
-        except subprocess.TimeoutExpired:
-            posted = False
+        posted = run_quiet("wine", e2e.post_mouse, TITLE, *points, output=out) == 0
     if not posted:
         raise Trouble("post_mouse.exe %s failed (%s)" % (" ".join(points), game.path("post_mouse.txt")))
     if not frame_changes(10, base, geometry):
@@ -599,12 +553,17 @@ def nonempty(path):
     return os.path.isfile(path) and os.path.getsize(path) > 0
 
 
-def same_file(a, b):
+def read_bytes(path):
     try:
-        with open(a, "rb") as first, open(b, "rb") as second:
-            return first.read() == second.read()
+        with open(path, "rb") as file:
+            return file.read()
     except OSError:
-        return False
+        return None
+
+
+def same_file(a, b):
+    first = read_bytes(a)
+    return first is not None and first == read_bytes(b)
 
 
 def frame_changes(seconds, base, geometry):
@@ -651,30 +610,24 @@ def settle(file, geometry, seconds):
     shot, as PNG. Equal pictures alone prove nothing: a window the game has not drawn into yet is as still
     as one at rest, and the first frame of a program started on a cold machine can take seconds. Raises
     Trouble when time runs out."""
-    raw, previous = file + ".rgb", file + ".previous.rgb"
+    raw, previous, trouble = file + ".rgb", None, ""
     end = time.monotonic() + seconds
-    trouble = ""
-    with contextlib.suppress(FileNotFoundError):
-        os.remove(previous)
     while True:
         raw_shot(raw, geometry)
         if has_drawn(raw, *geometry[2:]):
-            if same_file(raw, previous):
+            shot = read_bytes(raw)
+            if shot == previous:
                 break
-            shutil.copy(raw, previous)
+            previous = shot
         if time.monotonic() >= end:
-            if os.path.exists(previous):
-                trouble = "the picture never came to rest in %d s" % seconds
-            else:
-                trouble = "the game drew nothing there in %d s (one colour)" % seconds
+            trouble = "the picture never came to rest" if previous else "the game drew nothing there"
             break
         time.sleep(0.2)
     magick("convert", "-size", "%dx%d" % geometry[2:], "-depth", "8", "rgb:" + raw, file)
-    for path in (raw, previous):
-        with contextlib.suppress(FileNotFoundError):
-            os.remove(path)
+    with contextlib.suppress(FileNotFoundError):
+        os.remove(raw)
     if trouble:
-        raise Trouble(trouble)
+        raise Trouble("%s in %d s%s" % (trouble, seconds, "" if previous else " (one colour)"))
 
 
 def settle_window(game, label, file):
@@ -771,7 +724,6 @@ def replay_in(sim, recording):
 
 
 def simulators():
-    """The simulators beside the games that are there."""
     beside = [os.path.join(os.path.dirname(e2e.games["linux"]), "maze-sim"),
               os.path.join(os.path.dirname(e2e.games["windows"]), "maze-sim.exe")]
     return [sim for sim in beside if os.path.isfile(sim)]
