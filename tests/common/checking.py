@@ -39,6 +39,37 @@ def wait_until(seconds, probe, every=0.1):
     return probe()
 
 
+class Trouble(Exception):
+    """Why a step fell short: the caller says which check failed for it."""
+
+
+def read_bytes(path):
+    """The bytes in a file; None if it cannot be read."""
+    try:
+        with open(path, "rb") as file:
+            return file.read()
+    except OSError:
+        return None
+
+
+def at_rest(shoot, drawn, seconds, where, between):
+    """Pictures taken by SHOOT (their bytes), BETWEEN called between two, until two in a row are the same and
+    DRAWN says the game has drawn there (more than one colour); raises Trouble when not within SECONDS. Equal
+    pictures alone prove nothing: a window or canvas the game has not drawn into yet is as still as one at
+    rest, and the first frame of a program started on a cold machine can take seconds."""
+    previous, end = None, time.monotonic() + seconds
+    while True:
+        shot = shoot()
+        if shot is not None and shot == previous and drawn():
+            return
+        previous = shot
+        if time.monotonic() >= end:
+            if drawn():
+                raise Trouble("the picture never came to rest in %d s" % seconds)
+            raise Trouble("the game drew nothing %s in %d s (one colour)" % (where, seconds))
+        between()
+
+
 def last_state(demo):
     """The last line of the simulator's expected output for tests/sim/DEMO."""
     with open(os.path.join(SIM, demo + ".expected")) as lines:

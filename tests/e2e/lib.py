@@ -17,8 +17,8 @@ from unittest import mock
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "common"))
-from checking import (FUZZ_PERCENT, MAX_DIFFERING, REFERENCE, SIM, check, differing, last_state,  # noqa: E402
-                      magick, results, say, size_of, wait_until, write)
+from checking import (FUZZ_PERCENT, MAX_DIFFERING, REFERENCE, SIM, Trouble, at_rest, check,  # noqa: E402,F401
+                      differing, last_state, magick, read_bytes, results, say, size_of, wait_until, write)
 
 # The run's setting, filled in by run.py: the scratch folder, the games and the web build, the kinds of game
 # this run drives (linux, windows), the X displays and the helper programs.
@@ -41,10 +41,6 @@ DEMO_STATE = last_state("stairs_demo")
 
 class Stop(Exception):
     """A part of a check has failed (its line said) and ends here."""
-
-
-class Trouble(Exception):
-    """Why a step fell short: the caller says which check failed for it."""
 
 
 def part(function):
@@ -553,14 +549,6 @@ def nonempty(path):
     return os.path.isfile(path) and os.path.getsize(path) > 0
 
 
-def read_bytes(path):
-    try:
-        with open(path, "rb") as file:
-            return file.read()
-    except OSError:
-        return None
-
-
 def same_file(a, b):
     first = read_bytes(a)
     return first is not None and first == read_bytes(b)
@@ -606,28 +594,16 @@ def window_drawn(window):
 
 
 def settle(file, geometry, seconds):
-    """Shoots until the game has drawn there and two of its pictures in a row are equal; FILE is the last
-    shot, as PNG. Equal pictures alone prove nothing: a window the game has not drawn into yet is as still
-    as one at rest, and the first frame of a program started on a cold machine can take seconds. Raises
+    """The picture there at rest (see at_rest), shot every 0.2 s; FILE is the last shot, as PNG. Raises
     Trouble when time runs out."""
-    raw, previous, trouble = file + ".rgb", None, ""
-    end = time.monotonic() + seconds
-    while True:
-        raw_shot(raw, geometry)
-        if has_drawn(raw, *geometry[2:]):
-            shot = read_bytes(raw)
-            if shot == previous:
-                break
-            previous = shot
-        if time.monotonic() >= end:
-            trouble = "the picture never came to rest" if previous else "the game drew nothing there"
-            break
-        time.sleep(0.2)
-    magick("convert", "-size", "%dx%d" % geometry[2:], "-depth", "8", "rgb:" + raw, file)
-    with contextlib.suppress(FileNotFoundError):
-        os.remove(raw)
-    if trouble:
-        raise Trouble("%s in %d s%s" % (trouble, seconds, "" if previous else " (one colour)"))
+    raw = file + ".rgb"
+    try:
+        at_rest(lambda: raw_shot(raw, geometry) and read_bytes(raw), lambda: has_drawn(raw, *geometry[2:]),
+                seconds, "there", lambda: time.sleep(0.2))
+    finally:
+        magick("convert", "-size", "%dx%d" % geometry[2:], "-depth", "8", "rgb:" + raw, file)
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(raw)
 
 
 def settle_window(game, label, file):

@@ -1,11 +1,10 @@
 """pictures.py -- the canvas once at rest, compared with the native games' reference pictures."""
 import os
-import time
 
 from harness import check  # first: it puts tests/common on the path
 
 import checking  # noqa: I100
-from checking import FUZZ_PERCENT, MAX_DIFFERING, REFERENCE, colours, magick
+from checking import FUZZ_PERCENT, MAX_DIFFERING, REFERENCE, Trouble, at_rest, colours, magick, read_bytes
 
 
 def differing(a, b):
@@ -34,27 +33,21 @@ class Pictures:
         return path
 
     def settle(self, name):
-        """The canvas once the game has drawn into it and two pictures a few
-        frames apart are the same; None, with the reason in self.trouble, if
-        not within 30 s. Equal pictures prove nothing without frames drawn
-        between them, nor while the canvas is one colour."""
-        path = self.shoot(name)
-        end = time.monotonic() + 30
-        while time.monotonic() < end:
-            with open(path, "rb") as f:
-                before = f.read()
+        """The canvas at rest (see at_rest), pictures a few frames apart; None, with the reason in
+        self.trouble, if not within 30 s."""
+        path = os.path.join(self.folder, name + ".png")
+
+        def frames_between():
             if not self.browser.next_frames(2):
-                self.trouble = "no frames drawn in 20 s"
-                return None
-            self.shoot(name)
-            with open(path, "rb") as f:
-                if f.read() == before and colours(path) > 1:
-                    return path
-        if colours(path) > 1:
-            self.trouble = "the picture never came to rest in 30 s"
-        else:
-            self.trouble = "the game drew nothing into the canvas in 30 s (one colour)"
-        return None
+                raise Trouble("no frames drawn in 20 s")
+
+        try:
+            at_rest(lambda: read_bytes(self.shoot(name)), lambda: colours(path) > 1, 30, "into the canvas",
+                    frames_between)
+            return path
+        except Trouble as trouble:
+            self.trouble = str(trouble)
+            return None
 
     def like_reference(self, label, name, moved=True):
         """The canvas at rest is the reference NAME; `moved` False: a mouse move
