@@ -210,12 +210,19 @@ def check_taps(kind):
 
 
 def cpu_ticks(pid):
-    """The process's CPU time in clock ticks of 10 ms: user, kernel; nothing once it has gone."""
+    """The process's CPU time in clock ticks of 10 ms: user, kernel; none once it has gone."""
     try:
         with open("/proc/%d/stat" % pid) as stat:
             return [int(ticks) for ticks in stat.read().split()[13:15]]
     except OSError:
         return [0, 0]
+
+
+def cpu_over(pid, seconds):
+    """The process's CPU time while SECONDS pass, in clock ticks of 10 ms: user, kernel."""
+    before = cpu_ticks(pid)
+    time.sleep(seconds)
+    return [after - ticks for after, ticks in zip(cpu_ticks(pid), before)]
 
 
 @part
@@ -230,9 +237,7 @@ def check_fast_pace(kind):
     find_game(game, label)
     # From its first frame drawn, as near as this test can tell.
     start = time.monotonic()
-    before = cpu_ticks(game.pid)
-    time.sleep(10)
-    after = cpu_ticks(game.pid)
+    user, kernel = cpu_over(game.pid, 10)
     focus(game)
     tap("Escape", 0.02)
     took_ms = ms_since(start)
@@ -240,7 +245,6 @@ def check_fast_pace(kind):
     stopped = re.search(r"stopped after ([0-9]+)", "\n".join(lines_of(game.stderr)))
     steps = int(stopped.group(1)) if stopped else 0
     rate = steps * 1000 // took_ms
-    user, kernel = after[0] - before[0], after[1] - before[1]
     say("INFO  %s: user %d, kernel %d ticks of 10 ms over 10 s" % (label, user, kernel))
     verdict(code == 0 and near(rate, 100000, 5000), label,
             "%s: %d steps in %d ms, %d a second" % (label, steps, took_ms, rate),
@@ -254,15 +258,12 @@ def check_frame_rate(kind, fps):
     and at --fps 0 is told beside it."""
     label = "%s: standing still at --fps %d" % (kind, fps)
     game = start_recorded(kind, "%s-fps-%d" % (kind, fps), label, "--fps", str(fps))
-    before = cpu_ticks(game.pid)
-    time.sleep(10)
-    after = cpu_ticks(game.pid)
+    ticks = cpu_over(game.pid, 10)
     code = escape_and_wait(game, 0.1)
     game.stop()
     if kind == "linux":
         # Ticks of 10 ms over 10 s: a tenth of them is the share in percent.
-        share = (sum(after) - sum(before)) // 10
-        say("INFO  %s: %d%% of a core (CPU time over 10 s, all threads)" % (label, share))
+        say("INFO  %s: %d%% of a core (CPU time over 10 s, all threads)" % (label, sum(ticks) // 10))
     if fps == 0:
         return
     _, summary = read_summary(game, label, code)
