@@ -341,13 +341,9 @@ def window_ids(title):
     return [line.split()[0] for line in tree if wanted in line]
 
 
-def is_viewable(window):
-    return "Map State: IsViewable" in output_of("xwininfo", "-id", window)
-
-
 def viewable_window(title, other_than=None):
     for window in window_ids(title):
-        if window != other_than and is_viewable(window):
+        if window != other_than and "Map State: IsViewable" in output_of("xwininfo", "-id", window):
             return window
     return None
 
@@ -474,10 +470,6 @@ def close_window(window):
     run_quiet(e2e.x_close, window)
 
 
-def pointer_at(x, y):
-    return output_of("xdotool", "getmouselocation").split()[:2] == ["x:%d" % x, "y:%d" % y]
-
-
 def turn_view(kind, game, geometry, *turns):
     """Those TURNS (right, down, count) of the game's view whose client area is GEOMETRY, and a new picture
     after them; raises Trouble. The native game gets pointer motion (see look). Wine, reading pointer motion
@@ -508,7 +500,8 @@ def look(game, geometry, right, down, count):
             # A move Wine dropped: the pointer is home and the picture as it
             # was. Sent again while the game still had it, it would turn twice.
             move = 'mouse move %d of "%d %d %d": ' % (looked + 1, right, down, count)
-            if not pointer_at(x + HOME_X, y + HOME_Y):
+            home = ["x:%d" % (x + HOME_X), "y:%d" % (y + HOME_Y)]
+            if output_of("xdotool", "getmouselocation").split()[:2] != home:
                 raise Trouble(move + "no new picture in 10 s and the pointer not back home")
             if tried == 3:
                 raise Trouble(move + "no new picture after three tries")
@@ -593,26 +586,20 @@ def window_drawn(window):
     return bool(geometry) and raw_shot(raw, geometry) and has_drawn(raw, *geometry[2:])
 
 
-def settle(file, geometry, seconds):
-    """The picture there at rest (see at_rest), shot every 0.2 s; FILE is the last shot, as PNG. Raises
-    Trouble when time runs out."""
-    raw = file + ".rgb"
+def settle_window(game, label, file):
+    """The picture in the game's window at rest (see at_rest) within 15 s, shot every 0.2 s; FILE is the
+    last shot, as PNG. Else LABEL failed (Stop)."""
+    geometry, raw = client_geometry(game.win) or (0, 0, 1, 1), file + ".rgb"
     try:
         at_rest(lambda: raw_shot(raw, geometry) and read_bytes(raw), lambda: has_drawn(raw, *geometry[2:]),
-                seconds, "there", lambda: time.sleep(0.2))
+                15, "there", lambda: time.sleep(0.2))
+    except Trouble as trouble:
+        fail(label, "%s (%s)" % (trouble, file))
+        raise Stop()
     finally:
         magick("convert", "-size", "%dx%d" % geometry[2:], "-depth", "8", "rgb:" + raw, file)
         with contextlib.suppress(FileNotFoundError):
             os.remove(raw)
-
-
-def settle_window(game, label, file):
-    """The picture in the game's window at rest within 15 s, in FILE; else LABEL failed (Stop)."""
-    try:
-        settle(file, client_geometry(game.win) or (0, 0, 1, 1), 15)
-    except Trouble as trouble:
-        fail(label, "%s (%s)" % (trouble, file))
-        raise Stop()
 
 
 # --- recordings --------------------------------------------------------------------------------------------
@@ -692,28 +679,17 @@ def end_recorded(game, label, how="escape"):
             code, (lines_of(game.recording) or [""])[-1], game.run))
 
 
-def replay_in(sim, recording):
-    """The recording run to its end, `expect` and all; messages in RECORDING.SIMULATOR.err."""
-    command, limit = (["wine", sim], 120) if sim.endswith(".exe") else ([sim], 60)
-    err = "%s.%s.err" % (recording, os.path.basename(sim))
-    return run_logged(command, os.path.dirname(recording), recording, None, err, limit) == 0
-
-
-def simulators():
-    beside = [os.path.join(os.path.dirname(e2e.games["linux"]), "maze-sim"),
-              os.path.join(os.path.dirname(e2e.games["windows"]), "maze-sim.exe")]
-    return [sim for sim in beside if os.path.isfile(sim)]
-
-
 def replayed_everywhere(label, recording):
-    """Every simulator beside the games runs RECORDING to its `expect` line: what to say of it; else LABEL
-    failed (Stop)."""
+    """Every simulator beside the games runs RECORDING to its `expect` line (messages in
+    RECORDING.SIMULATOR.err): what to say of it; else LABEL failed (Stop)."""
     said = ""
-    for sim in simulators():
-        name = os.path.basename(sim)
-        if not replay_in(sim, recording):
-            fail(label, "%s does not reach the last line: %s" % (
-                name, " ".join(lines_of("%s.%s.err" % (recording, name))[:2])))
+    for command, limit in (([os.path.dirname(e2e.games["linux"]) + "/maze-sim"], 60),
+                           (["wine", os.path.dirname(e2e.games["windows"]) + "/maze-sim.exe"], 120)):
+        name, err = os.path.basename(command[-1]), "%s.%s.err" % (recording, os.path.basename(command[-1]))
+        if not os.path.isfile(command[-1]):
+            continue
+        if run_logged(command, os.path.dirname(recording), recording, None, err, limit) != 0:
+            fail(label, "%s does not reach the last line: %s" % (name, " ".join(lines_of(err)[:2])))
             raise Stop()
         said += " %s reaches it;" % name
     return said
