@@ -78,4 +78,4 @@ ctest --preset web
 /usr/bin/python3 tests/web/browser_test.py build/web
 
 step "end-to-end: both games on a virtual X server, and recordings played across all three builds"
-tests/e2e/run.sh build/linux/maze build/windows/maze.exe build/web
+/usr/bin/python3 tests/e2e/run.py build/linux/maze build/windows/maze.exe build/web

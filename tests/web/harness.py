@@ -4,6 +4,7 @@ import functools
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -17,28 +18,8 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SIM = os.path.join(HERE, "..", "sim")
-results = {"passed": 0, "failed": 0}
-
-
-def say(line):
-    print(line, flush=True)
-
-
-def check(label, ok, why=""):
-    results["passed" if ok else "failed"] += 1
-    say(("PASS  " + label) if ok else ("FAIL  %s: %s" % (label, why)))
-    return ok
-
-
-def wait_until(seconds, probe, every=0.1):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = probe()
-        if value:
-            return value
-        time.sleep(every)
-    return probe()
+sys.path.insert(0, os.path.join(HERE, "..", "common"))
+from checking import SIM, check, last_state, results, say, summary, wait_until, write  # noqa: E402,F401
 
 
 # The game's pace: a thousand steps a second, whatever the page's frame rate.
@@ -50,18 +31,6 @@ PACE_TOLERANCE = 0.03
 # and the steps run alone keep the pace; those dropped are told beside them.
 def within_pace(count, seconds):
     return abs(count / seconds - PACE) <= PACE * PACE_TOLERANCE
-
-
-def last_state(demo):
-    """The last line of the simulator's expected output for tests/sim/DEMO."""
-    with open(os.path.join(SIM, demo + ".expected")) as lines:
-        return lines.read().splitlines()[-1]
-
-
-def write(path, text):
-    with open(path, "w") as out:
-        out.write(text)
-    return path
 
 
 class Quiet(SimpleHTTPRequestHandler):
@@ -320,5 +289,5 @@ def run_groups(groups, build, only):
         else:
             say("web: pictures kept in " + scratch)
     say("web: %d s" % (time.monotonic() - started))
-    print("%d passed, %d failed" % (results["passed"], results["failed"]))
+    print(summary())
     return 1 if results["failed"] else 0

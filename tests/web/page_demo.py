@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""page_demo.py -- the page's side of the recordings' matrix (tests/e2e/matrix.sh).
+"""page_demo.py -- the page's side of the recordings' matrix (tests/e2e/matrix.py).
 
     tests/web/page_demo.py record BUILD_DIR OUT      a game played with real input, recorded
     tests/web/page_demo.py play BUILD_DIR RECORDING  the recording watched in the page
