@@ -10,8 +10,8 @@ from lib import (HOME_X, HOME_Y, Stop, client_geometry, e2e, end_recorded, escap
                  fail, find_game, focus, lines_of, near, new_run, output_of, part, refused_start,
                  replayed_everywhere, say, start_found, start_game, start_recorded, verdict, write, xdotool)
 
-PACE = 1000
-PACE_SLACK = PACE * 3 // 100
+from checking import PACE, PACE_SLACK  # noqa: I100 (on the path once lib is imported)
+
 HOLD_SECONDS = os.environ.get("E2E_HOLD_SECONDS", "3")
 
 # The recording's closing comment, "# N steps in S s at --pace P, D of them drawn, K dropped", each number

@@ -19,18 +19,14 @@ from selenium.webdriver.common.keys import Keys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "common"))
-from checking import SIM, check, last_state, results, say, summary, wait_until, write  # noqa: E402,F401
-
-
-# The game's pace: a thousand steps a second, whatever the page's frame rate.
-PACE = 1000
-PACE_TOLERANCE = 0.03
+from checking import (PACE, PACE_SLACK, SIM, check, last_state, results, say, summary,  # noqa: E402,F401
+                      wait_until, write)
 
 
 # A turn makes up at most a quarter of a second: only a stall drops steps,
 # and the steps run alone keep the pace; those dropped are told beside them.
 def within_pace(count, seconds):
-    return abs(count / seconds - PACE) <= PACE * PACE_TOLERANCE
+    return abs(count / seconds - PACE) <= PACE_SLACK
 
 
 class Quiet(SimpleHTTPRequestHandler):

@@ -4,7 +4,7 @@ import time
 
 from selenium.webdriver.common.keys import Keys
 
-from harness import PACE, PACE_TOLERANCE, Pointer, check, say, wait_until, within_pace
+from harness import PACE, PACE_SLACK, Pointer, check, say, wait_until, within_pace
 from pictures import Pictures, differing
 
 TITLE = "Tamblin 1.OpenGL_game"
@@ -56,7 +56,7 @@ def check_pace(browser, seconds=float(os.environ.get("WEB_HOLD_SECONDS", "3"))):
     check("several steps to a frame shown", 0 < shown < count, "%d steps, %d frames" % (count, shown))
     check("'W' held %.1f s: %d steps run, %.0f a second (%d dropped), in %d frames shown"
           % (elapsed, count, count / elapsed, lost, shown),
-          within_pace(count, elapsed), "not %d a second within %d%%" % (PACE, PACE_TOLERANCE * 100))
+          within_pace(count, elapsed), "not %d +- %d a second" % (PACE, PACE_SLACK))
 
 
 def check_walking(browser, pictures):
