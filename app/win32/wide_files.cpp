@@ -42,14 +42,14 @@ bool EmptyOpenFile(std::FILE* f) {
     return _chsize(_fileno(f), 0) == 0;
 }
 
-// An open file cannot be renamed, nor a file renamed over another.
+// An open file cannot be renamed. MoveFileEx replaces the old file in the
+// one step: a removal first, and a rename that then failed (the new file held
+// by a virus scanner, say), would lose the player's earlier recording.
 bool CloseAndReplace(std::FILE* f, const std::string& from, const std::string& to) {
     if (std::fclose(f) != 0) {
         return false;
     }
-    const std::wstring wideTo = WideText(to.c_str());
-    return (_wremove(wideTo.c_str()) == 0 || errno == ENOENT) &&
-           _wrename(WideText(from.c_str()).c_str(), wideTo.c_str()) == 0;
+    return MoveFileExW(WideText(from.c_str()).c_str(), WideText(to.c_str()).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // demo_session_test.cpp -- the games' command line, and the boxes and exit codes of a game's start and end.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,6 +13,7 @@
 #endif
 
 #include "app/common/main_loop.h"
+#include "app/common/open_file.h"
 #include "app/common/texts.h"
 #include "app/demo/demo_script.h"
 #include "app/demo/demo_session.h"
@@ -214,6 +216,15 @@ TEST_F(DemoSessionTest, ARecordingTouchesItsFileOnlyOnceTheGameRuns) {
     EXPECT_EQ(text.rfind("# maze ", 0), 0u) << text;
     EXPECT_NE(text.find("\nexpect frame=2 "), std::string::npos) << text;
     EXPECT_TRUE(shown.empty());
+}
+
+// A recording that cannot be put in place leaves the file of that name as it was.
+TEST_F(DemoSessionTest, AReplaceThatFailsKeepsTheFileItWasToReplace) {
+    std::ofstream("best.script") << "frames 7\n";
+    std::FILE* f = OpenFile("other.txt", "wb");
+    ASSERT_NE(f, nullptr);
+    EXPECT_FALSE(CloseAndReplace(f, "gone.script.part", "best.script"));
+    EXPECT_EQ(FileText("best.script"), "frames 7\n");
 }
 
 TEST_F(DemoSessionTest, ARecordingThatCannotBeMadeIsRefusedAndLeavesNothing) {
