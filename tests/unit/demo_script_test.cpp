@@ -1,9 +1,11 @@
 // demo_script_test.cpp -- the script's lines refused, written and read back; its header line; state lines compared.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/demo/demo_recorder.h"
@@ -29,22 +31,29 @@ bool ReadAll(const std::string& text, std::vector<DemoCommand>& commands, std::s
     return true;
 }
 
-// Each kind of bad line, after three lines that are not commands and one
-// that is (with a CR, as a Windows editor leaves it): its message names line 5.
-// The lines and their reasons are in bad_lines.script beside this file.
-TEST(DemoScriptTest, EachBadLineIsRefusedWithItsNumber) {
-    std::ifstream table(MAZE_TESTS_DIR "/unit/bad_lines.script");
-    ASSERT_TRUE(table) << "cannot read " MAZE_TESTS_DIR "/unit/bad_lines.script";
-    std::string why, line;
-    int rows = 0;
+// The rows of a table beside this file, each with the "## " heading above it.
+std::vector<std::pair<std::string, std::string>> Rows(const std::string& name) {
+    std::ifstream table(MAZE_TESTS_DIR "/unit/" + name);
+    EXPECT_TRUE(table) << "cannot read " MAZE_TESTS_DIR "/unit/" << name;
+    std::vector<std::pair<std::string, std::string>> rows;
+    std::string heading, line;
     while (std::getline(table, line)) {
         if (line.rfind("## ", 0) == 0) {
-            why = line.substr(3);
+            heading = line.substr(3);
+        } else if (!line.empty() && line[0] != '#') {
+            rows.emplace_back(heading, line);
         }
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        ++rows;
+    }
+    return rows;
+}
+
+// Each kind of bad line, after three lines that are not commands and one
+// that is (with a CR, as a Windows editor leaves it): its message names line 5.
+// The lines and their reasons are in bad_lines.script.
+TEST(DemoScriptTest, EachBadLineIsRefusedWithItsNumber) {
+    const auto rows = Rows("bad_lines.script");
+    EXPECT_EQ(rows.size(), 59u) << "the table read whole";
+    for (const auto& [why, line] : rows) {
         SCOPED_TRACE(line);
         std::vector<DemoCommand> commands;
         std::string error;
@@ -56,41 +65,20 @@ TEST(DemoScriptTest, EachBadLineIsRefusedWithItsNumber) {
         EXPECT_EQ(ParseScriptLine(line + "\r", 9, true, command, error), LineKind::Bad);
         EXPECT_EQ(error, "line 9: " + why + ": " + line);
     }
-    EXPECT_EQ(rows, 58) << "the table read whole";
 }
 
 // Every word as the writer spells it: read, then written, it is the same
-// line. Mouse words come back as the 16-bit words the game is given.
+// line, or the one good_lines.script gives; read again, the same command.
 TEST(DemoScriptTest, EveryWordWrittenAsItIsRead) {
-    const struct {
-        const char* read;
-        const char* written;
-    } lines[] = {
-        {"key 0 down", "key 0 down"},
-        {"key 255 up", "key 255 up"},
-        {"async 16 down", "async 16 down"},
-        {"mouse 65535 0", "mouse 65535 0"},
-        {"mouse -1 -32768", "mouse 65535 32768"},
-        {"  mouse   312 \t 210 ", "mouse 312 210"},
-        {"frames 0", "frames 0"},
-        {"frames 100000000", "frames 100000000"},
-        {"set centerz -7.5", "set centerz -7.5"},
-        {"set DoorUpMax 1", "set DoorUpMax 1"},
-        {"state", "state"},
-        {"cell 2 9 19", "cell 2 9 19"},
-        {"cell 0 1 2", "cell 0 1 2"},
-        {"counts", "counts"},
-        {"gl", "gl"},
-        {"calls", "calls"},
-        {"calls glVertex3f", "calls glVertex3f"},
-        {"expect frame=3   lvl=1 pauses=0", "expect frame=3 lvl=1 pauses=0"},
-    };
-    for (const auto& l : lines) {
-        SCOPED_TRACE(l.read);
+    const auto rows = Rows("good_lines.script");
+    EXPECT_EQ(rows.size(), 18u) << "the table read whole";
+    for (const auto& [heading, read] : rows) {
+        SCOPED_TRACE(read);
+        const std::string written = heading == "written as read" ? read : heading.substr(std::strlen("written as: "));
         DemoCommand command, again;
         std::string error;
-        ASSERT_EQ(ParseScriptLine(l.read, 1, true, command, error), LineKind::Command) << error;
-        EXPECT_EQ(ScriptLine(command), l.written);
+        ASSERT_EQ(ParseScriptLine(read, 1, true, command, error), LineKind::Command) << error;
+        EXPECT_EQ(ScriptLine(command), written);
         ASSERT_EQ(ParseScriptLine(ScriptLine(command), 1, true, again, error), LineKind::Command) << error;
         EXPECT_EQ(Fields(again), Fields(command));
     }
