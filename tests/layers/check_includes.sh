@@ -3,17 +3,11 @@
 #
 #   tests/layers/check_includes.sh [SOURCE_ROOT]
 #
-# world includes only world; render only render and world; game only game,
-# render and world; app/common only itself and those. app/demo (demos,
-# recordings, the script and the state line) sits above app/common and below
-# the shells: it includes itself, app/common, game and world, and no GL; none
-# of those below it includes it. A shell (app/null, app/sdl, app/win32, ...)
-# includes itself, app/common, app/demo and the layers, never another shell.
-# GL is drawing's: only render/ and the shells reach it, and no layer touches
-# a platform header (windows.h, SDL, X11, emscripten, WebGL). The web shell's
-# GL (app/web/gl) includes only itself, render/gl_api.h and WebGL's headers,
-# and only the web shell includes it, through app/web/gl/context.h alone.
-# Project headers are named from the root ("world/x.h").
+# The rules are HACKING.md's table of folders: each layer includes itself and
+# those below; app/demo sits between app/common and the shells; no shell
+# includes another. GL is render/'s and the shells' alone, platform headers
+# the shells' alone, and the web shell's GL (app/web/gl) is reached through
+# app/web/gl/context.h alone. Project headers are named from the root.
 # Prints file:line and the rule for each offending line; exit 1 if there is any.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -71,8 +65,7 @@ while IFS= read -r file; do
         if [[ $header == app/web/gl/* ]] && [[ $file != app/web/* ]]; then
             complain "$file" "$number" "$line" "only the web shell includes app/web/gl/"
             continue
-        fi
-        if [[ $header == app/web/gl/* ]] && [ "$layer" = shell ] && [ "$header" != app/web/gl/context.h ]; then
+        elif [[ $header == app/web/gl/* ]] && [ "$layer" = shell ] && [ "$header" != app/web/gl/context.h ]; then
             complain "$file" "$number" "$line" "the web shell reaches its GL through app/web/gl/context.h alone"
             continue
         fi

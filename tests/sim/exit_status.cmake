@@ -1,13 +1,11 @@
 # exit_status.cmake -- run maze-sim on a few lines and check only its exit status
 # and that a failure says why on standard error. Invoked by CTest with SIM,
-# EMULATOR, WORKDIR, INPUT (lines separated by "|", <SUB> standing for the byte
-# 0x1A), WANT (the exit status) and, optionally, OUTPUT (where standard output
-# goes), LONG (the length of a line of 'k's that <LONG> stands for) and
-# STDOUT: "closed" (no standard output at all) or "broken" (a pipe whose
-# reader is gone before the first line comes).
-string(ASCII 26 sub)
+# EMULATOR, WORKDIR, INPUT (lines separated by "|"), WANT (the exit status)
+# and, optionally, OUTPUT (where standard output goes), LONG (the length of a
+# line of 'k's that <LONG> stands for) and STDOUT: "closed" (no standard
+# output at all) or "broken" (a pipe whose reader is gone before the first
+# line comes).
 string(REPLACE "|" "\n" text "${INPUT}\n")
-string(REPLACE "<SUB>" "${sub}" text "${text}")
 if(LONG)
     string(REPEAT "k" ${LONG} long)
     string(REPLACE "<LONG>" "${long}" text "${text}")

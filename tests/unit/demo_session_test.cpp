@@ -96,16 +96,23 @@ using Box = std::pair<std::string, std::string>;  // text, caption
 
 std::vector<Box> shown;
 
-// Under node the standard streams are not descriptors gtest can redirect:
-// there only the boxes and exit codes are checked.
-#ifdef __EMSCRIPTEN__
-constexpr bool kStreamsCaptured = false;
-#else
-constexpr bool kStreamsCaptured = true;
-#endif
-
 void Show(const char* text, const char* caption) {
     shown.emplace_back(text, caption);
+}
+
+// EndSession(0, Show) ending with `code`, and what it wrote to standard error
+// (or output). Under node the standard streams are not descriptors gtest can
+// redirect: there only the boxes and exit codes are checked, and `fits` is
+// not asked.
+template <typename Fits>
+void ExpectEnd(int code, bool onError, [[maybe_unused]] Fits fits) {
+#ifdef __EMSCRIPTEN__
+    EXPECT_EQ(EndSession(0, Show), code);
+#else
+    onError ? testing::internal::CaptureStderr() : testing::internal::CaptureStdout();
+    EXPECT_EQ(EndSession(0, Show), code);
+    fits(onError ? testing::internal::GetCapturedStderr() : testing::internal::GetCapturedStdout());
+#endif
 }
 
 // What a new session refuses with, or empty where the game may start.
@@ -160,13 +167,7 @@ TEST_F(DemoSessionTest, AResultThatCannotBeWrittenIsShownAndEndsWithTwo) {
     std::filesystem::create_directory("demo-result.txt");
     const char* argv[] = {"maze", "--playdemo", "short.script"};
     ASSERT_TRUE(BeginSession(3, argv, Show));
-    if (kStreamsCaptured) {
-        testing::internal::CaptureStdout();
-    }
-    EXPECT_EQ(EndSession(0, Show), 2);
-    if (kStreamsCaptured) {
-        EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("frame=0 ", 0), 0u);
-    }
+    ExpectEnd(2, false, [](const std::string& out) { EXPECT_EQ(out.rfind("frame=0 ", 0), 0u) << out; });
     ASSERT_EQ(shown.size(), 1u);
     const std::string start =
         "Cannot write \"demo-result.txt\" in " + std::filesystem::current_path().u8string() + ": ";
@@ -179,15 +180,11 @@ TEST_F(DemoSessionTest, AFailedExpectOfAnotherGameStepIsToldWithAHint) {
     const char* argv[] = {"maze", "--playdemo", "old.script", "--pace", "0"};
     ASSERT_TRUE(BeginSession(5, argv, Show));
     RunTurns(3);
-    if (!kStreamsCaptured) {
-        EXPECT_EQ(EndSession(0, Show), 1);
-        return;
-    }
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(EndSession(0, Show), 1);
-    const std::string told = testing::internal::GetCapturedStderr();
-    EXPECT_NE(told.find("old.script: line 3: expect: frame is 1, expected 2"), std::string::npos) << told;
-    EXPECT_NE(told.find("\n  hint: recorded by maze 2.0.0 (game step 9); this is maze "), std::string::npos) << told;
+    ExpectEnd(1, true, [](const std::string& told) {
+        EXPECT_NE(told.find("old.script: line 3: expect: frame is 1, expected 2"), std::string::npos) << told;
+        EXPECT_NE(told.find("\n  hint: recorded by maze 2.0.0 (game step 9); this is maze "), std::string::npos)
+            << told;
+    });
 }
 
 // Until the game runs, an existing file keeps its bytes and a new one is not
@@ -229,9 +226,9 @@ TEST_F(DemoSessionTest, AReplaceThatFailsKeepsTheFileItWasToReplace) {
 
 TEST_F(DemoSessionTest, ARecordingThatCannotBeMadeIsRefusedAndLeavesNothing) {
     const char* argv[] = {"maze", "--record", "missing/best.script"};
-    EXPECT_FALSE(BeginSession(3, argv, Show));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].first.rfind("Cannot write \"missing/best.script\": ", 0), 0u) << shown[0].first;
+    const std::string refused = Refusal(3, argv);
+    EXPECT_EQ(refused.rfind("Cannot write \"missing/best.script\": ", 0), 0u) << refused;
+    EXPECT_EQ(shown.size(), 1u);
 }
 
 // The page's "Play again" after a timed demo: the new game is a plain one,

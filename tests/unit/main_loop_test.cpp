@@ -116,27 +116,25 @@ TEST_F(TimedInputTest, EachMessageReachesTheStepOfItsMoment) {
     EXPECT_EQ(yrot, 3.0f);
 
     // Down, a move and up between two steps reach a recording in that order.
-    std::vector<std::string> heard;
     struct Heard final : PassingRoute {
-        std::vector<std::string>* heard;
+        std::vector<std::string> said;
         bool PassKey(unsigned code, bool down) override {
-            heard->push_back(std::to_string(code) + (down ? " down" : " up"));
+            said.push_back(std::to_string(code) + (down ? " down" : " up"));
             return true;
         }
         bool PassMouse(unsigned x, unsigned) override {
-            heard->push_back("mouse " + std::to_string(x));
+            said.push_back("mouse " + std::to_string(x));
             return true;
         }
-    } route;
-    route.heard = &heard;
-    UseInputRoute(&route);
+    } heard;
+    UseInputRoute(&heard);
     ShellKeyAt(kVkE, true, kStart + 20 * kMs + 1);
     ShellMouseAt(0, 210, kStart + 20 * kMs + 2);
     ShellKeyAt(kVkE, false, kStart + 20 * kMs + 3);
     EXPECT_EQ(WalkingSteps(20), std::string(11, '.'));
-    EXPECT_TRUE(heard.empty());
+    EXPECT_TRUE(heard.said.empty());
     EXPECT_EQ(WalkingSteps(21), ".");
-    EXPECT_EQ(heard, (std::vector<std::string>{"69 down", "mouse 0", "69 up"}));
+    EXPECT_EQ(heard.said, (std::vector<std::string>{"69 down", "mouse 0", "69 up"}));
     UseInputRoute(nullptr);
 
     // Read late, a message stamped earlier than one waiting is not held back by it.

@@ -1,11 +1,8 @@
 // step_clock_test.cpp -- due steps, the catch-up bound and pauses, on a made-up time.
-#include <gtest/gtest.h>
-
 #include "app/common/step_clock.h"
+#include "fixture.h"
 
 namespace {
-
-constexpr long long kMs = 1000000;
 
 // What a loop with a turn every `turnMs` runs in `seconds`, each turn
 // running all that is due, the last turn at the end.
