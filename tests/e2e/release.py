@@ -70,8 +70,8 @@ def expect_stripped(label, file, objdump):
     sections = [line.split()[1] for line in headers.stdout.splitlines()
                 if len(line.split()) > 1 and line.split()[1].startswith(".debug")]
     size = os.path.getsize(file)
-    verdict(not sections, label, "%s comes without debug information (%d bytes)" % (label, size),
-            "carries debug information: " + " ".join(sections))
+    check(label, not sections, "carries debug information: " + " ".join(sections),
+          "%s comes without debug information (%d bytes)" % (label, size))
 
 
 def expect_recording_in(label, folder, game_folder):
