@@ -130,11 +130,8 @@ class Game:
         self.pid = self.process.pid
         e2e.started.append(self.process)
 
-    def is_running(self):
-        return self.process.poll() is None
-
     def has_ended(self):
-        return not self.is_running()
+        return self.process.poll() is not None
 
     def wait_exit(self, seconds):
         return wait_exit(self.process, seconds)
@@ -262,14 +259,9 @@ def new_run(name, full):
     return run
 
 
-def start_in(folder, *command, logs=None):
-    return Game(folder, list(command), logs)
-
-
 def start_game(kind, run, *args, logs=None):
-    if kind == "windows":
-        return start_in(run, "wine", e2e.games[kind], *args, logs=logs)
-    return start_in(run, e2e.games[kind], *args, logs=logs)
+    wine = ["wine"] if kind == "windows" else []
+    return Game(run, wine + [e2e.games[kind], *args], logs)
 
 
 def start_found(kind, name, label, *args):
@@ -362,7 +354,7 @@ def find_game(game, label):
     frame reads it."""
     game.win = find_shown(game, TITLE, label)
     wait_until(30, lambda: window_drawn(game.win) or game.has_ended())
-    if game.is_running():
+    if not game.has_ended():
         return game.win
     fail_and_stop(game, label, why_not(game, "it drew into its window",
                                        "its window showed, but the game drew nothing into it in 30 s"))

@@ -51,13 +51,13 @@ def check_package(kind):
     passed("%s holds %s in %s/" % (label, listing, os.path.basename(top)))
     if kind == "linux":
         expect_stripped(label + ": maze.bin", top + "/maze.bin", "objdump")
-        game = start_in(elsewhere, top + "/maze", "--record", "rec.script", logs=run)
+        game = Game(elsewhere, [top + "/maze", "--record", "rec.script"], run)
         started = ": its launcher started from another folder with --record rec.script"
         check_package_game(game, label + started)
         expect_recording_in(label + ": the recording", elsewhere, top)
     else:
         expect_stripped(label + ": maze.exe", top + "/maze.exe", "i686-w64-mingw32-objdump")
-        game = start_in(top, "wine", "maze.exe", logs=run)
+        game = Game(top, ["wine", "maze.exe"], run)
         check_package_game(game, label + ": maze.exe started in its folder")
 
 
