@@ -4,6 +4,7 @@ import contextlib
 import os
 import random
 import shutil
+from pathlib import Path
 
 from lib import *  # noqa: F401,F403 (the harness the checks stand on)
 from pictures import FLOOR_AREA, WALL_AREA, differing
@@ -29,18 +30,13 @@ def noise():
     return bytes(random.Random(1).randrange(1, 256) for _ in range(4096))
 
 
-def write_bytes(path, content):
-    with open(path, "wb") as out:
-        out.write(content)
-
-
 def write_broken_bitmaps(run):
     """Three kinds of broken file: noise; "BM" and noise; a real bitmap cut short (its header promises the
     rest)."""
-    write_bytes(run + "/Data/Crate.bmp", noise())
-    write_bytes(run + "/Data/Land.bmp", b"BM" + noise())
+    Path(run, "Data", "Crate.bmp").write_bytes(noise())
+    Path(run, "Data", "Land.bmp").write_bytes(b"BM" + noise())
     with open(full_data() + "/Door.bmp", "rb") as door:
-        write_bytes(run + "/Data/Door.bmp", door.read(2000))
+        Path(run, "Data", "Door.bmp").write_bytes(door.read(2000))
 
 
 def area_like_reference(area, picture):
@@ -102,7 +98,7 @@ def check_bitmap_sets(kind):
             continue
         run = new_bitmap_run("%s-bitmaps-%d-%s" % (kind, bitmaps, broken), bitmaps)
         if broken == "noise":
-            write_bytes(run + "/Data/Crate.bmp", noise())
+            Path(run, "Data", "Crate.bmp").write_bytes(noise())
         elif broken == "three":
             write_broken_bitmaps(run)
         label = "%s: Data/ with %s" % (kind, holds)
