@@ -64,10 +64,11 @@ def expect_alike(label, a, b, difference, note="", against=""):
     if count is None:
         sizes = (a, size_of(a), b, size_of(b))
         return fail(label, "a picture is missing or unreadable, or the sizes differ (%s: %s, %s: %s)" % sizes)
-    said = "%s: %d of 307200 pixels differ%s by more than %d%%" % (label, count, against, FUZZ_PERCENT)
+    said = "%d of 307200 pixels differ%s by more than %d%%" % (count, against, FUZZ_PERCENT)
     if count > MAX_DIFFERING:
         magick("compare", "-fuzz", "%d%%" % FUZZ_PERCENT, a, b, difference)
-    return check(label, count <= MAX_DIFFERING, "%s (difference: %s%s)" % (said, difference, note), said)
+    return check(label, count <= MAX_DIFFERING, "%s (difference: %s%s)" % (said, difference, note),
+                 "%s: %s" % (label, said))
 
 
 def mean_grey(path, area):
