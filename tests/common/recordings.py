@@ -66,21 +66,23 @@ def lista_lines(lines):
 def replayed(recording, *folders):
     """RECORDING run by each maze-sim in FOLDERS, in the recording's folder, to its `expect` line (exit status
     0): the names of those that reached it, and why the first that did not fell short, or that none ran (""
-    if all did). Their messages go to a file (RECORDING.PROGRAM.err), not a pipe: a Wine program can leave
-    the Wine server it started holding a pipe open long after it has ended."""
+    if all did). What they print goes to files (RECORDING.PROGRAM.out, .err), not to pipes: a Wine program
+    can leave the Wine server it started holding a pipe open long after it has ended."""
     reached = []
     for folder in folders:
         for program, runner, seconds in SIMULATORS:
-            command, err = runner + [os.path.join(folder, program)], "%s.%s.err" % (recording, program)
+            command, base = runner + [os.path.join(folder, program)], "%s.%s" % (recording, program)
             if not os.path.isfile(command[-1]) or not shutil.which(command[0]):
                 continue
-            with open(recording, "rb") as script, open(err, "wb") as errors:
-                try:
-                    code = subprocess.run(command, stdin=script, stdout=subprocess.DEVNULL, stderr=errors,
-                                          cwd=os.path.dirname(recording), timeout=seconds).returncode
-                except subprocess.TimeoutExpired:
-                    return reached, "%s did not end in %d s" % (program, seconds)
+            with open(recording, "rb") as script, open(base + ".out", "wb") as out:
+                with open(base + ".err", "wb") as err:
+                    try:
+                        code = subprocess.run(command, stdin=script, stdout=out, stderr=err,
+                                              cwd=os.path.dirname(recording), timeout=seconds).returncode
+                    except subprocess.TimeoutExpired:
+                        return reached, "%s did not end in %d s" % (program, seconds)
             if code != 0:
-                return reached, "%s does not reach the last line: %s" % (program, " ".join(lines_of(err)[:2]))
+                told = " ".join(lines_of(base + ".err")[:2])
+                return reached, "%s does not reach the last line: %s" % (program, told)
             reached.append(program)
     return reached, "" if reached else "no maze-sim in " + " ".join(folders)
