@@ -80,7 +80,6 @@ class Trouble(Exception):
 
 
 def read_bytes(path):
-    """The bytes in a file; None if it cannot be read."""
     try:
         with open(path, "rb") as file:
             return file.read()

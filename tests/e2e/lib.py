@@ -236,7 +236,6 @@ def where_granted(check_in, kind):
 
 
 def data_for(game):
-    """Data/ beside the game, as the build leaves it, else the source tree's."""
     beside = os.path.join(os.path.dirname(game), "Data")
     return beside if os.path.isdir(beside) else os.path.join(HERE, "..", "..", "Data")
 
@@ -419,7 +418,6 @@ def xdotool(*args):
 
 
 def answer_box(window):
-    """Return, sent to the box itself."""
     xdotool("key", "--window", window, "Return")
 
 
@@ -564,7 +562,6 @@ def check_demo_ended(label, run, code, played):
 
 
 def start_recorded(kind, name, label, *args):
-    """start_found, recording to game.recording."""
     game = start_found(kind, name, label, "--record", "recording.script", *args)
     game.recording = game.path("recording.script")
     focus(game)

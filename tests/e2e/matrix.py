@@ -23,7 +23,6 @@ PLAYERS = ["linux", "windows", "web"]
 
 
 def page_session(stack, folder):
-    """A browser on the web build's page, if the run was given one."""
     if not e2e.web_build or not os.path.isfile(os.path.join(e2e.web_build, "maze.wasm")):
         return None
     return stack.enter_context(session(e2e.web_build, folder))
@@ -41,7 +40,6 @@ def play_in(player, recording, page):
 
 
 def matrix_cell(maker, player, recording, page, cells):
-    """One play, checked, and kept in CELLS for the table."""
     cell = "matrix: %s played by %s" % (MAKERS[maker], player)
     want = expected_state(recording)
     code, got = play_in(player, recording, page)

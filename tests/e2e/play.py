@@ -45,7 +45,6 @@ def shoot_pictures(kind, game, geometry):
 
 
 def shoot_view(kind, game, name, geometry, *turns):
-    """Those turns, then NAME.png once the picture is at rest."""
     try:
         turn_view(kind, game, geometry, *turns)
     except Trouble as trouble:

@@ -18,7 +18,6 @@ PACKAGE_PATTERNS = {"linux": "maze-*-linux-x86_64.tar.gz", "windows": "maze-*-wi
 
 
 def package_of(kind):
-    """The package the build left beside the game, or None."""
     found = glob.glob(os.path.join(os.path.dirname(e2e.games[kind]), PACKAGE_PATTERNS[kind]))
     return found[0] if len(found) == 1 else None
 

@@ -93,7 +93,6 @@ class Browser(webdriver.Chrome):
         return started if quiet and started else check(label, started, "no frames")
 
     def keep(self, name):
-        """The page's picture kept in the scratch folder."""
         self.save_screenshot(os.path.join(self.scratch, name + ".png"))
 
     def js(self, expression, *args):
@@ -122,7 +121,6 @@ class Browser(webdriver.Chrome):
         return self.js("mazePage.recordingText()") or ""
 
     def state(self):
-        """The game's state line, each name=value as a number."""
         line = self.js("Module.ccall('maze_state_line', 'string', [], [])") or ""
         return {name: float(value) for name, value in (pair.split("=") for pair in line.split())}
 
