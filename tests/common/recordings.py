@@ -67,7 +67,7 @@ def replayed(recording, *folders):
     """RECORDING run by each maze-sim in FOLDERS, in the recording's folder, to its `expect` line (exit status
     0): the names of those that reached it, and why the first that did not fell short, or that none ran (""
     if all did). What they print goes to files (RECORDING.PROGRAM.out, .err), not to pipes: a Wine program
-    can leave the Wine server it started holding a pipe open long after it has ended."""
+    can leave Wine's own processes, started for it, holding a pipe open long after it has ended."""
     reached = []
     for folder in folders:
         for program, runner, seconds in SIMULATORS:
