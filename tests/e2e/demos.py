@@ -5,9 +5,9 @@ import os
 import re
 import time
 
-from lib import (DEMO_NAME, DEMO_STATE, check_demo_ended, client_geometry, end_recorded, first_line,
+from lib import (DEMO_NAME, DEMO_STATE, check, check_demo_ended, client_geometry, end_recorded, first_line,
                  focus, frames_of, new_run, part, passed, play_demo, refused_start, replayed_everywhere,
-                 start_recorded, verdict, write, xdotool)
+                 start_recorded, write, xdotool)
 
 # A recording made in each game and ended by Escape, by kind, for the matrix.
 RECORDINGS = {}
@@ -56,7 +56,7 @@ def record_and_replay(kind, end):
     end_recorded(game, label, end)
     replayed = replayed_everywhere(label, game.recording)
     size, frames = os.path.getsize(game.recording), frames_of(game.recording)
-    passed("%s: %d bytes, %s frames;%s" % (label, size, frames, replayed.rstrip(";")))
+    passed("%s: %d bytes, %s frames;%s" % (label, size, frames, replayed))
     if end == "escape":
         RECORDINGS[kind] = game.recording
 
@@ -67,8 +67,10 @@ def check_timedemo(kind):
     line = first_line(os.path.join(run, "timedemo.txt"))
     pattern = r"timedemo %s: [0-9]+ frames in [0-9]+\.[0-9]{3} s, [0-9]+\.[0-9] fps" % re.escape(DEMO_NAME)
     timed = code == 0 and re.fullmatch(pattern, line) is not None and played == DEMO_STATE
-    verdict(timed, label, "%s: %s" % (label, line), "exit code %s, timedemo.txt: %s (%s)"
-            % (code, line or "nothing", run))
+    check(label, timed,
+          "exit code %s, timedemo.txt: %s (%s)"
+          % (code, line or "nothing", run),
+          "%s: %s" % (label, line))
 
 
 def check_demo_refused(kind):

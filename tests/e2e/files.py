@@ -76,9 +76,9 @@ def check_record_cyrillic(kind):
     if second != "# build " + kind:
         return fail(label, 'its second line is not "# build %s": %s' % (kind, second))
     code, played = play_back(kind, game.run, name)
-    verdict(code == 0 and played == expected_state(game.path(name)), label,
-            label + ": written under its name, played back to its last line",
-            "played back: exit code %s, demo-result.txt: %s" % (code, played))
+    check(label, code == 0 and played == expected_state(game.path(name)),
+          "played back: exit code %s, demo-result.txt: %s" % (code, played),
+          label + ": written under its name, played back to its last line")
 
 
 def check_record_without_display(kind):
@@ -95,9 +95,9 @@ def check_record_without_display(kind):
     files = sorted(os.listdir(run))
     as_it_was = lines_of(run + "/best.script") == ["frames 7"]
     size = os.path.getsize(run + "/best.script")
-    verdict(kept == 1 and as_it_was and files == ["Data", "best.script"], label,
-            label + " ends with exit code 1, the file kept, no new one made",
-            "exit code %s, best.script: %d bytes; files: %s" % (kept, size, " ".join(files)))
+    check(label, kept == 1 and as_it_was and files == ["Data", "best.script"],
+          "exit code %s, best.script: %d bytes; files: %s" % (kept, size, " ".join(files)),
+          label + " ends with exit code 1, the file kept, no new one made")
 
 
 # Files the game must neither hang on nor write over, each refused before its
@@ -143,8 +143,7 @@ def check_shared_recording(kind):
     ended = code == 0 and (lines_of(shared) + ["", ""])[1] == "# build " + kind and recording_closed(shared)
     ended = ended and not os.path.exists(shared + ".part")
     files = " ".join(sorted(os.listdir(first.run)))
-    verdict(ended, label, label + ": the first records on to its end",
-            "exit code %s, files: %s" % (code, files))
+    check(label, ended, "exit code %s, files: %s" % (code, files), label + ": the first records on to its end")
     first.stop()
 
 

@@ -7,36 +7,33 @@ that it is in returns there, as a `|| return` did in the shell."""
 import contextlib
 import functools
 import os
+import re
 import shutil
 import subprocess
 import sys
-import re
 import time
 from types import SimpleNamespace
 from unittest import mock
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "common"))
-from checking import (FUZZ_PERCENT, MAX_DIFFERING, REFERENCE, SIM, Trouble, at_rest, check,  # noqa: E402,F401
-                      differing, last_state, magick, read_bytes, results, say, size_of, wait_until, write)
+sys.path[:0] = [os.path.join(HERE, "..", "common"), os.path.join(HERE, "..", "web")]
+from checking import (TITLE, Trouble, check, fail, near, passed, read_bytes, say, tidy,  # noqa: E402,F401,I100
+                      wait_until, write)
+from pictures import REFERENCE, at_rest, colours, expect_alike, magick  # noqa: E402,F401
+from recordings import (DEMO_NAME, DEMO_SCRIPT, DEMO_STATE, SIM, expected_state, frames_of,  # noqa: E402,F401
+                        lines_of, recording_closed, replayed)
 
 # The run's setting, filled in by run.py: the scratch folder, the games and the web build, the kinds of game
 # this run drives (linux, windows), the X displays and the helper programs.
 e2e = SimpleNamespace(scratch="", games={}, web_build="", kinds=[], display_a="", display_b="", x_close="",
                       xtest_mouse="", post_mouse="", started=[], xvfbs=[])
 
-TITLE = "Tamblin 1.OpenGL_game"
 # Under Wine, this puts each message box's text on stderr.
 TRACE_BOXES = {"WINEDEBUG": "-all,trace+msgbox"}
 # The client point the game reads as no movement: a mouse move anywhere else
 # turns (x) and tilts (y) the view by 3 degrees toward that side, however far.
 HOME_X = 312
 HOME_Y = 210
-
-# The stairs demo, and the simulator's last state for it.
-DEMO_SCRIPT = os.path.join(SIM, "stairs_demo.script")
-DEMO_NAME = os.path.basename(DEMO_SCRIPT)
-DEMO_STATE = last_state("stairs_demo")
 
 
 class Stop(Exception):
@@ -54,23 +51,6 @@ def part(function):
             return None
 
     return guarded
-
-
-def passed(label):
-    check(label, True)
-
-
-def fail(label, why):
-    check(label, False, why)
-
-
-def verdict(ok, label, passed_line, why):
-    """PASSED_LINE when OK, else LABEL failed for the reason WHY."""
-    return check(label, ok, why, passed=passed_line)
-
-
-def near(value, target, slack):
-    return target - slack <= value <= target + slack
 
 
 def fail_and_stop(game, label, why):
@@ -91,22 +71,12 @@ def run_quiet(*command, timeout=30, output=subprocess.DEVNULL, errors=None, **op
         return 127
 
 
-def output_of(*command, timeout=30):
-    """What COMMAND prints on standard output; "" if it cannot run in TIMEOUT seconds."""
+def output_of(*command):
+    """What COMMAND prints on standard output; "" if it cannot run in 30 s."""
     try:
-        return subprocess.run(command, capture_output=True, text=True, timeout=timeout).stdout
+        return subprocess.run(command, capture_output=True, text=True, timeout=30).stdout
     except (subprocess.TimeoutExpired, OSError):
         return ""
-
-
-def run_logged(command, folder, stdin, stdout, stderr, timeout):
-    """The exit status of COMMAND run in FOLDER with the files named STDIN, STDOUT, STDERR (None: nothing);
-    124 when it outlasts TIMEOUT seconds."""
-    with contextlib.ExitStack() as files:
-        streams = [files.enter_context(open(path, mode)) if path else subprocess.DEVNULL
-                   for path, mode in ((stdin, "rb"), (stdout, "wb"), (stderr, "wb"))]
-        return run_quiet(*command, timeout=timeout, cwd=folder, stdin=streams[0], output=streams[1],
-                         errors=streams[2])
 
 
 # with environment(NAME=VALUE...): the variables set for what runs inside, the programs it starts included.
@@ -122,10 +92,7 @@ def cleanup():
     for process in e2e.xvfbs:
         stop_process(process)
     shutil.rmtree(os.path.join(e2e.scratch, "wine"), ignore_errors=True)
-    if results["failed"] == 0 and not os.environ.get("E2E_KEEP"):
-        shutil.rmtree(e2e.scratch, ignore_errors=True)
-    else:
-        say("e2e: screenshots and logs kept in " + e2e.scratch)
+    tidy("e2e", e2e.scratch, os.environ.get("E2E_KEEP"))
 
 
 # --- processes ---------------------------------------------------------------------------------------------
@@ -153,7 +120,7 @@ def stop_process(process):
 class Game:
     """A game started in the folder RUN (its output in LOGS, RUN by default), and its window once found."""
 
-    def __init__(self, run, command, logs=None):
+    def __init__(self, run, command, logs):
         self.run, self.logs, self.win, self.resent = run, logs or run, "", 0
         self.stderr = os.path.join(self.logs, "stderr.txt")
         # The pointer off the window, so that nothing moves it but the game and us.
@@ -163,11 +130,8 @@ class Game:
         self.pid = self.process.pid
         e2e.started.append(self.process)
 
-    def is_running(self):
-        return self.process.poll() is None
-
     def has_ended(self):
-        return not self.is_running()
+        return self.process.poll() is not None
 
     def wait_exit(self, seconds):
         return wait_exit(self.process, seconds)
@@ -272,7 +236,6 @@ def where_granted(check_in, kind):
 
 
 def data_for(game):
-    """Data/ beside the game, as the build leaves it, else the source tree's."""
     beside = os.path.join(os.path.dirname(game), "Data")
     return beside if os.path.isdir(beside) else os.path.join(HERE, "..", "..", "Data")
 
@@ -295,14 +258,9 @@ def new_run(name, full):
     return run
 
 
-def start_in(folder, *command, logs=None):
-    return Game(folder, list(command), logs)
-
-
 def start_game(kind, run, *args, logs=None):
-    if kind == "windows":
-        return start_in(run, "wine", e2e.games[kind], *args, logs=logs)
-    return start_in(run, e2e.games[kind], *args, logs=logs)
+    wine = ["wine"] if kind == "windows" else []
+    return Game(run, wine + [e2e.games[kind], *args], logs)
 
 
 def start_found(kind, name, label, *args):
@@ -315,8 +273,7 @@ def expect_exit(game, label, code):
     """The game ends by itself within 15 s with CODE."""
     got = game.wait_exit(15)
     game.stop()
-    why = "exit code %s, expected %s (stderr: %s)" % (got, code, game.stderr)
-    return verdict(got == code, label, label, why)
+    return check(label, got == code, "exit code %s, expected %s (stderr: %s)" % (got, code, game.stderr))
 
 
 def escape_ends(game, label):
@@ -367,8 +324,7 @@ def client_geometry(window):
 
 def expect_client_640x480(game, label):
     x, y, w, h = client_geometry(game.win) or (0, 0, 0, 0)
-    return verdict((w, h) == (640, 480), label, label, "client area %dx%d at (%d, %d), expected 640x480"
-                   % (w, h, x, y))
+    return check(label, (w, h) == (640, 480), "client area %dx%d at (%d, %d), expected 640x480" % (w, h, x, y))
 
 
 def why_not(game, before, otherwise):
@@ -397,7 +353,7 @@ def find_game(game, label):
     frame reads it."""
     game.win = find_shown(game, TITLE, label)
     wait_until(30, lambda: window_drawn(game.win) or game.has_ended())
-    if game.is_running():
+    if not game.has_ended():
         return game.win
     fail_and_stop(game, label, why_not(game, "it drew into its window",
                                        "its window showed, but the game drew nothing into it in 30 s"))
@@ -430,11 +386,11 @@ def error_box(game, label, wanted, seconds=20):
 
 
 @part
-def refused_start(kind, run, label, wanted, *args, logs=None):
+def refused_start(kind, run, label, wanted, *args):
     """The game started in RUN with ARGS shows an "ERROR" box (see error_box) before any window, and ends
     with exit code 2."""
     with environment(**TRACE_BOXES):
-        game = start_game(kind, run, *args, logs=logs)
+        game = start_game(kind, run, *args)
     if not error_box(game, label, wanted):
         fail(label, "the box's text is not on stderr (%s)" % game.stderr)
     expect_exit(game, '%s is refused in an "ERROR" box; exit code 2' % label, 2)
@@ -462,7 +418,6 @@ def xdotool(*args):
 
 
 def answer_box(window):
-    """Return, sent to the box itself."""
     xdotool("key", "--window", window, "Return")
 
 
@@ -554,36 +509,10 @@ def frame_changes(seconds, base, geometry):
         base + ".new.rgb", base + ".rgb"), every=0)
 
 
-def expect_alike(label, a, b, difference, note=""):
-    """At most MAX_DIFFERING pixels differ by more than FUZZ_PERCENT; a failure leaves the difference image
-    at DIFFERENCE."""
-    note = ", " + note if note else ""
-    if not nonempty(a) or not nonempty(b):
-        return fail(label, "a picture is missing (%s, %s)" % (a, b))
-    count = differing(a, b)
-    if count is None:
-        sizes = (a, size_of(a), b, size_of(b))
-        return fail(label, "unreadable, or the sizes differ (%s: %s, %s: %s)" % sizes)
-    if count <= MAX_DIFFERING:
-        return passed("%s: %d of 307200 pixels differ by more than %d%%" % (label, count, FUZZ_PERCENT))
-    magick("compare", "-fuzz", "%d%%" % FUZZ_PERCENT, a, b, difference)
-    why = "%d pixels differ by more than %d%% (difference: %s%s)" % (count, FUZZ_PERCENT, difference, note)
-    fail(label, why)
-
-
-def has_drawn(raw, w, h):
-    """The raw shot shows a picture of the game, more than one colour. A window the game has not drawn into
-    yet is one colour (the black behind it), and so is the game's first frame, drawn with a view vector that
-    is still zero. Every picture these checks wait for has more: even with every wall and floor plain, the
-    start view shows yellow beside the white."""
-    printed = magick("identify", "-size", "%dx%d" % (w, h), "-depth", "8", "-format", "%k", "rgb:" + raw)
-    return printed.strip().isdigit() and int(printed) > 1
-
-
 def window_drawn(window):
     geometry = client_geometry(window)
     raw = os.path.join(e2e.scratch, "drawn.rgb")
-    return bool(geometry) and raw_shot(raw, geometry) and has_drawn(raw, *geometry[2:])
+    return bool(geometry) and raw_shot(raw, geometry) and colours(raw, geometry[2:]) > 1
 
 
 def settle_window(game, label, file):
@@ -591,7 +520,7 @@ def settle_window(game, label, file):
     last shot, as PNG. Else LABEL failed (Stop)."""
     geometry, raw = client_geometry(game.win) or (0, 0, 1, 1), file + ".rgb"
     try:
-        at_rest(lambda: raw_shot(raw, geometry) and read_bytes(raw), lambda: has_drawn(raw, *geometry[2:]),
+        at_rest(lambda: raw_shot(raw, geometry) and read_bytes(raw), lambda: colours(raw, geometry[2:]) > 1,
                 15, "there", lambda: time.sleep(0.2))
     except Trouble as trouble:
         fail(label, "%s (%s)" % (trouble, file))
@@ -605,28 +534,8 @@ def settle_window(game, label, file):
 # --- recordings --------------------------------------------------------------------------------------------
 
 
-def lines_of(path):
-    """The lines of a file, without the CR a Windows program may end them with; none if it is missing."""
-    try:
-        with open(path, encoding="utf-8", errors="replace", newline="") as text:
-            return [line.rstrip("\r\n") for line in text]
-    except OSError:
-        return []
-
-
 def first_line(path):
     return (lines_of(path) or [""])[0]
-
-
-def expected_state(path):
-    """The state a recording ends in, from its last `expect` line."""
-    expects = [line for line in lines_of(path) if line.startswith("expect ")]
-    return expects[-1][len("expect "):] if expects else ""
-
-
-def frames_of(path):
-    state = expected_state(path)
-    return state.split()[0].split("=")[1] if state.startswith("frame=") else ""
 
 
 def play_back(kind, run, name, mode="--playdemo"):
@@ -647,19 +556,12 @@ def play_demo(kind, mode, name=None):
 
 def check_demo_ended(label, run, code, played):
     """The stairs demo played has ended the game, exit code 0, in the simulator's last state."""
-    return verdict(code == 0 and played == DEMO_STATE, label,
-                   label + " ends by itself with exit code 0 in the simulator's last state",
-                   "exit code %s, demo-result.txt: %s (%s)" % (code, played or "nothing", run))
-
-
-def recording_closed(path):
-    """A recording is finished when its last line is the state it ended in."""
-    lines = lines_of(path)
-    return bool(lines) and lines[-1].startswith("expect frame=")
+    return check(label, code == 0 and played == DEMO_STATE,
+                 "exit code %s, demo-result.txt: %s (%s)" % (code, played or "nothing", run),
+                 label + " ends by itself with exit code 0 in the simulator's last state")
 
 
 def start_recorded(kind, name, label, *args):
-    """start_found, recording to game.recording."""
     game = start_found(kind, name, label, "--record", "recording.script", *args)
     game.recording = game.path("recording.script")
     focus(game)
@@ -680,16 +582,10 @@ def end_recorded(game, label, how="escape"):
 
 
 def replayed_everywhere(label, recording):
-    """Every simulator beside the games runs RECORDING to its `expect` line (messages in
-    RECORDING.SIMULATOR.err): what to say of it; else LABEL failed (Stop)."""
-    said = ""
-    for command, limit in (([os.path.dirname(e2e.games["linux"]) + "/maze-sim"], 60),
-                           (["wine", os.path.dirname(e2e.games["windows"]) + "/maze-sim.exe"], 120)):
-        name, err = os.path.basename(command[-1]), "%s.%s.err" % (recording, os.path.basename(command[-1]))
-        if not os.path.isfile(command[-1]):
-            continue
-        if run_logged(command, os.path.dirname(recording), recording, None, err, limit) != 0:
-            fail(label, "%s does not reach the last line: %s" % (name, " ".join(lines_of(err)[:2])))
-            raise Stop()
-        said += " %s reaches it;" % name
-    return said
+    """Every simulator beside the games runs RECORDING to its `expect` line: what to say of it; else LABEL
+    failed (Stop)."""
+    reached, why = replayed(recording, *(os.path.dirname(game) for game in e2e.games.values()))
+    if why:
+        fail(label, why)
+        raise Stop()
+    return ";".join(" %s reaches it" % name for name in reached)

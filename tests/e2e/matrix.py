@@ -1,15 +1,17 @@
 """matrix.py -- "send me your run": a recording of real input made in each build (the Linux game, the Windows
 game under Wine, the page in headless Chromium) is played by every build, and each play must end by itself
 with exit code 0 in the recording's own `expect` state. A recording with Windows line endings is played by
-the Linux game and the page too. The page's side is tests/web/page_demo.py, run when given the web build."""
+the Linux game and the page too. The page's side is tests/web/page_demo.py, on the browser checks' harness,
+played when the run is given the web build."""
+import contextlib
 import os
 import shutil
-import subprocess
 
+import page_demo
 from demos import RECORDINGS, record_and_replay
-from lib import HERE, e2e, expected_state, fail, frames_of, lines_of, new_run, play_back, say, verdict, write
+from harness import session
+from lib import check, e2e, expected_state, fail, frames_of, new_run, play_back, say, write
 
-PAGE_DEMO = os.path.join(HERE, "..", "web", "page_demo.py")
 # Who made each recording, in the table's order, as the checks name it.
 MAKERS = {
     "linux": "a recording made in linux",
@@ -20,30 +22,16 @@ MAKERS = {
 PLAYERS = ["linux", "windows", "web"]
 
 
-def have_page():
-    return bool(e2e.web_build) and os.path.isfile(os.path.join(e2e.web_build, "maze.wasm"))
+def page_session(stack, folder):
+    if not e2e.web_build or not os.path.isfile(os.path.join(e2e.web_build, "maze.wasm")):
+        return None
+    return stack.enter_context(session(e2e.web_build, folder))
 
 
-def page_demo(action, path, log, seconds):
-    """page_demo.py ACTION on the web build and PATH: its exit status and what it printed on standard output,
-    its errors added to LOG; 124 and nothing if it outlasts SECONDS."""
-    with open(log, "a") as errors:
-        try:
-            run = subprocess.run(["/usr/bin/python3", PAGE_DEMO, action, e2e.web_build, path], text=True,
-                                 stdout=subprocess.PIPE, stderr=errors, timeout=seconds)
-        except subprocess.TimeoutExpired:
-            return 124, ""
-    return run.returncode, run.stdout
-
-
-def play_in(player, recording, folder):
-    """What the player's play of RECORDING came to: its exit code and the state it ended in (the page
-    prints both)."""
+def play_in(player, recording, page):
+    """What the player's play of RECORDING came to: its exit code and the state it ended in."""
     if player == "web":
-        # A recording's steps at the pace, and the page's start: page_demo.py waits up to 600 s.
-        printed = page_demo("play", recording, os.path.join(folder, "web-play.log"), 700)[1].strip()
-        code, _, state = printed.partition("\n")[0].partition(" ")
-        return code, state.strip()
+        return page_demo.play(page, recording)
     name = os.path.basename(recording)
     run = new_run("matrix-%s-%s" % (player, name), True)
     shutil.copy(recording, run)
@@ -51,15 +39,14 @@ def play_in(player, recording, folder):
     return str(code), played
 
 
-def matrix_cell(maker, player, recording, folder, cells):
-    """One play, checked, and kept in CELLS for the table."""
+def matrix_cell(maker, player, recording, page, cells):
     cell = "matrix: %s played by %s" % (MAKERS[maker], player)
     want = expected_state(recording)
-    code, got = play_in(player, recording, folder)
+    code, got = play_in(player, recording, page)
     ok = code == "0" and want != "" and got == want
     cells[maker, player] = "ok" if ok else "FAIL"
-    verdict(ok, cell, cell + " ends with exit code 0 at its expect line",
-            "exit code %s, result: %s" % (code or "none", got[:120]))
+    check(cell, ok, "exit code %s, result: %s" % (code or "none", got[:120]),
+          cell + " ends with exit code 0 at its expect line")
 
 
 def matrix_table(recordings, cells):
@@ -79,20 +66,22 @@ def check_matrix():
         if kind not in RECORDINGS:
             record_and_replay(kind, "escape")
     recordings, players = dict(RECORDINGS), list(e2e.kinds)
-    if have_page():
-        players.append("web")
-        path, log = os.path.join(folder, "web.script"), os.path.join(folder, "web-record.log")
-        if page_demo("record", path, log, 300)[0] == 0:
-            recordings["web"] = path
-        else:
-            fail("matrix: recording in the page", "\n".join(lines_of(log)[-3:]))
-    if "linux" in recordings:
-        with open(recordings["linux"], newline="") as lines:
-            crlf = lines.read().replace("\n", "\r\n")
-        recordings["linux-crlf"] = write(os.path.join(folder, "linux-crlf.script"), crlf)
-    cells = {}
-    for maker in MAKERS:
-        if maker in recordings:
-            for player in players:
-                matrix_cell(maker, player, recordings[maker], folder, cells)
+    with contextlib.ExitStack() as stack:
+        page = page_session(stack, folder)
+        if page:
+            players.append("web")
+            why = page_demo.record(page, os.path.join(folder, "web.script"))
+            if why:
+                fail("matrix: recording in the page", why)
+            else:
+                recordings["web"] = os.path.join(folder, "web.script")
+        if "linux" in recordings:
+            with open(recordings["linux"], newline="") as lines:
+                crlf = lines.read().replace("\n", "\r\n")
+            recordings["linux-crlf"] = write(os.path.join(folder, "linux-crlf.script"), crlf)
+        cells = {}
+        for maker in MAKERS:
+            if maker in recordings:
+                for player in players:
+                    matrix_cell(maker, player, recordings[maker], page, cells)
     matrix_table(recordings, cells)

@@ -6,11 +6,12 @@ import re
 import signal
 import time
 
-from lib import (HOME_X, HOME_Y, Stop, client_geometry, e2e, end_recorded, escape_and_wait, expect_exit,
+from lib import (HOME_X, HOME_Y, Stop, check, client_geometry, e2e, end_recorded, escape_and_wait, expect_exit,
                  fail, find_game, focus, lines_of, near, new_run, output_of, part, refused_start,
-                 replayed_everywhere, say, start_found, start_game, start_recorded, verdict, write, xdotool)
+                 replayed_everywhere, say, start_found, start_game, start_recorded, write, xdotool)
 
 from checking import PACE, PACE_SLACK  # noqa: I100 (on the path once lib is imported)
+from recordings import while_w_held
 
 HOLD_SECONDS = os.environ.get("E2E_HOLD_SECONDS", "3")
 
@@ -46,19 +47,6 @@ def read_summary(game, label, code=0):
     return line, numbers
 
 
-def while_w_held(path, dropped=False):
-    """The steps recorded while 'W' was held (its "frames N" lines), or the steps dropped meanwhile ("# N
-    steps dropped": a turn that came more than a quarter of a second late makes up no more than that, by
-    design)."""
-    count, held = 0, False
-    for line in lines_of(path):
-        if line.startswith("key 87 "):
-            held = line.startswith("key 87 down")
-        elif held and (line.endswith(" steps dropped") if dropped else line.startswith("frames ")):
-            count += int(line.split()[1])
-    return count
-
-
 def record_walk(kind, name, label, *args):
     """'W' held HOLD_SECONDS, then Escape: the game, the milliseconds held (as the test measured them), and
     the recording's summary, which every simulator must replay."""
@@ -82,13 +70,13 @@ def record_walk(kind, name, label, *args):
 def check_pace(kind):
     label = "%s: 'W' held %s s at the default pace" % (kind, HOLD_SECONDS)
     game, held_ms, line, _ = record_walk(kind, kind + "-pace", label)
-    steps = while_w_held(game.recording)
-    dropped = while_w_held(game.recording, dropped=True)
+    steps = while_w_held(lines_of(game.recording))
+    dropped = while_w_held(lines_of(game.recording), dropped=True)
     # The steps run only: the dropped ones are the clock's own shortfall.
     rate = steps * 1000 // held_ms
     said = "%d steps and %d dropped in %d ms, %d a second" % (steps, dropped, held_ms, rate)
-    verdict(near(rate, PACE, PACE_SLACK), label, "%s: %s; %s" % (label, said, line[2:]),
-            "%s, not %d +- %d (%s)" % (said, PACE, PACE_SLACK, game.run))
+    check(label, near(rate, PACE, PACE_SLACK), "%s, not %d +- %d (%s)" % (said, PACE, PACE_SLACK, game.run),
+          "%s: %s; %s" % (label, said, line[2:]))
 
 
 @part
@@ -97,10 +85,10 @@ def check_pace_zero(kind):
     label = "%s: 'W' held %s s at --pace 0" % (kind, HOLD_SECONDS)
     game, held_ms, line, summary = record_walk(kind, kind + "-pace-0", label, "--pace", "0")
     steps, drawn = summary["steps"], summary["drawn"]
-    verdict(steps == drawn and int(steps) < held_ms * PACE // 1000 // 2, label,
-            "%s: %s steps, %s drawn, %d while 'W' was held"
-            % (label, steps, drawn, while_w_held(game.recording)),
-            "summary: %s (%s)" % (line, game.run))
+    check(label, steps == drawn and int(steps) < held_ms * PACE // 1000 // 2,
+          "summary: %s (%s)" % (line, game.run),
+          "%s: %s steps, %s drawn, %d while 'W' was held"
+          % (label, steps, drawn, while_w_held(lines_of(game.recording))))
 
 
 @part
@@ -123,9 +111,8 @@ def check_catch_up(kind):
     made_up = stopped_ms * PACE // 1000 - largest
     said = "%d ms stopped, %d steps dropped, %d made up" % (stopped_ms, largest, made_up)
     # A quarter of a second's steps, and a little for the stop's own timing.
-    verdict(made_up <= PACE // 4 + PACE // 50, label,
-            "%s: %s; %s steps in %s s" % (label, said, summary["steps"], summary["seconds"]),
-            "%s (%s)" % (said, game.run))
+    check(label, made_up <= PACE // 4 + PACE // 50, "%s (%s)" % (said, game.run),
+          "%s: %s; %s steps in %s s" % (label, said, summary["steps"], summary["seconds"]))
 
 
 def check_paces(kind):
@@ -168,10 +155,10 @@ def check_mouse_rate(kind, reports, cap, *args):
     if kind == "windows":
         return say("NOTE  %s: yrot %s of %d, %d mouse messages (exit code %s)"
                    % (label, turned or "?", expected, messages, code))
-    verdict(code == 0 and turned != "" and near(int(float(turned)), expected, expected * 5 // 100), label,
-            "%s: yrot %s of %d (reports over %s s), %d mouse messages"
-            % (label, turned, expected, took, messages),
-            "exit code %s, yrot %s, not %d +- 5%% (%s)" % (code, turned or "?", expected, game.run))
+    check(label, code == 0 and turned != "" and near(int(float(turned)), expected, expected * 5 // 100),
+          "exit code %s, yrot %s, not %d +- 5%% (%s)" % (code, turned or "?", expected, game.run),
+          "%s: yrot %s of %d (reports over %s s), %d mouse messages"
+          % (label, turned, expected, took, messages))
 
 
 # Reports a second, the cap on mouse messages a second they meet, and the
@@ -196,11 +183,11 @@ def check_taps(kind):
     tap("Escape", 0.02)
     code = game.wait_exit(5)
     game.stop()
-    walked = while_w_held(game.recording)
-    verdict(code == 0 and near(walked, 30, 3), label,
-            "%s: 'W' held 30 ms walks %d steps; Escape held 20 ms ends the game" % (label, walked),
-            "exit code %s (Escape held 20 ms), %d steps for 'W' held 30 ms, not 30 +- 3 (%s)"
-            % (code, walked, game.run))
+    walked = while_w_held(lines_of(game.recording))
+    check(label, code == 0 and near(walked, 30, 3),
+          "exit code %s (Escape held 20 ms), %d steps for 'W' held 30 ms, not 30 +- 3 (%s)"
+          % (code, walked, game.run),
+          "%s: 'W' held 30 ms walks %d steps; Escape held 20 ms ends the game" % (label, walked))
     # A step a second: the tap is over long before the step that sees it.
     label = kind + ": Escape held 20 ms at --pace 1"
     game = start_found(kind, kind + "-escape-pace-1", label, "--pace", "1")
@@ -246,10 +233,10 @@ def check_fast_pace(kind):
     steps = int(stopped.group(1)) if stopped else 0
     rate = steps * 1000 // took_ms
     say("INFO  %s: user %d, kernel %d ticks of 10 ms over 10 s" % (label, user, kernel))
-    verdict(code == 0 and near(rate, 100000, 5000), label,
-            "%s: %d steps in %d ms, %d a second" % (label, steps, took_ms, rate),
-            "exit code %s, %s steps in %d ms, %d a second, not 100000 +- 5%% (%s)"
-            % (code, steps or "no", took_ms, rate, run))
+    check(label, code == 0 and near(rate, 100000, 5000),
+          "exit code %s, %s steps in %d ms, %d a second, not 100000 +- 5%% (%s)"
+          % (code, steps or "no", took_ms, rate, run),
+          "%s: %d steps in %d ms, %d a second" % (label, steps, took_ms, rate))
 
 
 @part
@@ -272,10 +259,10 @@ def check_frame_rate(kind, fps):
     # a second or more, frames and steps alike: told, not judged.
     if kind == "windows":
         return say("NOTE  %s: %d frames in %s s (exit code %s)" % (label, drawn, seconds, code))
-    verdict(code == 0 and abs(drawn - float(seconds) * fps) <= 10, label,
-            "%s: %d frames in %s s" % (label, drawn, seconds),
-            "exit code %s, %d frames in %s s, not %d a second +- 10 (%s)"
-            % (code, drawn, seconds, fps, game.run))
+    check(label, code == 0 and abs(drawn - float(seconds) * fps) <= 10,
+          "exit code %s, %d frames in %s s, not %d a second +- 10 (%s)"
+          % (code, drawn, seconds, fps, game.run),
+          "%s: %d frames in %s s" % (label, drawn, seconds))
 
 
 def check_input(kind):

@@ -3,6 +3,7 @@ two games and with reference/*.png), the space bar, closing, F1 refused and gran
 import os
 
 from lib import *  # noqa: F401,F403 (the harness the checks stand on)
+from recordings import lista_lines
 
 VEXA_TEXT = "The Requested Fullscreen Mode Is Not Supported By"
 # Every game's pictures, in the order taken: at rest, after one mouse move, and
@@ -44,7 +45,6 @@ def shoot_pictures(kind, game, geometry):
 
 
 def shoot_view(kind, game, name, geometry, *turns):
-    """Those turns, then NAME.png once the picture is at rest."""
     try:
         turn_view(kind, game, geometry, *turns)
     except Trouble as trouble:
@@ -65,14 +65,10 @@ def check_space(kind, game, geometry):
     except Trouble as trouble:
         return fail(label, "no frame drawn after the key went up: %s" % trouble)
     # Windows writes CRLF; the lines are the same either way.
-    lines = lines_of(listed)
-    if not lines:
-        return fail(label, "no lines in " + listed)
-    dashes, fok = lines.count("-" * 54), lines.count("fok = 72.079323")
-    other = len(lines) - dashes - fok
-    verdict(dashes == fok and other == 0 and near(fok, 10, 5), label,
-            "%s: space bar held 1 s appends %d pairs to lista.txt" % (kind, fok),
-            "%d dash lines, %d fok lines, %d others (%s)" % (dashes, fok, other, listed))
+    dashes, fok, other = lista_lines(lines_of(listed))
+    check(label, dashes == fok and other == 0 and near(fok, 10, 5),
+          "%d dash lines, %d fok lines, %d others (%s)" % (dashes, fok, other, listed),
+          "%s: space bar held 1 s appends %d pairs to lista.txt" % (kind, fok))
 
 
 def check_close(kind):
@@ -127,8 +123,8 @@ def expect_initialization_failed(game, label):
     """The game just started (with message box tracing) shows the "ERROR" box, says why, and ends with 0
     once it is answered."""
     said = error_box(game, label, r"Initialization Failed\.")
-    verdict(said, label, label + ': an "ERROR" box says "Initialization Failed."',
-            "the box's text is not on stderr (%s)" % game.stderr)
+    check(label, said, "the box's text is not on stderr (%s)" % game.stderr,
+          label + ': an "ERROR" box says "Initialization Failed."')
     expect_exit(game, label + ": dismissed, the game ends with exit code 0", 0)
 
 
@@ -180,10 +176,11 @@ def check_simulators():
         return say("SKIP  simulators: %s or %s is missing" % (native, windows))
     folder, script = os.path.join(e2e.scratch, "sim"), os.path.join(SIM, "long_mixed.script")
     os.makedirs(folder, exist_ok=True)
-    for name, command, limit in (("native", [native], None), ("windows", ["wine", windows], 120)):
-        run_logged(command, folder, script, "%s/%s.txt" % (folder, name), "%s/%s.err" % (folder, name), limit)
+    for name, command, limit in (("native", [native], 60), ("windows", ["wine", windows], 120)):
+        with open(script, "rb") as steps, open("%s/%s.txt" % (folder, name), "wb") as out:
+            with open("%s/%s.err" % (folder, name), "wb") as err:
+                run_quiet(*command, timeout=limit, cwd=folder, stdin=steps, output=out, errors=err)
     first = output_of("cmp", folder + "/native.txt", folder + "/windows.txt").split("\n")[0]
     lines = len(lines_of(folder + "/native.txt"))
-    verdict(lines > 0 and not first, "maze-sim same bytes",
-            "maze-sim prints the same %d lines natively and under Wine" % lines,
-            "%s (in %s)" % (first or "no output", folder))
+    check("maze-sim same bytes", lines > 0 and not first, "%s (in %s)" % (first or "no output", folder),
+          "maze-sim prints the same %d lines natively and under Wine" % lines)

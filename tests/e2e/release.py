@@ -18,7 +18,6 @@ PACKAGE_PATTERNS = {"linux": "maze-*-linux-x86_64.tar.gz", "windows": "maze-*-wi
 
 
 def package_of(kind):
-    """The package the build left beside the game, or None."""
     found = glob.glob(os.path.join(os.path.dirname(e2e.games[kind]), PACKAGE_PATTERNS[kind]))
     return found[0] if len(found) == 1 else None
 
@@ -51,13 +50,13 @@ def check_package(kind):
     passed("%s holds %s in %s/" % (label, listing, os.path.basename(top)))
     if kind == "linux":
         expect_stripped(label + ": maze.bin", top + "/maze.bin", "objdump")
-        game = start_in(elsewhere, top + "/maze", "--record", "rec.script", logs=run)
+        game = Game(elsewhere, [top + "/maze", "--record", "rec.script"], run)
         started = ": its launcher started from another folder with --record rec.script"
         check_package_game(game, label + started)
         expect_recording_in(label + ": the recording", elsewhere, top)
     else:
         expect_stripped(label + ": maze.exe", top + "/maze.exe", "i686-w64-mingw32-objdump")
-        game = start_in(top, "wine", "maze.exe", logs=run)
+        game = Game(top, ["wine", "maze.exe"], run)
         check_package_game(game, label + ": maze.exe started in its folder")
 
 
@@ -70,8 +69,8 @@ def expect_stripped(label, file, objdump):
     sections = [line.split()[1] for line in headers.stdout.splitlines()
                 if len(line.split()) > 1 and line.split()[1].startswith(".debug")]
     size = os.path.getsize(file)
-    verdict(not sections, label, "%s comes without debug information (%d bytes)" % (label, size),
-            "carries debug information: " + " ".join(sections))
+    check(label, not sections, "carries debug information: " + " ".join(sections),
+          "%s comes without debug information (%d bytes)" % (label, size))
 
 
 def expect_recording_in(label, folder, game_folder):

@@ -4,8 +4,10 @@ import contextlib
 import os
 import random
 import shutil
+from pathlib import Path
 
 from lib import *  # noqa: F401,F403 (the harness the checks stand on)
+from pictures import FLOOR_AREA, WALL_AREA, differing
 from play import expect_initialization_failed
 
 # --- bitmaps missing or broken ------------------------------------------------------------------------------
@@ -13,10 +15,6 @@ from play import expect_initialization_failed
 # The bitmaps by bit of a set's number: 1 Crate (walls, stairs), 2 Land
 # (floors, ceilings, crates), 4 Door. Set 7 is the play check's Data/.
 BITMAPS = ["Crate", "Land", "Door"]
-# Where the picture at rest shows only walls and where only floor: brick on
-# the left, tiles at the bottom right. The door is out of sight there.
-WALL_AREA = "150x150+20+120"
-FLOOR_AREA = "400x100+240+380"
 
 
 def new_bitmap_run(name, bitmaps):
@@ -32,18 +30,13 @@ def noise():
     return bytes(random.Random(1).randrange(1, 256) for _ in range(4096))
 
 
-def write_bytes(path, content):
-    with open(path, "wb") as out:
-        out.write(content)
-
-
 def write_broken_bitmaps(run):
     """Three kinds of broken file: noise; "BM" and noise; a real bitmap cut short (its header promises the
     rest)."""
-    write_bytes(run + "/Data/Crate.bmp", noise())
-    write_bytes(run + "/Data/Land.bmp", b"BM" + noise())
+    Path(run, "Data", "Crate.bmp").write_bytes(noise())
+    Path(run, "Data", "Land.bmp").write_bytes(b"BM" + noise())
     with open(full_data() + "/Door.bmp", "rb") as door:
-        write_bytes(run + "/Data/Door.bmp", door.read(2000))
+        Path(run, "Data", "Door.bmp").write_bytes(door.read(2000))
 
 
 def area_like_reference(area, picture):
@@ -73,10 +66,10 @@ def expect_bitmap_window(game, label, bitmaps):
             still = game.path("still.png")
             settle_window(game, label, still)
             walls, floors = area_like_reference(WALL_AREA, still), area_like_reference(FLOOR_AREA, still)
-            verdict([walls, floors] == wanted, label,
-                    "%s: a 640x480 window, walls %s and floors %s the reference" % (label, walls, floors),
-                    "walls %s and floors %s reference/still.png, expected %s and %s (%s)"
-                    % (walls, floors, *wanted, still))
+            check(label, [walls, floors] == wanted,
+                  "walls %s and floors %s reference/still.png, expected %s and %s (%s)"
+                  % (walls, floors, *wanted, still),
+                  "%s: a 640x480 window, walls %s and floors %s the reference" % (label, walls, floors))
     escape_ends(game, label + ": Escape ends the game with exit code 0")
 
 
@@ -105,7 +98,7 @@ def check_bitmap_sets(kind):
             continue
         run = new_bitmap_run("%s-bitmaps-%d-%s" % (kind, bitmaps, broken), bitmaps)
         if broken == "noise":
-            write_bytes(run + "/Data/Crate.bmp", noise())
+            Path(run, "Data", "Crate.bmp").write_bytes(noise())
         elif broken == "three":
             write_broken_bitmaps(run)
         label = "%s: Data/ with %s" % (kind, holds)
@@ -158,7 +151,7 @@ def check_f1_toggles(kind):
         told = "resident memory %d kB after the 2nd, %d kB after the %dth (%+.1f%%" % (
             second, tenth, F1_TOGGLES, (tenth - second) * 100 / second)
         within = near(tenth, second, second // 10)
-        verdict(within, label, "%s: %s)" % (label, told), told + ", more than 10%)")
+        check(label, within, told + ", more than 10%)", "%s: %s)" % (label, told))
     expect_client_640x480(game, label + ": the client area is 640x480 again")
     escape_ends(game, label + ": Escape ends the game with exit code 0")
 

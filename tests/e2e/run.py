@@ -24,6 +24,7 @@ import lib
 from lib import e2e, fail, say
 
 import checking  # noqa: I100 (on the path once lib is imported)
+from checking import chosen, closing
 
 PARTS = ["play", "demos", "files", "pace", "robustness", "release", "matrix"]
 # The checks in their order. Those of one game run for each; those across the
@@ -94,11 +95,9 @@ def main(arguments):
                 e2e.kinds.append(kind)
             else:
                 fail("windows", "no Wine prefix")
-        for name in os.environ.get("E2E_ONLY", "").split() or CHECKS:
+        for name in chosen("E2E_ONLY", CHECKS):
             run_check(name)
-        say("e2e: %d s" % (time.monotonic() - started))
-        print(checking.summary(), flush=True)
-        return 1 if checking.results["failed"] else 0
+        return closing("e2e", started)
     finally:
         lib.cleanup()
 

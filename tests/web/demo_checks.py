@@ -2,7 +2,7 @@
 import os
 import re
 
-from harness import check, last_state, page_with, told, wait_until, within_pace, write
+from harness import DEMO_NAME, DEMO_STATE, check, page_with, told, wait_until, within_pace, write
 
 # Resolves, in the page, with the time of the first frame shown.
 FIRST_FRAME_AT = """
@@ -15,13 +15,13 @@ var done = arguments[arguments.length - 1];
 
 def check_demos(browser):
     """?playdemo= ends by itself in the simulator's last state; ?timedemo= says how fast."""
-    browser.open("?playdemo=stairs_demo.script")
+    browser.open("?playdemo=" + DEMO_NAME)
     if wait_until(60, lambda: browser.frames() > 100):
         browser.keep("demo-on-stairs")
     result = browser.demo_result(180)
-    check("?playdemo= plays the stairs demo to the simulator's last state", result == last_state("stairs_demo"),
+    check("?playdemo= plays the stairs demo to the simulator's last state", result == DEMO_STATE,
           "ended %s, demo-result.txt %r" % (browser.ended(), result[:80]))
-    browser.open("?timedemo=stairs_demo.script")
+    browser.open("?timedemo=" + DEMO_NAME)
     ended = browser.wait_ended(180)
     line = browser.text("status")
     well_formed = re.match(r"^timedemo stairs_demo\.script: 206 frames in [0-9.]+ s, [0-9.]+ fps$", line)

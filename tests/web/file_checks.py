@@ -1,12 +1,10 @@
 """file_checks.py -- the page's own files missing, long or damaged: told in the box, or played as the games do."""
 import os
 
+from canvas import Pictures
 from harness import check, page_with, told
-from pictures import Pictures, mean_grey
 
-# Walls alone, left of the start view: brick from Crate.bmp, plain white
-# without it, in the games as on the page.
-WALL_AREA = "150x150+20+120"
+from pictures import WALL_AREA, mean_grey  # noqa: I100 (on the path once harness is imported)
 
 
 def check_no_data(browser):

@@ -1,9 +1,9 @@
-"""harness.py -- what every check of the page stands on: the page served, Chromium driven, waits, results."""
+"""harness.py -- what every check of the page stands on: the page served, Chromium driven, its recordings
+replayed."""
 import contextlib
 import functools
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import threading
@@ -19,14 +19,9 @@ from selenium.webdriver.common.keys import Keys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "common"))
-from checking import (PACE, PACE_SLACK, SIM, check, last_state, results, say, summary,  # noqa: E402,F401
-                      wait_until, write)
-
-
-# A turn makes up at most a quarter of a second: only a stall drops steps,
-# and the steps run alone keep the pace; those dropped are told beside them.
-def within_pace(count, seconds):
-    return abs(count / seconds - PACE) <= PACE_SLACK
+from checking import (PACE, PACE_SLACK, check, chosen, closing, say, tidy, wait_until,  # noqa: E402,F401
+                      within_pace, write)
+from recordings import DEMO_NAME, DEMO_SCRIPT, DEMO_STATE, replayed  # noqa: E402,F401
 
 
 class Quiet(SimpleHTTPRequestHandler):
@@ -91,14 +86,13 @@ class Browser(webdriver.Chrome):
     def open(self, query="", folder=None):
         self.get(self.serve(folder).url + query)
 
-    def start(self, label, query="", folder=None, quiet=False):
+    def start(self, label, query="", quiet=False):
         """The page opened, and a check that it started a game, said only where it did not if `quiet`."""
-        self.open(query, folder)
+        self.open(query)
         started = self.started()
         return started if quiet and started else check(label, started, "no frames")
 
     def keep(self, name):
-        """The page's picture kept in the scratch folder."""
         self.save_screenshot(os.path.join(self.scratch, name + ".png"))
 
     def js(self, expression, *args):
@@ -127,7 +121,6 @@ class Browser(webdriver.Chrome):
         return self.js("mazePage.recordingText()") or ""
 
     def state(self):
-        """The game's state line, each name=value as a number."""
         line = self.js("Module.ccall('maze_state_line', 'string', [], [])") or ""
         return {name: float(value) for name, value in (pair.split("=") for pair in line.split())}
 
@@ -139,8 +132,8 @@ class Browser(webdriver.Chrome):
         after, elapsed = self.js(counts), time.monotonic() - began
         return [b - a for a, b in zip(before, after)] + [elapsed]
 
-    def started(self, seconds=30):
-        return wait_until(seconds, lambda: self.js("window.mazePage && mazePage.frames() > 2"))
+    def started(self):
+        return wait_until(30, lambda: self.js("window.mazePage && mazePage.frames() > 2"))
 
     def going_again(self, stopped, seconds=20):
         """True once a game is running again, frames drawn beyond the count `stopped`."""
@@ -217,20 +210,11 @@ class Pointer:
 
 
 def replays(browser, name, text):
-    """The recording replayed by maze-sim, exit status 0 and its `expect` held: the web build's
-    under node, and the Linux and Windows builds' beside it where they are built (Windows under Wine)."""
+    """The recording TEXT, kept as NAME, replayed by every maze-sim: the web build's under node, and the Linux
+    and Windows builds' beside it where they are built (Windows under Wine); why not, or ""."""
     build = browser.build
     path = write(os.path.join(browser.scratch, name), text)
-    ok, why = True, ""
-    for program, runner in (("maze-sim.js", ["node"]), ("../linux/maze-sim", []),
-                            ("../windows/maze-sim.exe", ["wine"])):
-        program = os.path.join(build, program)
-        if not ok or not os.path.exists(program) or not shutil.which((runner + [program])[0]):
-            continue
-        with open(path) as recording:
-            run = subprocess.run(runner + [program], stdin=recording, cwd=build, capture_output=True, text=True)
-        ok, why = run.returncode == 0, "%s: %s" % (program, (run.stderr or run.stdout).strip()[-200:])
-    return ok, why
+    return replayed(path, build, os.path.join(build, "..", "linux"), os.path.join(build, "..", "windows"))[1]
 
 
 def told(browser, label, query, wanted, folder=None):
@@ -246,8 +230,8 @@ def told(browser, label, query, wanted, folder=None):
 def ended_and_replayed(browser, name, label, ended, wanted_lines):
     """The game `ended`; its recording holds `wanted_lines` and replays to its last state."""
     recording = browser.recording()
-    ok, why = replays(browser, name + ".script", recording)
-    check(label, ended and ok and all(line in recording for line in wanted_lines), "ended %s: %s" % (ended, why))
+    why = replays(browser, name + ".script", recording)
+    check(label, ended and not why and all(line in recording for line in wanted_lines), "ended %s: %s" % (ended, why))
 
 
 @contextlib.contextmanager
@@ -265,25 +249,20 @@ def session(build, scratch):
         shutil.rmtree(profile, ignore_errors=True)
 
 
-def run_groups(groups, build, only):
-    """Each group of `groups` (name, function of the browser) named in `only`, or all; exit status 1 on a
+def run_groups(groups, build):
+    """Each group of GROUPS (by name, a function of the browser) named in WEB_ONLY, or all; exit status 1 on a
     failure. WEB_KEEP=DIR keeps the pictures in DIR."""
     scratch = os.environ.get("WEB_KEEP") or tempfile.mkdtemp(prefix="maze-web.")
     os.makedirs(scratch, exist_ok=True)
     started = time.monotonic()
     try:
         with session(build, scratch) as browser:
-            for name, group in groups:
-                if not only or name in only:
+            for name, group in groups.items():
+                if name in chosen("WEB_ONLY", groups):
                     group(browser)
                     browser.stop_serving()
     except WebDriverException as error:
         check("browser session", False, str(error).splitlines()[0])
     finally:
-        if results["failed"] == 0 and not os.environ.get("WEB_KEEP"):
-            shutil.rmtree(scratch, ignore_errors=True)
-        else:
-            say("web: pictures kept in " + scratch)
-    say("web: %d s" % (time.monotonic() - started))
-    print(summary())
-    return 1 if results["failed"] else 0
+        tidy("web", scratch, os.environ.get("WEB_KEEP"))
+    return closing("web", started)

@@ -3,6 +3,8 @@ import time
 
 from harness import check
 
+from recordings import while_w_held  # noqa: I100 (on the path once harness is imported)
+
 # Key events made by the page itself: each stamped as it is sent, with no
 # round trip to the browser between a key going down and up.
 TAP = """
@@ -30,14 +32,6 @@ var frames = mazePage.frames();
 """
 
 
-def steps_while_w_held(recording):
-    held, count = False, 0
-    for line in recording.splitlines():
-        held = True if line == "key 87 down" else False if line == "key 87 up" else held
-        count += int(line.split()[1]) if held and line.startswith("frames ") else 0
-    return count
-
-
 def check_input(browser):
     # Made within a millisecond: one share of the default mouse rate.
     for rate, wanted in (("0", 12), ("125", 1)):
@@ -50,7 +44,7 @@ def check_input(browser):
         time.sleep(0.3)
         browser.execute_async_script(TAP, "Escape", "Escape", 20)
         ended = browser.wait_ended()
-        walked = steps_while_w_held(browser.recording())
+        walked = while_w_held(browser.recording().splitlines())
         check("at ?fps=10, 'W' tapped for 30 ms walks %d steps, and Escape tapped for 20 ms ends the game"
               % walked, ended and abs(walked - 30) <= 3, "ended %s" % ended)
     if browser.start("the page starts at ?fps=10", "?fps=10", quiet=True):

@@ -2,7 +2,7 @@
 import os
 import shutil
 
-from harness import SIM, Pointer, check, last_state, replays, wait_until, write
+from harness import DEMO_SCRIPT, DEMO_STATE, Pointer, check, replays, wait_until, write
 
 # The games' limit on a demo's size.
 DEMO_LIMIT = 16 * 1024 * 1024
@@ -52,8 +52,8 @@ def check_recordings(browser):
     browser.element("record").click()
     first = browser.recording()
     going = wait_until(20, lambda: browser.frames() > stopped + 2 and browser.steps() > 0 and not browser.ended())
-    ok, why = replays(browser, "first.script", first)
-    check("Record over a recorded game ends it, its recording replays exactly", ok and going and played,
+    why = replays(browser, "first.script", first)
+    check("Record over a recorded game ends it, its recording replays exactly", not why and going and played,
           "new game %s, played %s: %s" % (going, played, why))
     played = play_a_little(browser, pointer)
     ended = browser.end_with_escape()
@@ -61,10 +61,10 @@ def check_recordings(browser):
     offered = browser.element("download-recording").is_displayed()
     browser.keep("page-recorded")
     downloaded = download_recording(browser) if offered else None
-    ok, why = replays(browser, "second.script", downloaded or "")
+    why = replays(browser, "second.script", downloaded or "")
     heard = "key 87 down" in second and "\nmouse " in second
     check("Escape ends the recorded game, the recording of 'W' and the mouse is downloaded and replays exactly",
-          ok and ended and played and heard and second != first and downloaded == second,
+          not why and ended and played and heard and second != first and downloaded == second,
           "ended %s, offered %s, downloaded %s, played %s: %s" % (ended, offered, downloaded is not None, played, why))
 
 
@@ -72,7 +72,7 @@ def check_watching(browser):
     """A chosen file watched over a game running, to its end; a malformed one refused before it plays."""
     chosen = os.path.join(browser.scratch, "chosen")
     os.makedirs(chosen)
-    mine = shutil.copy(os.path.join(SIM, "stairs_demo.script"), os.path.join(chosen, "my stairs.script"))
+    mine = shutil.copy(DEMO_SCRIPT, os.path.join(chosen, "my stairs.script"))
     bad = write(os.path.join(chosen, "bad.script"), "frames 1\njump 3\n")
     if not browser.start("the page runs a game to watch a demo over"):
         return
@@ -82,7 +82,7 @@ def check_watching(browser):
     line = browser.text("status")
     browser.keep("page-watched")
     check("a chosen demo ends the game running and plays to the simulator's last state",
-          ended and line == last_state("stairs_demo"), "ended %s, status %r" % (ended, line[:80]))
+          ended and line == DEMO_STATE, "ended %s, status %r" % (ended, line[:80]))
     browser.element("watch").send_keys(bad)
     text = browser.box_text() or ""
     ran = browser.steps()

@@ -1,23 +1,10 @@
-"""pictures.py -- the canvas once at rest, compared with the native games' reference pictures."""
+"""canvas.py -- the page's canvas once at rest, compared with the native games' reference pictures."""
 import os
 
 from harness import check  # first: it puts tests/common on the path
 
-import checking  # noqa: I100
-from checking import FUZZ_PERCENT, MAX_DIFFERING, REFERENCE, Trouble, at_rest, colours, magick, read_bytes
-
-
-def differing(a, b):
-    count = checking.differing(a, b)
-    return 307200 if count is None else count
-
-
-def mean_grey(path, area):
-    """The mean of a part of a picture in grey, 0 black to 1 white."""
-    try:
-        return float(magick("convert", path, "-crop", area, "-colorspace", "gray", "-format", "%[fx:mean]", "info:"))
-    except ValueError:
-        return 0
+from checking import Trouble, read_bytes  # noqa: I100
+from pictures import REFERENCE, at_rest, colours, expect_alike
 
 
 class Pictures:
@@ -57,7 +44,6 @@ class Pictures:
         picture = self.settle(name)
         if picture is None:
             return check(label, False, self.trouble)
-        count = differing(picture, os.path.join(REFERENCE, name + ".png"))
-        return check("%s: %d of 307200 pixels differ from reference/%s.png by more than %d%%"
-                     % (label, count, name, FUZZ_PERCENT), count <= MAX_DIFFERING, "%d > %d (%s)"
-                     % (count, MAX_DIFFERING, picture))
+        difference = os.path.join(self.folder, name + "-difference.png")
+        return expect_alike(label, picture, os.path.join(REFERENCE, name + ".png"), difference,
+                            against=" from reference/%s.png" % name)
