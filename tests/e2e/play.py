@@ -184,3 +184,10 @@ def check_simulators():
     lines = len(lines_of(folder + "/native.txt"))
     check("maze-sim same bytes", lines > 0 and not first, "%s (in %s)" % (first or "no output", folder),
           "maze-sim prints the same %d lines natively and under Wine" % lines)
+    # A replay counts as proof only if a recording that does not hold fails it.
+    text = "\n".join(lines_of(DEMO_SCRIPT)).replace("expect frame=206 ", "expect frame=205 ")
+    wrong = write(os.path.join(folder, "wrong.script"), text + "\n")
+    refused = [replayed(wrong, os.path.dirname(game)) for game in (native, windows)]
+    check("maze-sim fails a recording whose last expect does not hold",
+          all(not reached and "does not reach" in why for reached, why in refused), "%s" % refused,
+          "a recording whose last expect does not hold fails in maze-sim natively and under Wine")
