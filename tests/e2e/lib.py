@@ -465,21 +465,24 @@ def look(game, geometry, right, down, count):
 
 
 def post_moves(game, geometry, *turns):
-    """As many mouse-move messages as look would make, posted to the game's window by post_mouse.exe (client
-    points, at 80 pixels off home), then a new picture within 10 s; raises Trouble."""
+    """Mouse-move messages posted to the game's window by post_mouse.exe (client points 80 pixels off home),
+    one at a time, each seen to change the picture before the next goes; raises Trouble. Posted in one go, 10
+    ms apart, now and then two of them turned the view once: waiting together behind a stalled frame, they
+    can be read as one share of the mouse rate."""
     if not e2e.post_mouse:
         raise Trouble("no mouse-move helper (see %s/post_mouse.exe.log)" % e2e.scratch)
-    points = []
-    for right, down, count in turns:
-        points += [str(HOME_X + 80 * right), str(HOME_Y + 80 * down), str(count)]
     base = game.path("look")
     raw_shot(base + ".rgb", geometry)
-    with open(game.path("post_mouse.txt"), "w") as out:
-        posted = run_quiet("wine", e2e.post_mouse, TITLE, *points, output=out) == 0
-    if not posted:
-        raise Trouble("post_mouse.exe %s failed (%s)" % (" ".join(points), game.path("post_mouse.txt")))
-    if not frame_changes(10, base, geometry):
-        raise Trouble("no new picture in 10 s after the posted moves " + " ".join(points))
+    for right, down, count in turns:
+        point = [str(HOME_X + 80 * right), str(HOME_Y + 80 * down)]
+        for moved in range(count):
+            with open(game.path("post_mouse.txt"), "w") as out:
+                if run_quiet("wine", e2e.post_mouse, TITLE, *point, "1", output=out) != 0:
+                    raise Trouble("post_mouse.exe %s failed (%s)" % (" ".join(point), game.path("post_mouse.txt")))
+            if not frame_changes(10, base, geometry):
+                move = 'posted move %d of "%d %d %d"' % (moved + 1, right, down, count)
+                raise Trouble("no new picture in 10 s after " + move)
+            os.replace(base + ".new.rgb", base + ".rgb")
 
 
 # --- pictures ----------------------------------------------------------------------------------------------
