@@ -171,22 +171,33 @@ def tap(key, seconds):
     xdotool("keydown", "--delay", 0, key, "sleep", seconds, "keyup", "--delay", 0, key)
 
 
-@part
-def check_taps(kind):
-    """At --fps 10, 'W' held for 30 ms walks 30 +- 3 steps and Escape held for 20 ms ends the game: each key
-    reaches the steps of its moment, however far apart the frames."""
-    label = kind + ": taps at --fps 10"
-    game = start_recorded(kind, kind + "-taps", label, "--fps", "10")
+def tap_walk(kind, label, tried):
+    """A game at --fps 10 with 'W' tapped for 30 ms, then Escape for 20 ms: its exit code, the steps it
+    walked, and its folder."""
+    game = start_recorded(kind, "%s-taps-%d" % (kind, tried), label, "--fps", "10")
     time.sleep(0.5)
     tap("w", 0.03)
     time.sleep(0.3)
     tap("Escape", 0.02)
     code = game.wait_exit(5)
     game.stop()
-    walked = while_w_held(lines_of(game.recording))
+    return code, while_w_held(lines_of(game.recording)), game.run
+
+
+@part
+def check_taps(kind):
+    """At --fps 10, 'W' held for 30 ms walks 30 +- 3 steps and Escape held for 20 ms ends the game: each key
+    reaches the steps of its moment, however far apart the frames. A second try where the first falls short:
+    now and then (under Wine about one run in eight) a tap comes out 5 to 20 ms long or short, where a tap
+    taken at its frame instead of its moment walks 0 or 100 steps every time."""
+    label = kind + ": taps at --fps 10"
+    for tried in (1, 2):
+        code, walked, run = tap_walk(kind, label, tried)
+        if tried == 2 or (code == 0 and near(walked, 30, 3)):
+            break
+        say("NOTE  %s: exit code %s, %d steps for 'W' held 30 ms on the first try (%s)" % (label, code, walked, run))
     check(label, code == 0 and near(walked, 30, 3),
-          "exit code %s (Escape held 20 ms), %d steps for 'W' held 30 ms, not 30 +- 3 (%s)"
-          % (code, walked, game.run),
+          "exit code %s (Escape held 20 ms), %d steps for 'W' held 30 ms, not 30 +- 3 (%s)" % (code, walked, run),
           "%s: 'W' held 30 ms walks %d steps; Escape held 20 ms ends the game" % (label, walked))
     # A step a second: the tap is over long before the step that sees it.
     label = kind + ": Escape held 20 ms at --pace 1"
