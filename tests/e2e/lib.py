@@ -477,7 +477,7 @@ def post_moves(game, geometry, *turns):
         point = [str(HOME_X + 80 * right), str(HOME_Y + 80 * down)]
         for moved in range(count):
             with open(game.path("post_mouse.txt"), "w") as out:
-                if run_quiet("wine", e2e.post_mouse, TITLE, *point, "1", output=out) != 0:
+                if run_quiet("wine", e2e.post_mouse, TITLE, *point, output=out) != 0:
                     raise Trouble("post_mouse.exe %s failed (%s)" % (" ".join(point), game.path("post_mouse.txt")))
             if not frame_changes(10, base, geometry):
                 move = 'posted move %d of "%d %d %d"' % (moved + 1, right, down, count)

@@ -1,9 +1,8 @@
 /* post_mouse.c -- mouse input for the end-to-end run.
  *
- * Built with MinGW-w64, it posts mouse-move messages to a window of the game
- * under Wine, COUNT of them at each client point X Y, in order, 10 ms apart:
- * as a mouse reports, no faster than the game's default mouse rate, which
- * would merge them.
+ * Built with MinGW-w64, it posts one mouse-move message to a window of the
+ * game under Wine, at the client point X Y: the run waits for each move to
+ * show before it posts the next, as two waiting together can turn once.
  *
  * Built natively, it moves the X pointer as a mouse would (XTest, libXtst
  * loaded at run time): REPORTS reports a second for SECONDS, each DX pixels
@@ -15,8 +14,8 @@
 #include <windows.h>
 
 int main(int argc, char** argv) {
-    if (argc < 5 || (argc - 2) % 3 != 0) {
-        fprintf(stderr, "usage: post_mouse TITLE X Y COUNT [X Y COUNT]...\n");
+    if (argc != 4) {
+        fprintf(stderr, "usage: post_mouse TITLE X Y\n");
         return 2;
     }
     HWND window = FindWindowA(NULL, argv[1]);
@@ -24,15 +23,9 @@ int main(int argc, char** argv) {
         fprintf(stderr, "post_mouse: no window titled \"%s\"\n", argv[1]);
         return 1;
     }
-    for (int i = 2; i < argc; i += 3) {
-        LPARAM at = MAKELPARAM(atoi(argv[i]), atoi(argv[i + 1]));
-        for (int n = atoi(argv[i + 2]); n > 0; --n) {
-            if (!PostMessageA(window, WM_MOUSEMOVE, 0, at)) {
-                fprintf(stderr, "post_mouse: PostMessage failed with error %lu\n", GetLastError());
-                return 1;
-            }
-            Sleep(10);
-        }
+    if (!PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(atoi(argv[2]), atoi(argv[3])))) {
+        fprintf(stderr, "post_mouse: PostMessage failed with error %lu\n", GetLastError());
+        return 1;
     }
     return 0;
 }
